@@ -1,0 +1,87 @@
+#include "wordlist/codepage.h"
+
+#include <array>
+#include <memory>
+
+#include <unicode/ucnv.h>
+
+namespace codepage {
+namespace {
+
+constexpr const char *CodePage = "windows-1252";
+
+struct ConverterCloser {
+    void operator()(UConverter *c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+Converter openConverter()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    Converter conv(ucnv_open(CodePage, &status));
+    if (U_FAILURE(status))
+        return nullptr;
+    ucnv_setSubstChars(conv.get(), "?", 1, &status);
+    return conv;
+}
+
+// Reading is the hot path (a long list is tens of thousands of records), so
+// the 256 byte meanings are asked of ICU once and kept.
+const std::array<char16_t, 256> &decodeTable()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        Converter conv = openConverter();
+        for (int b = 0; b < 256; ++b) {
+            t[b] = u'?';
+            if (!conv)
+                continue;
+            const char in = char(b);
+            UChar out[4];
+            UErrorCode status = U_ZERO_ERROR;
+            ucnv_reset(conv.get());
+            const int32_t n = ucnv_toUChars(conv.get(), out, 4, &in, 1, &status);
+            if (U_SUCCESS(status) && n == 1)
+                t[b] = out[0];
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+QChar charForByte(unsigned char byte)
+{
+    return QChar(decodeTable()[byte]);
+}
+
+QString toUnicode(const char *bytes, qsizetype length)
+{
+    const auto &table = decodeTable();
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
+    return text;
+}
+
+QByteArray fromUnicode(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    Converter conv = openConverter();
+    if (!conv)
+        return QByteArray(text.size(), '?');
+    QByteArray out(text.size() * 2 + 4, Qt::Uninitialized);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t n = ucnv_fromUChars(conv.get(), out.data(), int32_t(out.size()),
+                                      reinterpret_cast<const UChar *>(text.utf16()),
+                                      int32_t(text.size()), &status);
+    if (U_FAILURE(status))
+        return QByteArray(text.size(), '?');
+    out.truncate(n);
+    return out;
+}
+
+} // namespace codepage

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Word-list files keep one byte per character in Windows-1252. The
+// conversion goes through ICU; a character the code page lacks is written
+// as "?" (one "?" for a whole surrogate pair).
+namespace codepage {
+
+QString toUnicode(const char *bytes, qsizetype length);
+inline QString toUnicode(const QByteArray &bytes) { return toUnicode(bytes.constData(), bytes.size()); }
+QByteArray fromUnicode(const QString &text);
+
+// The character a single byte stands for (0x80 is the euro sign, and so on).
+QChar charForByte(unsigned char byte);
+
+} // namespace codepage

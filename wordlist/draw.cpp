@@ -1,0 +1,66 @@
+#include "wordlist/draw.h"
+
+#include "wordlist/randomsource.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+ClockRandomSource::ClockRandomSource()
+    : m_state(0x9e3779b97f4a7c15ull)
+{
+    reseed();
+}
+
+void ClockRandomSource::reseed()
+{
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    // Fold the clock into the running state rather than replacing it, so an
+    // unchanged clock still moves the sequence on.
+    m_state = (m_state ^ std::uint64_t(now)) * 0xbf58476d1ce4e5b9ull + m_engine();
+    m_engine.seed(m_state);
+}
+
+double ClockRandomSource::next()
+{
+    // 53 random bits: every value in [0, 1) with the same chance, never 1.
+    return double(m_engine() >> 11) * 0x1.0p-53;
+}
+
+namespace draw {
+
+int pickRow(int n, double r)
+{
+    if (n <= 0)
+        return -1;
+    const int k = int(std::floor(double(n) * r)) + 1;
+    return std::clamp(k, 1, n) - 1;
+}
+
+std::vector<int> tenRows(int n, RandomSource &random)
+{
+    std::vector<int> rows;
+    if (n <= 0)
+        return rows;
+    rows.reserve(10);
+    for (int i = 0; i < 10; ++i) {
+        random.reseed();
+        rows.push_back(pickRow(n, random.next()));
+    }
+    return rows;
+}
+
+int hidingDraws(int stage, int length)
+{
+    double exact;
+    switch (stage) {
+    case 1: exact = length / 3.0; break;
+    case 2: exact = length / 2.0; break;
+    case 3: exact = length; break;
+    default: return 0;
+    }
+    // std::nearbyint rounds half to even under the default rounding mode.
+    return int(std::nearbyint(exact));
+}
+
+} // namespace draw

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// Where the draws take their chances from. The game reseeds from the clock
+// before every pick; a test hands in a source that replays chosen values.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    // Mixes the clock into the state. Reseeding twice within one clock tick
+    // does not restart the sequence.
+    virtual void reseed() = 0;
+    // A uniform value in [0, 1).
+    virtual double next() = 0;
+};
+
+class ClockRandomSource final : public RandomSource
+{
+public:
+    ClockRandomSource();
+    void reseed() override;
+    double next() override;
+
+private:
+    std::mt19937_64 m_engine;
+    std::uint64_t m_state;
+};

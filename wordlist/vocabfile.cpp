@@ -1,0 +1,143 @@
+#include "wordlist/vocabfile.h"
+
+#include "wordlist/codepage.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int openRegularFile(const QString &path, VocabFile::Mode mode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty())
+        return -1;
+    // O_NONBLOCK keeps a FIFO from stalling the open; anything that is not
+    // a regular file is turned away before a byte is read.
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    flags |= mode == VocabFile::Mode::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY;
+    int fd;
+    do {
+        fd = ::open(name.constData(), flags, 0644);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    const int fl = ::fcntl(fd, F_GETFL);
+    if (fl >= 0)
+        ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
+VocabFile::~VocabFile()
+{
+    close();
+}
+
+bool VocabFile::open(const QString &path, Mode mode)
+{
+    if (isOpen())
+        return false;
+    m_fd = openRegularFile(path, mode);
+    m_mode = mode;
+    return isOpen();
+}
+
+void VocabFile::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+QString VocabFile::decodeRecord(const char *record, int length)
+{
+    const void *nul = std::memchr(record, 0, size_t(length));
+    const int used = nul ? int(static_cast<const char *>(nul) - record) : length;
+    return codepage::toUnicode(record, used);
+}
+
+QByteArray VocabFile::encodeRecord(const QString &word)
+{
+    QByteArray bytes = codepage::fromUnicode(word);
+    // Cut by characters first so that a character outside the code page
+    // still takes exactly one byte; then pad with spaces.
+    bytes.truncate(RecordLength);
+    bytes.append(RecordLength - bytes.size(), ' ');
+    return bytes;
+}
+
+bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) const
+{
+    if (!isOpen())
+        return false;
+    // The whole list is read in one go (at most 458,738 bytes): a list file
+    // is small and one read is far quicker than a read per record.
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        return false;
+    const qsizetype Limit = qMin<qsizetype>(st.st_size, qsizetype(LastRecord) * RecordLength);
+    QByteArray data(Limit, Qt::Uninitialized);
+    qsizetype have = 0;
+    bool ok = true;
+    while (have < Limit) {
+        const ssize_t got = ::pread(m_fd, data.data() + have, size_t(Limit - have), off_t(have));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            ok = false;
+        if (got <= 0)
+            break;
+        have += got;
+    }
+    const qsizetype records = have / RecordLength;
+    for (qsizetype n = 0; n < records; ++n)
+        sink(decodeRecord(data.constData() + n * RecordLength, RecordLength));
+    return ok;
+}
+
+QStringList VocabFile::readEntries() const
+{
+    QStringList entries;
+    readEntries([&entries](const QString &entry) { entries.append(entry); });
+    return entries;
+}
+
+bool VocabFile::writeRecord(int n, const QString &word)
+{
+    return writeBytes(n, encodeRecord(word));
+}
+
+bool VocabFile::writeBlankRecord(int n)
+{
+    return writeBytes(n, QByteArray(RecordLength, '\0'));
+}
+
+bool VocabFile::writeBytes(int n, const QByteArray &record)
+{
+    if (!isOpen() || m_mode != Mode::ReadWrite || n < 1 || n > LastRecord)
+        return false;
+    const off_t at = off_t(n - 1) * RecordLength;
+    qsizetype done = 0;
+    while (done < record.size()) {
+        const ssize_t put = ::pwrite(m_fd, record.constData() + done, size_t(record.size() - done), at + done);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        done += put;
+    }
+    // A word the parent has written must survive a crash right after.
+    return ::fdatasync(m_fd) == 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// A word-list file: fixed 14-byte records, one word each, numbered from 1,
+// with no header. A word is stored in Windows-1252, left-aligned and padded
+// with spaces; a blank record is 14 NUL bytes.
+class VocabFile
+{
+public:
+    static constexpr int RecordLength = 14;
+    // Record numbers are 16-bit: nothing past this record is read or written.
+    static constexpr int LastRecord = 32767;
+
+    enum class Mode {
+        // Loading a list never writes, so a read-only grade file still loads
+        // and a missing one is not created.
+        ReadOnly,
+        // The editor's file: created when missing, never truncated.
+        ReadWrite,
+    };
+
+    VocabFile() = default;
+    ~VocabFile();
+    VocabFile(const VocabFile &) = delete;
+    VocabFile &operator=(const VocabFile &) = delete;
+
+    // Only regular files are opened: a directory, FIFO or device is refused
+    // at once without blocking. Opening an open handle fails and leaves the
+    // file that is open as it was.
+    bool open(const QString &path, Mode mode);
+    bool isOpen() const { return m_fd >= 0; }
+    // Closing a handle that is not open does nothing.
+    void close();
+
+    // Hands each entry to the sink in record order, 1 to the last whole
+    // record (at most LastRecord). An entry is the record's characters up to
+    // the first NUL, trailing spaces kept; a blank record is the empty text.
+    // A trailing fragment shorter than a record is not a record and is
+    // ignored. Returns false when reading failed part-way; the entries handed
+    // over until then stay handed over.
+    bool readEntries(const std::function<void(const QString &)> &sink) const;
+    QStringList readEntries() const;
+
+    // Stores the word padded or cut to 14 characters at record n (1 to
+    // LastRecord), extending the file as needed, and has it on disk before
+    // returning. Fails, writing nothing, for a record number out of range or
+    // a handle not open for writing.
+    bool writeRecord(int n, const QString &word);
+    bool writeBlankRecord(int n);
+
+    // The 14 bytes a word is stored as.
+    static QByteArray encodeRecord(const QString &word);
+    // The entry a record of up to 14 bytes reads back as.
+    static QString decodeRecord(const char *record, int length);
+
+private:
+    bool writeBytes(int n, const QByteArray &record);
+
+    int m_fd = -1;
+    Mode m_mode = Mode::ReadOnly;
+};
