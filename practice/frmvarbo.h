@@ -1,0 +1,163 @@
+#pragma once
+
+#include "practice/services.h"
+#include "wordlist/vocabfile.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class CircleShape;
+
+// The game's one working window: the letter slots of the word and of the
+// attempt, the on-screen keyboard, the reward faces, the two list panels,
+// the answer button, the word lists and the menus.
+class frmVarbo : public QMainWindow
+{
+    Q_OBJECT
+    // The window's state, readable by name.
+    Q_PROPERTY(int intLetterPos READ letterPos)
+    Q_PROPERTY(int intTimesRight READ timesRight)
+    Q_PROPERTY(bool blnAllRight READ allRight)
+    Q_PROPERTY(int intFaceCount READ faceCount)
+    Q_PROPERTY(bool blnWordOpen READ wordOpen)
+    Q_PROPERTY(int bytWordLen READ wordLen)
+    Q_PROPERTY(int bytSoundTheme READ soundTheme)
+
+public:
+    // Builds the window and loads it: greeting, first-grade list, draw.
+    explicit frmVarbo(Services &services, QWidget *parent = nullptr);
+    ~frmVarbo() override;
+
+    int letterPos() const { return intLetterPos; }
+    int timesRight() const { return intTimesRight; }
+    bool allRight() const { return blnAllRight; }
+    int faceCount() const { return intFaceCount; }
+    bool wordOpen() const { return blnWordOpen; }
+    int wordLen() const { return bytWordLen; }
+    int soundTheme() const { return bytSoundTheme; }
+
+    // The main window's list file, open from one list load to the next.
+    bool listFileOpen() const { return m_listFile.isOpen(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    // Word lists
+    void mnuFileOpenList_Click();
+    void mnuOursNextList_Click();
+    void mnuFirst_Click();
+    void mnuSecond_Click();
+    void mnuThird_Click();
+    void mnuFourth_Click();
+    void mnuFifth_Click();
+    // Playing a word
+    void mnuFileNextWord_Click();
+    void cmdSpelledCorrect_Click();
+    // Sound themes
+    void mnuSoundsAnimals_Click();
+    void mnuSoundCartoon_Click();
+    void mnuSoundTech_Click();
+    void cmdSaveFerris_Click();
+    // Word-picking panel
+    void mnuOursAddLots_Click();
+    void cmdAddWordFromMainList_Click();
+    void cmdRemoveWord_Click();
+    void cmdOuttaHere_Click();
+    // Extra words
+    void mnuYoursAddAWord_Click();
+    void cmdAddWord_Click();
+    void cmdAllDone_Click();
+    // Other windows
+    void mnuYoursCustomList_Click();
+    void mnuHelpHelp_Click();
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_KeyDown(int keyCode);
+    void Form_KeyUp();
+
+    void CheckSpelling();
+    void HideSomeLetters();
+    void ClearAttempt();
+    void EraseLastLetter();
+
+    void loadGrade(const QString &fileName);
+    void tenWordDraw();
+    void clearLetterRows();
+    void hideFaces();
+    void playProgramWave(const QString &name);
+
+    Services &m_services;
+    VocabFile m_listFile;
+
+    // Controls
+    QWidget *m_ground = nullptr;
+    QPushButton *cmdSaveFerris = nullptr;
+    QFrame *fraCom = nullptr;
+    QPushButton *cmdSpelledCorrect = nullptr;
+    QFrame *fraList = nullptr;
+    QPushButton *cmdOuttaHere = nullptr;
+    QListWidget *lstVocab = nullptr;
+    QPushButton *cmdRemoveWord = nullptr;
+    QPushButton *cmdAddWordFromMainList = nullptr;
+    QListWidget *lstMiddle = nullptr;
+    QFrame *fraWord = nullptr;
+    QPushButton *cmdAllDone = nullptr;
+    QLineEdit *txtDaWord = nullptr;
+    QPushButton *cmdAddWord = nullptr;
+    QLineEdit *txtPrompt = nullptr;
+    QLabel *lblLetterCount = nullptr;
+    std::array<QLabel *, 14> lblPrompt{};
+    std::array<QLabel *, 14> lblWord{};
+    std::array<CircleShape *, 14> shaZam{};
+    std::array<QLabel *, 10> imgHappy{};
+    std::array<QLabel *, 36> lblKey{};
+
+    // Menus
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileOpenList = nullptr;
+    QAction *mnuFileNextWord = nullptr;
+    QMenu *mnuOurs = nullptr;
+    QAction *mnuOursNextList = nullptr;
+    QAction *mnuOursAddLots = nullptr;
+    QMenu *mnuYours = nullptr;
+    QAction *mnuYoursCustomList = nullptr;
+    QAction *mnuYoursAddAWord = nullptr;
+    QMenu *mnuGrade = nullptr;
+    QAction *mnuFirst = nullptr;
+    QAction *mnuSecond = nullptr;
+    QAction *mnuThird = nullptr;
+    QAction *mnuFourth = nullptr;
+    QAction *mnuFifth = nullptr;
+    QMenu *mnuSounds = nullptr;
+    QAction *mnuSoundsAnimals = nullptr;
+    QAction *mnuSoundCartoon = nullptr;
+    QAction *mnuSoundTech = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpHelp = nullptr;
+
+    // State
+    std::int16_t intLetterPos = 0;
+    std::int16_t intTimesRight = 0;
+    bool blnAllRight = false;
+    std::int16_t intFaceCount = 0;
+    bool blnWordOpen = false;
+    std::uint8_t bytWordLen = 0;
+    std::uint8_t bytSoundTheme = 0;
+};

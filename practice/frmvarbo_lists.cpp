@@ -1,0 +1,111 @@
+// The word lists of the main window: the grade loads, a new draw, opening a
+// list file, and the panel for picking practice words by hand.
+
+#include "practice/frmvarbo.h"
+
+#include "practice/circleshape.h"
+#include "wordlist/draw.h"
+#include "wordlist/programpath.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+void frmVarbo::tenWordDraw()
+{
+    const std::vector<int> rows = draw::tenRows(lstVocab->count(), m_services.random);
+    QStringList picked;
+    for (int row : rows) {
+        // Only the row of the latest pick is left selected, so "<<Add A
+        // Word" pressed before the parent has touched the list adds one word.
+        lstVocab->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        picked.append(lstVocab->item(row)->text());
+    }
+    lstMiddle->addItems(picked);
+}
+
+void frmVarbo::hideFaces()
+{
+    for (QLabel *face : imgHappy)
+        face->hide();
+}
+
+void frmVarbo::clearLetterRows()
+{
+    for (size_t i = 0; i < 14; ++i) {
+        lblPrompt[i]->clear();
+        lblWord[i]->clear();
+        lblPrompt[i]->hide();
+        lblWord[i]->hide();
+        shaZam[i]->hide();
+    }
+}
+
+void frmVarbo::loadGrade(const QString &fileName)
+{
+    m_listFile.close();
+    lstMiddle->clear();
+    lstVocab->clear();
+    txtPrompt->clear();
+    // Read only: a grade list is never written, and a missing one leaves
+    // the vocabulary empty rather than creating a file.
+    m_listFile.open(programFile(m_services.programFolder, fileName), VocabFile::Mode::ReadOnly);
+    lstVocab->addItems(m_listFile.readEntries());
+    tenWordDraw();
+    hideFaces();
+}
+
+void frmVarbo::mnuFirst_Click()
+{
+    loadGrade(QStringLiteral("\\firstGrade.dat"));
+}
+
+void frmVarbo::mnuSecond_Click()
+{
+    loadGrade(QStringLiteral("\\secondGrade.dat"));
+}
+
+void frmVarbo::mnuThird_Click()
+{
+    loadGrade(QStringLiteral("\\thirdGrade.dat"));
+}
+
+void frmVarbo::mnuFourth_Click()
+{
+    loadGrade(QStringLiteral("\\fourthGrade.dat"));
+}
+
+void frmVarbo::mnuFifth_Click()
+{
+    loadGrade(QStringLiteral("\\fifthGrade.dat"));
+}
+
+void frmVarbo::mnuOursNextList_Click()
+{
+    lstMiddle->clear();
+    tenWordDraw();
+    mnuFileNextWord->setEnabled(true);
+    txtPrompt->clear();
+    clearLetterRows();
+    hideFaces();
+}
+
+void frmVarbo::mnuFileOpenList_Click()
+{
+    const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
+    if (path.isEmpty())
+        return;
+    m_listFile.close();
+    if (!m_listFile.open(path, VocabFile::Mode::ReadOnly))
+        return;
+    lstVocab->clear();
+    lstMiddle->clear();
+    txtPrompt->clear();
+    // The whole file becomes the practice list, in file order, and the
+    // vocabulary too, with no row current.
+    const QStringList entries = m_listFile.readEntries();
+    lstMiddle->addItems(entries);
+    lstVocab->addItems(entries);
+    lstVocab->setCurrentRow(-1);
+}

@@ -1,0 +1,73 @@
+// The two panels for changing the practice list by hand: picking words from
+// the vocabulary, and adding extra words that are in no list.
+
+#include "practice/frmvarbo.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// A word has fourteen letter slots, the width of a list record.
+constexpr int LongestWord = 14;
+
+} // namespace
+
+void frmVarbo::mnuOursAddLots_Click()
+{
+    fraList->show();
+}
+
+void frmVarbo::cmdOuttaHere_Click()
+{
+    fraList->hide();
+}
+
+void frmVarbo::cmdAddWordFromMainList_Click()
+{
+    if (lstVocab->currentRow() < 0)
+        return;
+    QStringList picked;
+    for (int row = 0; row < lstVocab->count(); ++row) {
+        if (lstVocab->item(row)->isSelected())
+            picked.append(lstVocab->item(row)->text());
+    }
+    lstMiddle->addItems(picked);
+}
+
+void frmVarbo::cmdRemoveWord_Click()
+{
+    int row = 0;
+    while (row < lstMiddle->count()) {
+        if (lstMiddle->item(row)->isSelected())
+            delete lstMiddle->takeItem(row);
+        else
+            ++row;
+    }
+}
+
+void frmVarbo::mnuYoursAddAWord_Click()
+{
+    fraWord->show();
+    txtDaWord->setFocus();
+}
+
+void frmVarbo::cmdAllDone_Click()
+{
+    fraWord->hide();
+}
+
+void frmVarbo::cmdAddWord_Click()
+{
+    const QString word = txtDaWord->text().trimmed();
+    // A word longer than its slots would be practised cut short, teaching a
+    // wrong spelling: it is not taken, and stays in the box to be mended.
+    if (word.isEmpty() || word.size() > LongestWord)
+        return;
+    lstMiddle->insertItem(0, word);
+    txtDaWord->clear();
+    txtDaWord->setFocus();
+    mnuFileNextWord->setEnabled(true);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QPushButton;
+class QWidget;
+
+// Window layouts are written in twips, 15 to a pixel.
+constexpr int twips(int value) { return value / 15; }
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// The bold display face of the letter slots and keys.
+QFont slotFont();
+// The wide decorative face of the splash title.
+QFont titleFont(qreal pointSize);
+// The plain face of buttons and texts, "MS Sans Serif" where present.
+QFont plainFont(qreal pointSize, bool bold = false);
+// Arial where present.
+QFont arialFont(qreal pointSize, bool bold = false);
+
+// A button drawn in its own back colour.
+void paintButton(QPushButton *button, const QColor &back);
+// A widget filled with one colour.
+void paintBackground(QWidget *widget, const QColor &back);
+// A label's text colour on a transparent ground.
+void paintText(QWidget *widget, const QColor &text);

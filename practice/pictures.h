@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// A picture from the program's resources (":/pictures/NAME.svg") rendered
+// at the given size in device-independent pixels, sharp on any screen.
+QPixmap picture(const QString &name, QSize size, qreal devicePixelRatio = 1.0);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "practice/services.h"
+
+// The real dialogs: Qt's own, the same on every desktop.
+class QtFileDialogs final : public FileDialogs
+{
+public:
+    QString openFileName(QWidget *parent, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &filter) override;
+};
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    void exclamation(QWidget *parent, const QString &title, const QString &text) override;
+};
+
+class QtProgramEnd final : public ProgramEnd
+{
+public:
+    void endNow() override;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class RandomSource;
+class WavePlayer;
+
+// The file dialogs of the game. An empty result means the user cancelled.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // An existing file to open.
+    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    // A file to write, confirmed by the user when it exists already; a name
+    // typed without an extension gets none.
+    virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+};
+
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    // A message with the exclamation icon and an OK button.
+    virtual void exclamation(QWidget *parent, const QString &title, const QString &text) = 0;
+};
+
+class ProgramEnd
+{
+public:
+    virtual ~ProgramEnd() = default;
+    // Ends the program at once: no window's closing handler runs.
+    virtual void endNow() = 0;
+};
+
+// Everything a window needs from outside that a test replaces.
+struct Services {
+    WavePlayer &player;
+    FileDialogs &dialogs;
+    MessageBoxes &messages;
+    RandomSource &random;
+    ProgramEnd &ending;
+    QString programFolder;
+};

@@ -1,0 +1,100 @@
+#include "sound/pulsewaveplayer.h"
+
+#include <QFile>
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+#include <sndfile.h>
+
+#include <vector>
+
+namespace {
+
+// How much sound is queued at the server ahead of what is heard: small, so
+// the first sample is heard soon after the key.
+constexpr pa_usec_t TargetLatencyUsec = 20'000;
+// Frames read and handed to the server at a time.
+constexpr sf_count_t ChunkFrames = 1024;
+
+struct SndFileCloser {
+    void operator()(SNDFILE *f) const { sf_close(f); }
+};
+
+} // namespace
+
+struct PulseWavePlayer::Stream {
+    pa_simple *connection = nullptr;
+    pa_sample_spec spec{};
+
+    ~Stream()
+    {
+        if (connection)
+            pa_simple_free(connection);
+    }
+
+    bool fits(const pa_sample_spec &other) const
+    {
+        return connection && spec.format == other.format && spec.rate == other.rate
+            && spec.channels == other.channels;
+    }
+};
+
+PulseWavePlayer::PulseWavePlayer() = default;
+PulseWavePlayer::~PulseWavePlayer() = default;
+
+void PulseWavePlayer::PlayWave(const QString &path)
+{
+    SF_INFO info{};
+    const QByteArray name = QFile::encodeName(path);
+    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(name.constData(), SFM_READ, &info));
+    if (!file || info.frames <= 0 || info.channels < 1 || info.channels > int(PA_CHANNELS_MAX)
+        || info.samplerate < 1 || unsigned(info.samplerate) > PA_RATE_MAX)
+        return;
+    if ((info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAV
+        && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAVEX)
+        return;
+
+    pa_sample_spec spec{};
+    spec.format = PA_SAMPLE_S16NE;
+    spec.rate = uint32_t(info.samplerate);
+    spec.channels = uint8_t(info.channels);
+    if (!pa_sample_spec_valid(&spec))
+        return;
+
+    if (!m_stream || !m_stream->fits(spec)) {
+        m_stream.reset();
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &spec));
+        attr.prebuf = uint32_t(-1);
+        attr.minreq = uint32_t(-1);
+        attr.fragsize = uint32_t(-1);
+        int error = 0;
+        pa_simple *connection = pa_simple_new(nullptr, "Quillobrite", PA_STREAM_PLAYBACK, nullptr,
+                                              "key sound", &spec, nullptr, &attr, &error);
+        if (!connection)
+            return;
+        m_stream = std::make_unique<Stream>();
+        m_stream->connection = connection;
+        m_stream->spec = spec;
+    }
+
+    std::vector<short> chunk(size_t(ChunkFrames) * size_t(info.channels));
+    bool ok = true;
+    for (;;) {
+        const sf_count_t frames = sf_readf_short(file.get(), chunk.data(), ChunkFrames);
+        if (frames <= 0)
+            break;
+        int error = 0;
+        if (pa_simple_write(m_stream->connection, chunk.data(),
+                            size_t(frames) * size_t(info.channels) * sizeof(short), &error) < 0) {
+            ok = false;
+            break;
+        }
+    }
+    int error = 0;
+    if (!ok || pa_simple_drain(m_stream->connection, &error) < 0) {
+        // The server went away: start afresh with the next sound.
+        m_stream.reset();
+    }
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+// Test doubles for what the windows take from outside. Each records what it
+// was asked, so a test can say which sound played or which dialog opened.
+
+#include "practice/services.h"
+#include "sound/waveplayer.h"
+#include "wordlist/randomsource.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+class FakeWavePlayer final : public WavePlayer
+{
+public:
+    void PlayWave(const QString &path) override
+    {
+        played.append(path);
+        if (onPlay)
+            onPlay(path);
+    }
+    // The names played, as the tables write them ("\claugh.wav"), for paths
+    // inside the given program folder.
+    QStringList names(const QString &programFolder) const
+    {
+        QStringList out;
+        for (const QString &path : played) {
+            QString name = path;
+            if (name.startsWith(programFolder + QLatin1Char('/')))
+                name = QLatin1Char('\\') + name.mid(programFolder.size() + 1);
+            out.append(name);
+        }
+        return out;
+    }
+    QStringList played;
+    std::function<void(const QString &)> onPlay;
+};
+
+class FakeFileDialogs final : public FileDialogs
+{
+public:
+    QString openFileName(QWidget *, const QString &filter) override
+    {
+        openFilters.append(filter);
+        return take(nextOpen);
+    }
+    QString saveFileName(QWidget *, const QString &filter) override
+    {
+        saveFilters.append(filter);
+        return take(nextSave);
+    }
+    // Answers for the coming dialogs, in order; an empty answer is Cancel.
+    std::deque<QString> nextOpen;
+    std::deque<QString> nextSave;
+    QStringList openFilters;
+    QStringList saveFilters;
+
+private:
+    static QString take(std::deque<QString> &answers)
+    {
+        if (answers.empty())
+            return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FakeMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Shown {
+        QString title;
+        QString text;
+    };
+    void exclamation(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.push_back({title, text});
+    }
+    std::vector<Shown> shown;
+};
+
+// Replays chosen values; once they run out it answers 0.
+class FakeRandomSource final : public RandomSource
+{
+public:
+    void reseed() override { ++reseeds; }
+    double next() override
+    {
+        ++draws;
+        if (values.empty())
+            return 0.0;
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+    std::deque<double> values;
+    int reseeds = 0;
+    int draws = 0;
+};
+
+class FakeProgramEnd final : public ProgramEnd
+{
+public:
+    void endNow() override { ++ended; }
+    int ended = 0;
+};
+
+// One set of fakes, ready to hand to a window.
+struct FakeServices {
+    explicit FakeServices(const QString &programFolder)
+        : services{player, dialogs, messages, random, ending, programFolder}
+    {
+    }
+    FakeWavePlayer player;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes messages;
+    FakeRandomSource random;
+    FakeProgramEnd ending;
+    Services services;
+};

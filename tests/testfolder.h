@@ -1,0 +1,48 @@
+#pragma once
+
+// A temporary program folder with grade lists of a test's own choosing.
+
+#include "wordlist/vocabfile.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TestFolder
+{
+public:
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+    // Writes a word-list file with one record per word; an empty word is a
+    // blank record.
+    bool writeList(const QString &name, const QStringList &words) const
+    {
+        QFile::remove(file(name));
+        VocabFile out;
+        if (!out.open(file(name), VocabFile::Mode::ReadWrite))
+            return false;
+        for (int i = 0; i < words.size(); ++i) {
+            const bool ok = words.at(i).isEmpty() ? out.writeBlankRecord(i + 1)
+                                                  : out.writeRecord(i + 1, words.at(i));
+            if (!ok)
+                return false;
+        }
+        return true;
+    }
+
+    bool writeBytes(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    }
+
+    QByteArray readBytes(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,225 @@
+// Word-list files: the byte format, what reading yields, what writing
+// leaves on disk, and the code page.
+
+#include "testfolder.h"
+#include "wordlist/codepage.h"
+#include "wordlist/vocabfile.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+class TestVocabFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QStringList read(const TestFolder &folder, const QString &name)
+    {
+        VocabFile file;
+        if (!file.open(folder.file(name), VocabFile::Mode::ReadOnly))
+            return {QStringLiteral("<open failed>")};
+        return file.readEntries();
+    }
+
+private slots:
+    // A file of 14 * k bytes yields exactly k entries; a trailing piece
+    // shorter than a record is not an entry.
+    void recordCountFollowsLength_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("one byte") << 1 << 0;
+        QTest::newRow("13 bytes") << 13 << 0;
+        QTest::newRow("one record") << 14 << 1;
+        QTest::newRow("one record and a byte") << 15 << 1;
+        QTest::newRow("ten records") << 140 << 10;
+        QTest::newRow("ten and a half") << 147 << 10;
+    }
+    void recordCountFollowsLength()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, entries);
+        TestFolder folder;
+        QByteArray data;
+        for (int i = 0; i < bytes; ++i)
+            data.append(char('a' + (i / 14) % 26));
+        QVERIFY(folder.writeBytes(QStringLiteral("l.dat"), data));
+        const QStringList got = read(folder, QStringLiteral("l.dat"));
+        QCOMPARE(got.size(), entries);
+        if (entries > 0)
+            QCOMPARE(got.last(), QString(14, QChar(u'a' + (entries - 1) % 26)));
+    }
+
+    // Padding is kept, NUL ends an entry, a blank record is the empty text.
+    void entriesKeepPaddingAndStopAtNul()
+    {
+        TestFolder folder;
+        QByteArray data;
+        data += "cat           ";                  // 3 letters, 11 spaces
+        data += QByteArray(14, '\0');              // blank record
+        data += QByteArray("ab\0cdefghijklm", 14); // NUL inside
+        data += "  two words   ";                  // inner and leading spaces
+        QVERIFY(folder.writeBytes(QStringLiteral("l.dat"), data));
+        const QStringList got = read(folder, QStringLiteral("l.dat"));
+        QCOMPARE(got, (QStringList{QStringLiteral("cat           "), QString(),
+                                   QStringLiteral("ab"), QStringLiteral("  two words   ")}));
+        QCOMPARE(got.first().size(), 14);
+    }
+
+    void writesPadCutAndExtend()
+    {
+        TestFolder folder;
+        VocabFile file;
+        QVERIFY(file.open(folder.file(QStringLiteral("w.dat")), VocabFile::Mode::ReadWrite));
+        QVERIFY(file.writeRecord(1, QStringLiteral("cat")));
+        QVERIFY(file.writeRecord(3, QStringLiteral("abcdefghijklmno"))); // 15 letters
+        QVERIFY(file.writeBlankRecord(4));
+        const QByteArray bytes = folder.readBytes(QStringLiteral("w.dat"));
+        QCOMPARE(bytes.size(), 56);
+        QCOMPARE(bytes.mid(0, 14), QByteArray("cat           "));
+        // Record 2 was never written: the gap reads as a blank record.
+        QCOMPARE(bytes.mid(14, 14), QByteArray(14, '\0'));
+        QCOMPARE(bytes.mid(28, 14), QByteArray("abcdefghijklmn"));
+        QCOMPARE(bytes.mid(42, 14), QByteArray(14, '\0'));
+        QCOMPARE(file.readEntries(),
+                 (QStringList{QStringLiteral("cat           "), QString(),
+                              QStringLiteral("abcdefghijklmn"), QString()}));
+    }
+
+    // Record numbers are 16-bit: nothing is read or written past 32,767.
+    void recordNumbersStopAt32767()
+    {
+        TestFolder folder;
+        QByteArray data;
+        data.reserve(32768 * 14);
+        for (int n = 1; n <= 32768; ++n)
+            data += QByteArray::number(n).leftJustified(14, ' ');
+        QVERIFY(folder.writeBytes(QStringLiteral("big.dat"), data));
+        const QStringList got = read(folder, QStringLiteral("big.dat"));
+        QCOMPARE(got.size(), 32767);
+        QCOMPARE(got.last().trimmed(), QStringLiteral("32767"));
+
+        VocabFile file;
+        QVERIFY(file.open(folder.file(QStringLiteral("big.dat")), VocabFile::Mode::ReadWrite));
+        QVERIFY(!file.writeRecord(32768, QStringLiteral("past")));
+        QVERIFY(!file.writeRecord(0, QStringLiteral("zero")));
+        QVERIFY(!file.writeBlankRecord(-1));
+        QVERIFY(file.writeRecord(32767, QStringLiteral("last")));
+        const QByteArray after = folder.readBytes(QStringLiteral("big.dat"));
+        QCOMPARE(after.size(), data.size());
+        QCOMPARE(after.mid(32766 * 14, 14), QByteArray("last          "));
+        QCOMPARE(after.mid(32767 * 14), data.mid(32767 * 14));
+        QCOMPARE(after.left(14), data.left(14));
+    }
+
+    void openingForWritingCreatesButNeverTruncates()
+    {
+        TestFolder folder;
+        const QByteArray twenty = QByteArray("word          ").repeated(20);
+        QVERIFY(folder.writeBytes(QStringLiteral("old.dat"), twenty));
+        {
+            VocabFile file;
+            QVERIFY(file.open(folder.file(QStringLiteral("old.dat")), VocabFile::Mode::ReadWrite));
+        }
+        QCOMPARE(folder.readBytes(QStringLiteral("old.dat")), twenty);
+
+        VocabFile created;
+        QVERIFY(created.open(folder.file(QStringLiteral("new")), VocabFile::Mode::ReadWrite));
+        QVERIFY(QFile::exists(folder.file(QStringLiteral("new"))));
+        QCOMPARE(created.readEntries(), QStringList());
+    }
+
+    // Loading a list never writes: a missing list is not created, and a
+    // handle opened for reading refuses to write.
+    void readingNeverWrites()
+    {
+        TestFolder folder;
+        VocabFile missing;
+        QVERIFY(!missing.open(folder.file(QStringLiteral("none.dat")), VocabFile::Mode::ReadOnly));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("none.dat"))));
+
+        QVERIFY(folder.writeBytes(QStringLiteral("r.dat"), "cat           "));
+        VocabFile reader;
+        QVERIFY(reader.open(folder.file(QStringLiteral("r.dat")), VocabFile::Mode::ReadOnly));
+        QVERIFY(!reader.writeRecord(1, QStringLiteral("dog")));
+        QCOMPARE(folder.readBytes(QStringLiteral("r.dat")), QByteArray("cat           "));
+    }
+
+    // Only regular files are lists; a FIFO must not block the game.
+    void refusesWhatIsNotAFile()
+    {
+        TestFolder folder;
+        const QString fifo = folder.file(QStringLiteral("pipe.dat"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QElapsedTimer clock;
+        clock.start();
+        for (auto mode : {VocabFile::Mode::ReadOnly, VocabFile::Mode::ReadWrite}) {
+            VocabFile f;
+            QVERIFY(!f.open(fifo, mode));
+            VocabFile d;
+            QVERIFY(!d.open(folder.path(), mode));
+            VocabFile dev;
+            QVERIFY(!dev.open(QStringLiteral("/dev/zero"), mode));
+        }
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void secondOpenKeepsTheFirstFile()
+    {
+        TestFolder folder;
+        QVERIFY(folder.writeBytes(QStringLiteral("a.dat"), "first         "));
+        QVERIFY(folder.writeBytes(QStringLiteral("b.dat"), "second        "));
+        VocabFile file;
+        QVERIFY(file.open(folder.file(QStringLiteral("a.dat")), VocabFile::Mode::ReadWrite));
+        QVERIFY(!file.open(folder.file(QStringLiteral("b.dat")), VocabFile::Mode::ReadWrite));
+        QVERIFY(file.writeRecord(2, QStringLiteral("more")));
+        QCOMPARE(folder.readBytes(QStringLiteral("a.dat")).size(), 28);
+        QCOMPARE(folder.readBytes(QStringLiteral("b.dat")).size(), 14);
+        file.close();
+        file.close(); // closing a closed handle does nothing
+        QVERIFY(!file.isOpen());
+    }
+
+    // Windows-1252 on disk; a character outside it is stored as "?".
+    void codePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QStringLiteral("Cat") << QByteArray("Cat");
+        QTest::newRow("latin") << QStringLiteral("café") << QByteArray("caf\xe9");
+        QTest::newRow("euro and quotes") << QStringLiteral("€“”") << QByteArray("\x80\x93\x94");
+        QTest::newRow("outside") << QStringLiteral("żółw") << QByteArray("?\xf3?w");
+        QTest::newRow("surrogate pair") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
+    }
+    void codePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(codepage::fromUnicode(text), bytes);
+    }
+
+    void everyByteReadsBackAsItself()
+    {
+        QByteArray all;
+        for (int b = 1; b < 256; ++b)
+            all.append(char(b));
+        const QString text = codepage::toUnicode(all);
+        QCOMPARE(text.size(), all.size());
+        QCOMPARE(text.at(0x80 - 1), QChar(0x20AC));
+        QCOMPARE(codepage::fromUnicode(text), all);
+    }
+
+    // A word cut to 14 characters never splits a character's byte.
+    void cuttingCountsCharacters()
+    {
+        const QByteArray record = VocabFile::encodeRecord(QStringLiteral("ééééééééééééééé"));
+        QCOMPARE(record, QByteArray(14, '\xe9'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVocabFile)
+#include "tst_vocabfile.moc"
