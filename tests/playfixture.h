@@ -1,0 +1,110 @@
+#pragma once
+
+// A main window built with fakes and shown offscreen, with the words to
+// practise chosen by the test.
+
+#include "fakes.h"
+#include "practice/frmvarbo.h"
+#include "testfolder.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+struct PlayFixture {
+    TestFolder folder;
+    FakeServices fakes{folder.path()};
+    std::unique_ptr<frmVarbo> window;
+
+    explicit PlayFixture(const QStringList &firstGrade = {QStringLiteral("cat")})
+    {
+        folder.writeList(QStringLiteral("firstGrade.dat"), firstGrade);
+        window = std::make_unique<frmVarbo>(fakes.services);
+        window->show();
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window.get());
+        fakes.player.played.clear();
+    }
+
+    template<typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        T *child = window->findChild<T *>(name);
+        if (!child)
+            qFatal("no control %s", qPrintable(name));
+        return child;
+    }
+    QLabel *prompt(int i) const { return find<QLabel>(QStringLiteral("lblPrompt%1").arg(i)); }
+    QLabel *slot(int i) const { return find<QLabel>(QStringLiteral("lblWord%1").arg(i)); }
+    QWidget *dot(int i) const { return find(QStringLiteral("shaZam%1").arg(i)); }
+    QLabel *face(int i) const { return find<QLabel>(QStringLiteral("imgHappy%1").arg(i)); }
+    QAction *action(const char *name) const { return find<QAction>(QLatin1String(name)); }
+    bool answerShown() const { return !find(QStringLiteral("fraCom"))->isHidden(); }
+    int state(const char *name) const { return window->property(name).toInt(); }
+
+    // The practice list, exactly these words in this order.
+    void practise(const QStringList &words)
+    {
+        folder.writeList(QStringLiteral("practice.dat"), words);
+        fakes.dialogs.nextOpen = {folder.file(QStringLiteral("practice.dat"))};
+        action("mnuFileOpenList")->trigger();
+    }
+    void nextWord() { action("mnuFileNextWord")->trigger(); }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), k, m);
+    }
+    // Letters as the child types them: lower case, no Shift.
+    void type(const QString &letters)
+    {
+        for (QChar c : letters) {
+            if (c.isLetter())
+                key(Qt::Key(Qt::Key_A + (c.toUpper().unicode() - 'A')));
+            else if (c.isDigit())
+                key(Qt::Key(Qt::Key_0 + (c.unicode() - '0')));
+        }
+    }
+    void answer() { find<QPushButton>(QStringLiteral("cmdSpelledCorrect"))->click(); }
+
+    // The answer row as typed, over its visible slots.
+    QString attempt() const
+    {
+        QString out;
+        for (int i = 0; i < 14; ++i)
+            if (!slot(i)->isHidden())
+                out += slot(i)->text();
+        return out;
+    }
+    QString shownWord() const
+    {
+        QString out;
+        for (int i = 0; i < 14; ++i)
+            if (!prompt(i)->isHidden())
+                out += prompt(i)->text();
+        return out;
+    }
+    QList<int> dots() const
+    {
+        QList<int> out;
+        for (int i = 0; i < 14; ++i)
+            if (!dot(i)->isHidden())
+                out.append(i);
+        return out;
+    }
+    QStringList sounds() const { return fakes.player.names(folder.path()); }
+
+    // Spells the word on screen right, r values of 0.99 hiding no letter.
+    void spellRight(const QString &word)
+    {
+        fakes.random.values = std::deque<double>(14, 0.99);
+        type(word);
+        answer();
+    }
+};

@@ -1,0 +1,427 @@
+// Playing a word with the real window and real key events: Next Word,
+// typing, the answer check, letter hiding, faces and the sound themes.
+
+#include "playfixture.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QtTest>
+
+class TestPlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One word from Next Word to its smiley face.
+    void wordFromStartToFace()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat"), QStringLiteral("dog")});
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
+        QCOMPARE(f.state("bytWordLen"), 3);
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(f.slot(i)->isHidden(), i >= 3);
+
+        f.type(QStringLiteral("ca"));
+        QVERIFY(!f.answerShown());
+        f.type(QStringLiteral("t"));
+        QVERIFY(f.answerShown()); // at the release of the key that completed it
+        QCOMPARE(f.attempt(), QStringLiteral("CAT"));
+        QCOMPARE(f.sounds(), (QStringList{"\\cowMedium.wav", "\\chicken.wav", "\\raven.wav"}));
+        QCOMPARE(f.state("intLetterPos"), 2);
+        QCOMPARE(f.find<QLabel>(QStringLiteral("lblLetterCount"))->text(), QStringLiteral("2"));
+
+        // Stage 1: one draw; r = 0.5 gives k = 2, the third letter.
+        f.fakes.player.played.clear();
+        f.fakes.random.values = {0.5};
+        f.answer();
+        QCOMPARE(f.sounds(), QStringList{"\\goodJob.wav"});
+        QCOMPARE(f.attempt(), QString());
+        QCOMPARE(f.state("intTimesRight"), 1);
+        QVERIFY(f.prompt(2)->isHidden());
+        QCOMPARE(f.prompt(2)->text(), QStringLiteral("T")); // hidden, still compared
+        QVERIFY(f.answerShown());
+        QVERIFY(!f.slot(0)->isHidden());
+
+        f.spellRight(QStringLiteral("cat"));
+        f.spellRight(QStringLiteral("cat"));
+        QCOMPARE(f.state("intTimesRight"), 3);
+        QVERIFY(!f.prompt(0)->isHidden()); // the first letter never hides
+        f.fakes.player.played.clear();
+        f.type(QStringLiteral("cat"));
+        f.answer();
+        QCOMPARE(f.sounds().last(), QStringLiteral("\\manyClapping.wav"));
+        QVERIFY(!f.face(0)->isHidden());
+        QVERIFY(f.face(1)->isHidden());
+        QCOMPARE(f.state("intFaceCount"), 1);
+        QCOMPARE(f.state("blnWordOpen"), 0);
+        QCOMPARE(f.attempt(), QStringLiteral("CAT")); // the right attempt stays
+
+        // A closed word gives no second face and no sound.
+        f.fakes.player.played.clear();
+        f.answer();
+        QVERIFY(f.sounds().isEmpty());
+        QCOMPARE(f.state("intFaceCount"), 1);
+        // Keys still sound after the face; the full row takes nothing more.
+        f.type(QStringLiteral("q"));
+        QCOMPARE(f.sounds(), QStringList{"\\canaryhigh.wav"});
+        QCOMPARE(f.attempt(), QStringLiteral("CAT"));
+        // After Delete the row fills again, but the button is not shown anew.
+        f.nextWord();
+        QVERIFY(!f.answerShown());
+        QVERIFY(!f.face(0)->isHidden()); // faces stay across words
+    }
+
+    // A wrong letter marks its slot and blocks every check until Delete.
+    void wrongLettersAreSticky()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        f.type(QStringLiteral("car"));
+        f.fakes.player.played.clear();
+        f.answer();
+        QCOMPARE(f.dots(), QList<int>{2});
+        QVERIFY(f.sounds().isEmpty());
+        QCOMPARE(f.state("blnAllRight"), 0);
+
+        f.key(Qt::Key_Backspace);
+        f.type(QStringLiteral("t"));
+        QCOMPARE(f.attempt(), QStringLiteral("CAT"));
+        f.fakes.player.played.clear();
+        f.answer();
+        QCOMPARE(f.dots(), QList<int>{2});
+        QCOMPARE(f.state("intTimesRight"), 0);
+        QVERIFY(f.sounds().isEmpty());
+
+        f.key(Qt::Key_Delete);
+        QCOMPARE(f.dots(), QList<int>());
+        QCOMPARE(f.attempt(), QString());
+        QVERIFY(f.answerShown());
+        f.type(QStringLiteral("cat"));
+        f.answer();
+        QCOMPARE(f.sounds().last(), QStringLiteral("\\goodJob.wav"));
+
+        // The button on an empty attempt marks every slot of the word.
+        f.key(Qt::Key_Delete);
+        f.answer();
+        QCOMPARE(f.dots(), (QList<int>{0, 1, 2}));
+    }
+
+    void backspaceAndDelete()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat"), QStringLiteral("horse")});
+        f.nextWord();
+        // Empty attempt: nothing changes on screen.
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QString());
+        f.key(Qt::Key_Delete);
+        QCOMPARE(f.attempt(), QString());
+        // Partial: one character at a time, then nothing.
+        f.type(QStringLiteral("ca"));
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QStringLiteral("C"));
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QString());
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QString());
+        QCOMPARE(f.state("intLetterPos"), -1);
+        f.type(QStringLiteral("t"));
+        QCOMPARE(f.slot(0)->text(), QStringLiteral("T"));
+        // Full: only the last character goes.
+        f.key(Qt::Key_Delete);
+        f.type(QStringLiteral("cat"));
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QStringLiteral("CA"));
+        // Delete on a partial attempt empties every slot.
+        f.key(Qt::Key_Delete);
+        QCOMPARE(f.attempt(), QString());
+        QVERIFY(f.sounds().isEmpty() == false); // the letters sounded, not the editing keys
+        QVERIFY(!f.sounds().contains(QString()));
+
+        // Five letters: the sixth and later keys place nothing but sound.
+        f.nextWord();
+        f.type(QStringLiteral("horsey"));
+        QCOMPARE(f.attempt(), QStringLiteral("HORSE"));
+        QCOMPARE(f.state("intLetterPos"), 4);
+        QCOMPARE(f.sounds().last(), QStringLiteral("\\peacock.wav"));
+        f.key(Qt::Key_Backspace);
+        f.key(Qt::Key_Backspace);
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.attempt(), QStringLiteral("HO"));
+        f.type(QStringLiteral("r"));
+        QCOMPARE(f.slot(2)->text(), QStringLiteral("R"));
+    }
+
+    // Every key but the space bar types its character; only letters sound.
+    void otherKeysPlaceTheirCharacters()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("abcd")});
+        f.nextWord();
+        f.key(Qt::Key_7);
+        f.key(Qt::Key_Shift);
+        f.key(Qt::Key_Space);
+        // Shift+1 is the Shift key, then the 1 key.
+        f.key(Qt::Key_Exclam, Qt::ShiftModifier);
+        QCOMPARE(f.attempt(), QStringLiteral("7") + QChar(16) + QChar(16) + QStringLiteral("1"));
+        QVERIFY(f.sounds().isEmpty());
+        QVERIFY(!f.find(QStringLiteral("cmdSaveFerris"))->isHidden());
+        f.key(Qt::Key_F1);
+        QVERIFY(f.answerShown()); // four characters make the attempt complete
+        f.answer();
+        QCOMPARE(f.dots(), (QList<int>{0, 1, 2, 3}));
+    }
+
+    // Before the first word, letters sound and place nothing.
+    void keysBeforeTheFirstWord()
+    {
+        PlayFixture f;
+        f.type(QStringLiteral("qa"));
+        QCOMPARE(f.sounds(), (QStringList{"\\canaryhigh.wav", "\\chicken.wav"}));
+        QCOMPARE(f.attempt(), QString());
+        QVERIFY(!f.answerShown());
+    }
+
+    // While the extra-word panel is open, keys go to its text box only;
+    // the space bar still reveals the hidden button.
+    void extraWordPanelSuspendsTyping()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        f.type(QStringLiteral("c"));
+        f.action("mnuYoursAddAWord")->trigger();
+        QTRY_VERIFY(f.find(QStringLiteral("txtDaWord"))->hasFocus());
+        f.fakes.player.played.clear();
+        f.type(QStringLiteral("at"));
+        f.key(Qt::Key_Space);
+        f.key(Qt::Key_Delete);
+        f.key(Qt::Key_Escape);
+        QCOMPARE(f.attempt(), QStringLiteral("C"));
+        QVERIFY(f.sounds().isEmpty());
+        QCOMPARE(f.fakes.ending.ended, 0);
+        QVERIFY(!f.answerShown());
+        QVERIFY(!f.find(QStringLiteral("cmdSaveFerris"))->isHidden());
+        QCOMPARE(f.find<QLineEdit>(QStringLiteral("txtDaWord"))->text(), QStringLiteral("at "));
+    }
+
+    // The number of draws per stage, for every word length; the first
+    // letter never hides.
+    void drawsPerStage()
+    {
+        const int stage1[] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5};
+        const int stage2[] = {0, 1, 2, 2, 2, 3, 4, 4, 4, 5, 6, 6, 6, 7};
+        const QString letters = QStringLiteral("abcdefghijklmn");
+        QStringList words;
+        for (int length = 1; length <= 14; ++length)
+            words.append(letters.left(length));
+        PlayFixture f;
+        f.practise(words);
+        for (int length = 1; length <= 14; ++length) {
+            f.nextWord();
+            const QString word = words.at(length - 1);
+            for (int stage = 1; stage <= 3; ++stage) {
+                f.fakes.random.draws = 0;
+                f.fakes.random.reseeds = 0;
+                // r = 0 names the second letter; a one-letter word has none.
+                f.fakes.random.values = std::deque<double>(14, 0.0);
+                f.type(word);
+                f.answer();
+                const int expected = stage == 1 ? stage1[length - 1]
+                                   : stage == 2 ? stage2[length - 1]
+                                                : length;
+                QCOMPARE(f.fakes.random.draws, expected);
+                QCOMPARE(f.fakes.random.reseeds, expected);
+                QVERIFY(!f.prompt(0)->isHidden());
+                if (length > 1)
+                    QCOMPARE(f.prompt(1)->isHidden(), expected > 0);
+            }
+        }
+    }
+
+    // Faces fill in index order across words and lists; a list command
+    // hides them without starting the count again; past ten, words still
+    // close.
+    void facesInOrder()
+    {
+        PlayFixture f;
+        f.practise(QStringList(12, QStringLiteral("a")));
+        auto closeWord = [&f] {
+            f.nextWord();
+            for (int i = 0; i < 4; ++i)
+                f.spellRight(QStringLiteral("a"));
+        };
+        closeWord();
+        closeWord();
+        QVERIFY(!f.face(0)->isHidden() && !f.face(1)->isHidden() && f.face(2)->isHidden());
+        f.practise(QStringList(12, QStringLiteral("a")));
+        QVERIFY(!f.face(0)->isHidden()); // Open A List leaves the faces
+        f.action("mnuOursNextList")->trigger();
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(f.face(i)->isHidden());
+        closeWord();
+        QVERIFY(f.face(0)->isHidden() && !f.face(2)->isHidden());
+        QCOMPARE(f.state("intFaceCount"), 3);
+        for (int i = 0; i < 7; ++i)
+            closeWord();
+        QCOMPARE(f.state("intFaceCount"), 10);
+        f.fakes.player.played.clear();
+        closeWord();
+        QCOMPARE(f.state("intFaceCount"), 10);
+        QCOMPARE(f.state("blnWordOpen"), 0);
+        QCOMPARE(f.sounds().last(), QStringLiteral("\\manyClapping.wav"));
+        QVERIFY(!f.face(9)->isHidden());
+    }
+
+    void nextWordTakesTheListInOrder()
+    {
+        PlayFixture f;
+        QStringList ten;
+        for (int i = 0; i < 10; ++i)
+            ten.append(QString(QChar(u'a' + i)).repeated(i + 1));
+        f.practise(ten);
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+            f.nextWord();
+            QCOMPARE(f.shownWord(), ten.at(i).toUpper());
+        }
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+    }
+
+    void nextWordShapes()
+    {
+        // Blank, inner space, mixed case, fourteen letters.
+        PlayFixture f;
+        f.practise({QString(), QStringLiteral(" ice cream"), QStringLiteral("DoG"),
+                    QStringLiteral("abcdefghijklmn")});
+        f.nextWord();
+        QCOMPARE(f.state("bytWordLen"), 0);
+        QVERIFY(f.prompt(0)->isHidden() && f.slot(0)->isHidden());
+        f.nextWord();
+        QCOMPARE(f.prompt(3)->text(), QStringLiteral(" "));
+        QCOMPARE(f.state("bytWordLen"), 9);
+        QCOMPARE(f.find<QLineEdit>(QStringLiteral("txtPrompt"))->text(),
+                 QStringLiteral(" ice cream    "));
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("ABCDEFGHIJKLMN"));
+        QVERIFY(!f.slot(13)->isHidden());
+    }
+
+    // Next Word on an empty practice list puts no half-made word in play.
+    void nextWordOnAnEmptyList()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat"), QStringLiteral("dog")});
+        f.nextWord();
+        f.type(QStringLiteral("ca"));
+        // The parent removes the last waiting word by hand.
+        auto *middle = f.find<QListWidget>(QStringLiteral("lstMiddle"));
+        middle->item(0)->setSelected(true);
+        f.find<QPushButton>(QStringLiteral("cmdRemoveWord"))->click();
+        QCOMPARE(middle->count(), 0);
+        QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+        f.nextWord();
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        QCOMPARE(f.state("bytWordLen"), 0);
+        QCOMPARE(f.state("blnWordOpen"), 0);
+        QCOMPARE(f.attempt(), QString());
+        f.type(QStringLiteral("x"));
+        QVERIFY(!f.answerShown());
+    }
+
+    void soundThemes()
+    {
+        PlayFixture f;
+        f.type(QStringLiteral("q"));
+        f.action("mnuSoundTech")->trigger();
+        f.type(QStringLiteral("q"));
+        f.action("mnuSoundsAnimals")->trigger();
+        f.type(QStringLiteral("q"));
+        f.action("mnuSoundCartoon")->trigger();
+        f.type(QStringLiteral("xl"));
+        QCOMPARE(f.sounds(), (QStringList{"\\canaryhigh.wav", "\\Trekdoor.wav", "\\canaryhigh.wav",
+                                          "\\raspberry.wav", "\\raspberry.wav"}));
+        QCOMPARE(f.state("bytSoundTheme"), 3);
+
+        // The hidden theme: space shows the button, a click takes it.
+        auto *ferris = f.find<QPushButton>(QStringLiteral("cmdSaveFerris"));
+        QVERIFY(ferris->isHidden());
+        f.key(Qt::Key_Space);
+        QVERIFY(!ferris->isHidden());
+        QTest::mouseClick(ferris, Qt::LeftButton);
+        QVERIFY(ferris->isHidden());
+        QCOMPARE(f.state("bytSoundTheme"), 2);
+        f.fakes.player.played.clear();
+        f.type(QStringLiteral("lqm"));
+        QCOMPARE(f.sounds(), (QStringList{"\\Ferris1.wav", "\\Ferris1.wav", "\\Ferris8.wav"}));
+
+        // Keys that are not letters sound in no theme.
+        f.fakes.player.played.clear();
+        for (const char *theme : {"mnuSoundsAnimals", "mnuSoundCartoon", "mnuSoundTech"}) {
+            f.action(theme)->trigger();
+            f.key(Qt::Key_5);
+            f.key(Qt::Key_Space);
+            f.key(Qt::Key_F5);
+            f.key(Qt::Key_Return);
+        }
+        QVERIFY(f.sounds().isEmpty());
+        for (QAction *a : f.find(QStringLiteral("mnuSounds"))->findChildren<QAction *>())
+            QVERIFY(!a->isChecked());
+    }
+
+    // Escape ends the game at once under Animals and the hidden theme only.
+    void escapeEndsTheGame()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        f.action("mnuSoundCartoon")->trigger();
+        f.key(Qt::Key_Escape);
+        f.action("mnuSoundTech")->trigger();
+        f.key(Qt::Key_Escape);
+        QCOMPARE(f.fakes.ending.ended, 0);
+        QCOMPARE(f.attempt(), QString(QChar(27)).repeated(2));
+        f.action("mnuSoundsAnimals")->trigger();
+        f.key(Qt::Key_Escape);
+        QCOMPARE(f.fakes.ending.ended, 1);
+        f.key(Qt::Key_Space);
+        f.find<QPushButton>(QStringLiteral("cmdSaveFerris"))->click();
+        f.key(Qt::Key_Escape);
+        QCOMPARE(f.fakes.ending.ended, 2);
+    }
+
+    // Keys that arrive while a sound plays are handled after it, in order.
+    void keysWaitForTheSound()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        bool posted = false;
+        QString attemptDuringSound;
+        f.fakes.player.onPlay = [&](const QString &) {
+            if (posted)
+                return;
+            posted = true;
+            attemptDuringSound = f.attempt();
+            for (Qt::Key k : {Qt::Key_A, Qt::Key_T}) {
+                QCoreApplication::postEvent(f.window->windowHandle(),
+                                            new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
+                QCoreApplication::postEvent(f.window->windowHandle(),
+                                            new QKeyEvent(QEvent::KeyRelease, k, Qt::NoModifier));
+            }
+        };
+        f.type(QStringLiteral("c"));
+        QCOMPARE(attemptDuringSound, QStringLiteral("C"));
+        QTRY_COMPARE(f.attempt(), QStringLiteral("CAT"));
+        QCOMPARE(f.sounds(), (QStringList{"\\cowMedium.wav", "\\chicken.wav", "\\raven.wav"}));
+        QVERIFY(f.answerShown());
+    }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"
