@@ -19,24 +19,28 @@ QFont fontFrom(const QStringList &families, qreal pointSize, bool bold)
 
 QFont slotFont()
 {
-    // "BrushType" where a family has it; otherwise the bold, playful face
-    // the set-up installs.
-    return fontFrom({QStringLiteral("BrushType"), QStringLiteral("Comic Neue"),
+    // "BrushType" where a family has it; otherwise a bold brush script of
+    // the same narrow build, which the set-up installs (fonts-lobster).
+    return fontFrom({QStringLiteral("BrushType"), QStringLiteral("Lobster Two"),
                      QStringLiteral("DejaVu Sans")},
                     21.75, true);
 }
 
 QFont titleFont(qreal pointSize)
 {
-    return fontFrom({QStringLiteral("Goudy Stout"), QStringLiteral("Cabin Sketch"),
+    // A wide, heavy title face where "Goudy Stout" is missing
+    // (fonts-cherrybomb).
+    return fontFrom({QStringLiteral("Goudy Stout"), QStringLiteral("Cherry Bomb"),
                      QStringLiteral("DejaVu Serif")},
                     pointSize, true);
 }
 
 QFont plainFont(qreal pointSize, bool bold)
 {
-    return fontFrom({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, pointSize,
-                    bold);
+    // Liberation Sans keeps the narrow build the captions were fitted to.
+    return fontFrom({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                     QStringLiteral("DejaVu Sans")},
+                    pointSize, bold);
 }
 
 QFont arialFont(qreal pointSize, bool bold)
