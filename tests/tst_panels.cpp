@@ -1,0 +1,178 @@
+// The two panels of the main window that change the practice list by hand.
+
+#include "playfixture.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text().trimmed());
+    return out;
+}
+
+} // namespace
+
+class TestPanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pickingPanelShowsAndHides()
+    {
+        PlayFixture f;
+        auto *panel = f.find(QStringLiteral("fraList"));
+        QVERIFY(panel->isHidden());
+        f.action("mnuOursAddLots")->trigger();
+        QVERIFY(panel->isVisible());
+        QCOMPARE(f.action("mnuOursAddLots")->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+        f.find<QPushButton>(QStringLiteral("cmdOuttaHere"))->click();
+        QVERIFY(panel->isHidden());
+    }
+
+    // Selected vocabulary rows are appended in their order, duplicates and
+    // all; nothing happens without a current row; Next Word stays as it was.
+    void addingFromTheVocabulary()
+    {
+        PlayFixture f;
+        const QStringList five{"ant", "bee", "cow", "dog", "eel"};
+        f.practise(five);
+        auto *vocab = f.find<QListWidget>(QStringLiteral("lstVocab"));
+        auto *middle = f.find<QListWidget>(QStringLiteral("lstMiddle"));
+        auto *add = f.find<QPushButton>(QStringLiteral("cmdAddWordFromMainList"));
+        f.action("mnuOursAddLots")->trigger();
+
+        // Right after Open A List the vocabulary has no current row.
+        vocab->item(1)->setSelected(true);
+        add->click();
+        QCOMPARE(middle->count(), 5);
+
+        for (int i = 0; i < 10; ++i)
+            f.nextWord();
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        vocab->clearSelection();
+        vocab->setCurrentRow(3, QItemSelectionModel::Select);
+        vocab->item(0)->setSelected(true);
+        vocab->item(4)->setSelected(true);
+        add->click();
+        add->click();
+        QCOMPARE(rows(middle), (QStringList{"ant", "dog", "eel", "ant", "dog", "eel"}));
+        QCOMPARE(vocab->selectedItems().size(), 3); // the vocabulary is only read
+        QCOMPARE(vocab->count(), 5);
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+    }
+
+    // Only the row of the draw's last pick is left selected.
+    void drawLeavesOneRowSelected()
+    {
+        PlayFixture f({"ant", "bee", "cow", "dog", "eel"});
+        f.fakes.random.values = {0.0, 0.2, 0.4, 0.6, 0.8, 0.0, 0.2, 0.4, 0.6, 0.8};
+        f.action("mnuOursNextList")->trigger();
+        auto *vocab = f.find<QListWidget>(QStringLiteral("lstVocab"));
+        QCOMPARE(vocab->currentRow(), 4);
+        QCOMPARE(vocab->selectedItems().size(), 1);
+        f.find<QPushButton>(QStringLiteral("cmdAddWordFromMainList"))->click();
+        auto *middle = f.find<QListWidget>(QStringLiteral("lstMiddle"));
+        QCOMPARE(middle->count(), 11);
+        QCOMPARE(middle->item(10)->text().trimmed(), QStringLiteral("eel"));
+    }
+
+    void removingSelectedRows()
+    {
+        PlayFixture f;
+        f.practise({"ant", "bee", "cow", "dog", "eel"});
+        auto *middle = f.find<QListWidget>(QStringLiteral("lstMiddle"));
+        auto *remove = f.find<QPushButton>(QStringLiteral("cmdRemoveWord"));
+        remove->click(); // nothing selected
+        QCOMPARE(middle->count(), 5);
+        for (int row : {1, 2, 4})
+            middle->item(row)->setSelected(true);
+        remove->click();
+        QCOMPARE(rows(middle), (QStringList{"ant", "dog"}));
+        middle->selectAll();
+        remove->click();
+        QCOMPARE(middle->count(), 0);
+        remove->click(); // an empty list
+        QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+    }
+
+    // An extra word goes to the top, trimmed, and is served next.
+    void extraWords()
+    {
+        PlayFixture f;
+        f.practise({"ant", "bee"});
+        auto *text = f.find<QLineEdit>(QStringLiteral("txtDaWord"));
+        auto *add = f.find<QPushButton>(QStringLiteral("cmdAddWord"));
+        auto *middle = f.find<QListWidget>(QStringLiteral("lstMiddle"));
+        f.action("mnuYoursAddAWord")->trigger();
+        QVERIFY(f.find(QStringLiteral("fraWord"))->isVisible());
+        QTRY_VERIFY(text->hasFocus());
+
+        QTest::keyClicks(text, QStringLiteral("  cat "));
+        add->click();
+        QCOMPARE(middle->item(0)->text(), QStringLiteral("cat"));
+        QVERIFY(text->text().isEmpty());
+        QTRY_VERIFY(text->hasFocus());
+        text->setText(QStringLiteral("Dog"));
+        add->click();
+        QCOMPARE(rows(middle), (QStringList{"Dog", "cat", "ant", "bee"}));
+
+        // Blanks only: nothing added, the box keeps them.
+        text->setText(QStringLiteral("   "));
+        add->click();
+        QCOMPARE(middle->count(), 4);
+        QCOMPARE(text->text(), QStringLiteral("   "));
+
+        // Longer than the fourteen slots: refused, kept in the box.
+        text->setText(QStringLiteral("internationally"));
+        add->click();
+        QCOMPARE(middle->count(), 4);
+        QCOMPARE(text->text(), QStringLiteral("internationally"));
+
+        f.find<QPushButton>(QStringLiteral("cmdAllDone"))->click();
+        QVERIFY(f.find(QStringLiteral("fraWord"))->isHidden());
+        QCOMPARE(text->text(), QStringLiteral("internationally"));
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+    }
+
+    // After the list ran out, one extra word brings Next Word back.
+    void extraWordEnablesNextWord()
+    {
+        PlayFixture f;
+        f.practise({"ant"});
+        f.nextWord();
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        f.action("mnuYoursAddAWord")->trigger();
+        auto *text = f.find<QLineEdit>(QStringLiteral("txtDaWord"));
+        text->setText(QStringLiteral(" "));
+        f.find<QPushButton>(QStringLiteral("cmdAddWord"))->click();
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        text->setText(QStringLiteral("owl"));
+        f.find<QPushButton>(QStringLiteral("cmdAddWord"))->click();
+        QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("OWL"));
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+    }
+
+    // With the picking panel open, typing still spells.
+    void pickingPanelKeepsTyping()
+    {
+        PlayFixture f;
+        f.practise({"cat"});
+        f.nextWord();
+        f.action("mnuOursAddLots")->trigger();
+        f.type(QStringLiteral("cat"));
+        QCOMPARE(f.attempt(), QStringLiteral("CAT"));
+        QCOMPARE(f.sounds().size(), 3);
+        QVERIFY(f.answerShown());
+    }
+};
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"
