@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and starts it the way the
+# desktop menu does (the entry's Exec command, found on PATH), from an
+# unrelated folder. The game holds its list file open while it runs, so the
+# installed program folder's first-grade list showing among its open files
+# proves it found its data.
+set -euo pipefail
+build=$1
+desktop=$2
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-install.XXXXXX")
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+prefix=$tmp/prefix
+cmake --install "$build" --prefix "$prefix" >"$tmp/install.log"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+id=org.example.Quillobrite
+for f in bin/quillobrite lib/quillobrite/quillobrite \
+    lib/quillobrite/firstGrade.dat lib/quillobrite/fifthGrade.dat \
+    lib/quillobrite/claugh.wav lib/quillobrite/canaryhigh.wav \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png; do
+    [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+waves=$(find "$prefix/lib/quillobrite" -name '*.wav' | wc -l)
+[ "$waves" -eq 98 ] || fail "98 wave files expected in the program folder, found $waves"
+[ -x "$prefix/bin/quillobrite" ] || fail "the launcher is not executable"
+
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ -n "$exec_line" ] || fail "no Exec line in $desktop"
+
+mkdir "$tmp/elsewhere"
+cd "$tmp/elsewhere"
+# No display and no sound server are needed to see the game load its list.
+PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen PULSE_SERVER=unix:/nonexistent \
+    $exec_line >"$tmp/game.log" 2>&1 &
+pid=$!
+
+want=$(readlink -f "$prefix/lib/quillobrite/firstGrade.dat")
+for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || fail "the game ended early: $(cat "$tmp/game.log")"
+    for fd in /proc/"$pid"/fd/*; do
+        if [ "$(readlink "$fd" 2>/dev/null)" = "$want" ]; then
+            exe=$(readlink -f /proc/"$pid"/exe)
+            [ "$exe" = "$(readlink -f "$prefix/lib/quillobrite/quillobrite")" ] ||
+                fail "the launcher started $exe"
+            echo "PASS: the installed game opened $want"
+            exit 0
+        fi
+    done
+    sleep 0.1
+done
+fail "the installed game did not open its first-grade list within 10 s"
