@@ -1,3 +1,4 @@
+#include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
 #include "practice/qtservices.h"
 #include "sound/pulsewaveplayer.h"
@@ -5,6 +6,8 @@
 #include "wordlist/randomsource.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +22,15 @@ int main(int argc, char *argv[])
     QtProgramEnd ending;
     Services services{player, dialogs, messages, random, ending, executableFolder()};
 
-    frmVarbo game(services);
-    game.show();
+    // The splash builds the game window when it hands over. The game window
+    // is kept here, after the services it uses, so it goes before them; a
+    // closed one stays hidden until then and keeps nothing running.
+    std::unique_ptr<frmVarbo> game;
+    auto *splash = new frmSplash([&services, &game]() -> QWidget * {
+        game = std::make_unique<frmVarbo>(services);
+        return game.get();
+    });
+    splash->show();
+    splash->activateWindow();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -16,6 +17,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class CircleShape;
+class frmHelp;
 
 // The game's one working window: the letter slots of the word and of the
 // attempt, the on-screen keyboard, the reward faces, the two list panels,
@@ -105,6 +107,8 @@ private:
 
     Services &m_services;
     VocabFile m_listFile;
+    // The help window while it is open; it deletes itself on closing.
+    QPointer<frmHelp> m_help;
 
     // Controls
     QWidget *m_ground = nullptr;

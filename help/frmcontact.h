@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The farewell window, shown as the game window closes: how to reach the
+// author. Closing it leaves no window, which ends the program. It deletes
+// itself when it closes.
+class frmContact : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmContact(QWidget *parent = nullptr);
+    ~frmContact() override;
+
+private slots:
+    void cmdExit_Click();
+
+private:
+    void createControls();
+    void connectHandlers();
+    void placeOnScreen();
+
+    // Controls
+    QPushButton *cmdExit = nullptr;
+    QLabel *Label1 = nullptr;
+};

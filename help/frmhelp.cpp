@@ -1,0 +1,102 @@
+#include "help/frmhelp.h"
+
+#include "practice/look.h"
+
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+constexpr int ClientWidth = 9420, ClientHeight = 5895;
+
+// Each paragraph is one line; the text box wraps it. Written with its CR LF
+// breaks spelled out so that no checkout or editor can change them.
+constexpr const char ManualText[] =
+    "Welcome to Quillobrite! This program helps grade-school children learn to spell in a way "
+    "that really works, with bright colours, cheerful sounds and plenty of fun along the way."
+    "\r\n\r\n"
+    "Getting started: the keyboard on the screen is only a picture, so there is no need to click "
+    "on it. Your child types on the real keyboard instead. First choose your child's level from "
+    "the Grade Level menu; Quillobrite then loads the word list for that grade."
+    "\r\n\r\n"
+    "Playing: choose File > Next Word and a word appears on the screen. Each letter your child "
+    "types shows up in the upper right corner, and every key makes a sound of its own. When the "
+    "whole word has been typed, a button with a question mark appears in the upper left corner; "
+    "click it to check the spelling. A correct spelling earns a word of praise, clears the typed "
+    "word and hides one or more letters of the word on the screen, so that each new try comes a "
+    "little more from memory. After three correct spellings there is applause and a smiley face, "
+    "and your child can ask for the next word. A wrong letter gets a small red dot beneath it: "
+    "press the Delete key to clear the attempt and the dots, and try again."
+    "\r\n\r\n"
+    "Every word spelled right three times earns one smiley face, up to ten faces for ten words. "
+    "When the words run out, choose Our Words > Next List to draw ten new words from the main "
+    "list."
+    "\r\n\r\n"
+    "Picking words by hand: Our Words > Add Lots Of Words shows two lists. The list on the left is "
+    "the practice list, usually ten words long, and File > Next Word takes its words from there. "
+    "The list on the right is the main list. Select words in the main list and press the add "
+    "button to put them into the practice list; select words in the practice list and press the "
+    "remove button to take them out again. Press All Done when you are finished and both lists "
+    "are hidden."
+    "\r\n\r\n"
+    "Extra words: Your Words > Add A Word shows a text box and two buttons. Type a word into the "
+    "box and press Add A Word to add it to the practice list. Words added this way are forgotten "
+    "when the program is shut off. Press All Done to hide the text box."
+    "\r\n\r\n"
+    "Your own lists: Your Words > Custom List opens a separate window with its own instructions "
+    "for making a word list of your own. Give your list a name that is easy to remember, because "
+    "the only way to load it later is File > Open A List."
+    "\r\n\r\n\r\n"
+    "Fun stuff: Quillobrite plays sounds while your child types. There are four sound lists. "
+    "Three of them are in the Sounds menu, and the fourth is reached by a secret command. Can you "
+    "find it? If you do, write and tell me how you did it!"
+    "\r\n\r\n"
+    "Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident "
+    "speller."
+    "\r\n";
+
+} // namespace
+
+frmHelp::frmHelp(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Help!"));
+    // Every opening starts again from the manual.
+    setAttribute(Qt::WA_DeleteOnClose);
+    paintBackground(this, QColor(0, 255, 255));
+    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    createControls();
+    placeOnScreen();
+}
+
+frmHelp::~frmHelp() = default;
+
+QString frmHelp::manual()
+{
+    return QString::fromLatin1(ManualText);
+}
+
+void frmHelp::createControls()
+{
+    txtHelp = new QPlainTextEdit(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setGeometry(twipsRect(240, 120, 9015, 5655));
+    txtHelp->setFont(plainFont(9.75));
+    txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtHelp->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text box keeps its lines by paragraph; CR LF is how they are
+    // written, not how they are shown.
+    txtHelp->setPlainText(manual().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    setFocusProxy(txtHelp);
+    txtHelp->setFocus();
+}
+
+void frmHelp::placeOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+}

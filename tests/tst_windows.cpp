@@ -1,0 +1,236 @@
+// The program's life around the game window: the splash that hands over to
+// it, the help window beside it and the farewell window after it.
+
+#include "app/frmsplash.h"
+#include "fakes.h"
+#include "help/frmcontact.h"
+#include "help/frmhelp.h"
+#include "practice/frmvarbo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// A game window with fakes and an empty program folder (no word list).
+struct Session {
+    QTemporaryDir folder;
+    FakeServices fakes{folder.path()};
+    std::unique_ptr<frmVarbo> game;
+
+    frmVarbo *makeGame()
+    {
+        game = std::make_unique<frmVarbo>(fakes.services);
+        return game.get();
+    }
+    void openHelp() { game->findChild<QAction *>(QStringLiteral("mnuHelpHelp"))->trigger(); }
+};
+
+template<typename Window>
+QList<Window *> shown()
+{
+    QList<Window *> out;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<Window *>(w); window && window->isVisible())
+            out.append(window);
+    return out;
+}
+
+QString helpText(frmHelp *help)
+{
+    return help->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))->toPlainText();
+}
+
+// Writes down, in order, when the watched windows are shown and hidden.
+class ShowHideLog : public QObject
+{
+public:
+    QStringList log;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            log << watched->objectName() + (event->type() == QEvent::Show ? " shown" : " hidden");
+        return false;
+    }
+};
+
+} // namespace
+
+class TstWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void splashHandsOverToALoadedGameAfterItsTime();
+    void splashEarlyInput_data();
+    void splashEarlyInput();
+    void helpIsOneWindowThatStartsFromTheManual();
+    void manualShape();
+    void closingTheGameClosesHelpAndExitEndsTheProgram();
+};
+
+void TstWindows::cleanup()
+{
+    // Windows that own themselves; game windows go with their sessions.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<frmSplash *>(w) || qobject_cast<frmHelp *>(w)
+            || qobject_cast<frmContact *>(w))
+            delete w;
+}
+
+void TstWindows::splashHandsOverToALoadedGameAfterItsTime()
+{
+    Session s;
+    ShowHideLog watcher;
+    QElapsedTimer clock;
+    qint64 builtAt = -1;
+    QPointer<frmSplash> splash = new frmSplash([&]() -> QWidget * {
+        builtAt = clock.elapsed();
+        watcher.log << (splash->isVisible() ? "built, splash up" : "built, splash gone");
+        frmVarbo *game = s.makeGame();
+        watcher.log << QStringLiteral("sounds played: %1").arg(s.fakes.player.played.size());
+        game->installEventFilter(&watcher);
+        return game;
+    });
+    clock.start();
+    splash->show();
+    splash->installEventFilter(&watcher);
+
+    QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 5000);
+    QVERIFY2(builtAt >= 700, qPrintable(QString::number(builtAt)));
+    QCOMPARE(watcher.log, QStringList({"built, splash up", "sounds played: 1",
+                                       "frmVarbo shown", "frmSplash hidden"}));
+}
+
+void TstWindows::splashEarlyInput_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << QString() << false;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << QString() << false;
+    QTest::newRow("F1") << int(Qt::Key_F1) << QString() << false;
+    QTest::newRow("letter") << int(Qt::Key_A) << QString() << true;
+    QTest::newRow("space") << int(Qt::Key_Space) << QString() << true;
+    QTest::newRow("title") << 0 << QStringLiteral("lblCompanyProduct") << false;
+    QTest::newRow("date") << 0 << QStringLiteral("Label1") << false;
+    QTest::newRow("letter picture") << 0 << QStringLiteral("imgLogo3") << false;
+    QTest::newRow("block picture") << 0 << QStringLiteral("imgLogo1") << false;
+    QTest::newRow("bare frame") << 0 << QStringLiteral("Frame1") << true;
+}
+
+void TstWindows::splashEarlyInput()
+{
+    QFETCH(int, key);
+    QFETCH(QString, clicked);
+    QFETCH(bool, closes);
+    Session s;
+    QPointer<frmSplash> splash = new frmSplash([&s] { return s.makeGame(); });
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash.data()));
+    if (key) {
+        QTest::keyClick(splash.data(), Qt::Key(key));
+    } else {
+        auto *target = splash->findChild<QWidget *>(clicked);
+        QVERIFY(target);
+        // The frame's corner is bare; the others are hit in their middle.
+        QTest::mouseClick(target, Qt::LeftButton, {},
+                          clicked == "Frame1" ? QPoint(4, 4) : target->rect().center());
+    }
+    if (!closes) {
+        QVERIFY(splash->isVisible());
+        QVERIFY(!s.game);
+        return;
+    }
+    // An early close opens the game at once rather than ending the program.
+    QVERIFY(s.game && s.game->isVisible());
+    QTRY_VERIFY(splash.isNull());
+}
+
+void TstWindows::helpIsOneWindowThatStartsFromTheManual()
+{
+    const QString manual = frmHelp::manual().replace("\r\n", "\n");
+    Session s;
+    s.makeGame()->show();
+    s.openHelp();
+    QPointer<frmHelp> help = shown<frmHelp>().value(0);
+    QVERIFY(help && !help->parentWidget());
+    QCOMPARE(helpText(help), manual);
+    QTest::keyClicks(help->findChild<QPlainTextEdit *>(), QStringLiteral("my notes"));
+
+    // Asked for again while open: the same window, as the reader left it.
+    s.openHelp();
+    QCOMPARE(shown<frmHelp>(), QList<frmHelp *>({help.data()}));
+    QVERIFY(helpText(help).contains("my notes"));
+
+    // Asked for again at once after closing: a fresh window on the manual.
+    help->close();
+    s.openHelp();
+    QCOMPARE(shown<frmHelp>().size(), 1);
+    QCOMPARE(helpText(shown<frmHelp>().constFirst()), manual);
+    QTRY_VERIFY(help.isNull());
+}
+
+void TstWindows::manualShape()
+{
+    const QString text = frmHelp::manual();
+    QVERIFY(text.endsWith("\r\n") && !text.endsWith("\r\n\r\n"));
+    QCOMPARE(text.count('\r'), text.count("\r\n"));
+    QCOMPARE(text.count('\n'), text.count("\r\n"));
+
+    // The number of empty lines before each paragraph.
+    QStringList lines = text.split("\r\n");
+    lines.removeLast(); // after the final line break
+    QList<int> emptyBefore;
+    int empties = 0;
+    for (const QString &line : lines) {
+        if (line.isEmpty()) {
+            ++empties;
+            continue;
+        }
+        emptyBefore.append(empties);
+        empties = 0;
+    }
+    QCOMPARE(emptyBefore, QList<int>({0, 1, 1, 1, 1, 1, 1, 2, 1}));
+    QVERIFY(text.contains("Quillobrite"));
+    QVERIFY2(!text.contains('@'), "the manual names no address");
+}
+
+void TstWindows::closingTheGameClosesHelpAndExitEndsTheProgram()
+{
+    Session s;
+    s.makeGame()->show();
+    s.openHelp();
+    QPointer<frmHelp> help = shown<frmHelp>().constFirst();
+
+    QVERIFY(s.game->close());
+    QTRY_VERIFY(help.isNull());
+    QCOMPARE(shown<frmContact>().size(), 1);
+    QPointer<frmContact> farewell = shown<frmContact>().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(farewell.data()));
+
+    // The program's loop must end by itself once EXIT has closed the last
+    // window; a watchdog ends it with a failure code otherwise.
+    QTimer::singleShot(0, farewell, [&] {
+        QTest::mouseClick(farewell->findChild<QPushButton *>("cmdExit"), Qt::LeftButton);
+    });
+    QTimer watchdog;
+    watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QTRY_VERIFY(farewell.isNull());
+    QVERIFY(shown<QWidget>().isEmpty());
+}
+
+QTEST_MAIN(TstWindows)
+#include "tst_windows.moc"
