@@ -1,5 +1,7 @@
 #include "practice/frmvarbo.h"
 
+#include "help/frmcontact.h"
+#include "help/frmhelp.h"
 #include "practice/circleshape.h"
 #include "practice/look.h"
 #include "practice/pictures.h"
@@ -126,6 +128,10 @@ QListWidget *makeList(QWidget *parent, const QString &name, QRect where)
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every row has the height of one line: long lists fill much quicker.
     list->setUniformItemSizes(true);
+    // Entries keep their padding spaces: show them as they are, unclipped
+    // by ellipses and without a sideways scroll bar.
+    list->setTextElideMode(Qt::ElideNone);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -345,6 +351,13 @@ void frmVarbo::closeEvent(QCloseEvent *event)
 void frmVarbo::Form_Unload()
 {
     m_listFile.close();
+    if (m_help)
+        m_help->close();
+    // The farewell stands alone once the game is gone; closing it ends the
+    // program. Only a real close of this window gets here: the quick end by
+    // Escape leaves without one.
+    auto *contact = new frmContact;
+    contact->show();
 }
 
 void frmVarbo::playProgramWave(const QString &name)
@@ -358,4 +371,13 @@ void frmVarbo::mnuYoursCustomList_Click()
 
 void frmVarbo::mnuHelpHelp_Click()
 {
+    // One help window at a time, brought forward as the reader left it. It
+    // has no owner so that it does not sit on top of the game.
+    if (m_help && m_help->isVisible()) {
+        m_help->raise();
+        m_help->activateWindow();
+        return;
+    }
+    m_help = new frmHelp;
+    m_help->show();
 }
