@@ -1,0 +1,301 @@
+#include "editor/frmcreatelist.h"
+
+#include "practice/look.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include <functional>
+
+namespace {
+
+// Inner area as laid out, in twips.
+constexpr int LayoutWidth = 8880;
+constexpr int LayoutHeight = 3540;
+
+const QColor Blue(0, 0, 255);
+const QColor Green(0, 255, 0);
+
+constexpr qreal CaptionPoints = 9.75;
+// The text boxes and the list keep the window's own, smaller face: the
+// counter box is only 19 pixels high.
+constexpr qreal BoxPoints = 8.25;
+
+// "Make File" prepares this many blank records, so that a list of fewer
+// than ten words still reads back as ten entries.
+constexpr int BlankRecords = 10;
+// "Make File" is offered from this many words in the list.
+constexpr int WordsForFile = 10;
+
+// The buttons in layout order: object name, caption, left, top.
+struct ButtonPlace {
+    const char *name;
+    const char *caption;
+    int left, top;
+};
+constexpr int ButtonWidth = 1215, ButtonHeight = 520;
+constexpr ButtonPlace Buttons[] = {
+    {"cmdEnter", "Add A Word", 7320, 720},
+    {"cmdRemove", "Remove Word", 7320, 1320},
+    {"cmdMakeFile", "Make File", 7320, 1920},
+    {"cmdExit", "I'm Done!", 7320, 2520},
+    {"cmdAddToFile", "Add To File", 360, 2880},
+};
+
+const char *const Instructions =
+    "Hi there! This is where you can make your own customized list of spelling words. Just "
+    "type a word in the textbox, and then click the \"Add A Word\" button. You must make your "
+    "list at least ten words long.To remove a word, just click on it, and then hit the Remove "
+    "button. Once you have at least ten words, click the Make File button, and give your file "
+    "a name. To add your words to your file, simply click on a word, then click on the Add To "
+    "File button. Then, just click the I'm Done! button";
+
+// The layout was drawn for a face narrower than most: where only a wider
+// one is found, it is condensed until the whole text shows.
+QFont condensedToFit(QFont font, const std::function<bool(const QFontMetrics &)> &fits)
+{
+    for (int stretch = QFont::Unstretched; stretch >= QFont::ExtraCondensed; stretch -= 5) {
+        font.setStretch(stretch);
+        if (fits(QFontMetrics(font)))
+            break;
+    }
+    return font;
+}
+
+void fitCaption(QPushButton *button)
+{
+    // paintButton draws a 2-pixel border inside the button.
+    const int room = button->width() - 2 * 2;
+    button->setFont(condensedToFit(button->font(), [&](const QFontMetrics &metrics) {
+        return metrics.horizontalAdvance(button->text()) <= room;
+    }));
+}
+
+void fitText(QLabel *label)
+{
+    const QRect room = label->contentsRect();
+    label->setFont(condensedToFit(label->font(), [&](const QFontMetrics &metrics) {
+        return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height()
+               <= room.height();
+    }));
+}
+
+template<typename T>
+T *named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
+{
+    auto *button = named(new QPushButton(QString::fromLatin1(place.caption), parent), place.name);
+    button->setGeometry(twipsRect(place.left, place.top, ButtonWidth, ButtonHeight));
+    button->setFont(plainFont(CaptionPoints));
+    fitCaption(button);
+    paintButton(button, Green);
+    // In a dialog Qt makes the first button the default one; here the Enter
+    // key must not add a word.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, const QString &text, QRect where)
+{
+    auto *box = named(new QLineEdit(text, parent), name);
+    box->setGeometry(where);
+    return box;
+}
+
+// The number the counter's text begins with, 0 when it begins with none:
+// the counter is an ordinary text box and may hold anything typed into it.
+qint64 leadingNumber(const QString &text)
+{
+    // Eighteen digits at most, so that adding one cannot overflow.
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?[0-9]{1,18}"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured().trimmed().toLongLong() : 0;
+}
+
+} // namespace
+
+frmCreateList::frmCreateList(Services &services, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmCreateList"));
+    setWindowTitle(QStringLiteral("New Vocab List"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(LayoutWidth), twips(LayoutHeight));
+    setFont(plainFont(BoxPoints));
+    paintBackground(this, Blue);
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
+frmCreateList::~frmCreateList() = default;
+
+void frmCreateList::createControls()
+{
+    lstNewVocab = named(new QListWidget(this), "lstNewVocab");
+    lstNewVocab->setGeometry(twipsRect(120, 120, 1815, 2595));
+    lstNewVocab->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstNewVocab->setUniformItemSizes(true);
+
+    txtNewWord = makeBox(this, "txtNewWord", QString(), twipsRect(2160, 120, 2415, 375));
+    txtNewWord->installEventFilter(this);
+    txtCounter = makeBox(this, "txtCounter", QStringLiteral("0"), twipsRect(4680, 120, 495, 285));
+
+    Label1 = named(new QLabel(QString::fromLatin1(Instructions), this), "Label1");
+    Label1->setGeometry(twipsRect(2160, 600, 4935, 2175));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(plainFont(CaptionPoints));
+    fitText(Label1);
+    paintText(Label1, Qt::white);
+
+    cmdEnter = makeButton(this, Buttons[0]);
+    cmdRemove = makeButton(this, Buttons[1]);
+    cmdMakeFile = makeButton(this, Buttons[2]);
+    cmdExit = makeButton(this, Buttons[3]);
+    cmdAddToFile = makeButton(this, Buttons[4]);
+    cmdMakeFile->setEnabled(false);
+    cmdExit->setEnabled(false);
+    cmdAddToFile->setEnabled(false);
+
+    QWidget *const tabOrder[] = {txtNewWord, cmdEnter,  cmdExit,     txtCounter,
+                                 lstNewVocab, cmdRemove, cmdMakeFile, cmdAddToFile};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txtNewWord->setFocus();
+}
+
+void frmCreateList::connectHandlers()
+{
+    connect(cmdEnter, &QPushButton::clicked, this, &frmCreateList::cmdEnter_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmCreateList::cmdRemove_Click);
+    connect(cmdMakeFile, &QPushButton::clicked, this, &frmCreateList::cmdMakeFile_Click);
+    connect(cmdAddToFile, &QPushButton::clicked, this, &frmCreateList::cmdAddToFile_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmCreateList::cmdExit_Click);
+}
+
+void frmCreateList::Form_Load()
+{
+    intNextRecord = 1;
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmCreateList::done(int result)
+{
+    QDialog::done(result);
+    Form_Unload();
+}
+
+void frmCreateList::Form_Unload()
+{
+    m_listFile.close();
+}
+
+bool frmCreateList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtNewWord && event->type() == QEvent::FocusIn)
+        txtNewWord_GotFocus();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmCreateList::txtNewWord_GotFocus()
+{
+    txtNewWord->selectAll();
+}
+
+void frmCreateList::cmdEnter_Click()
+{
+    const QString word = txtNewWord->text().trimmed();
+    if (!word.isEmpty()) {
+        lstNewVocab->addItem(word);
+        txtCounter->setText(QString::number(leadingNumber(txtCounter->text()) + 1));
+    }
+    txtNewWord->clear();
+    txtNewWord->setFocus();
+    if (lstNewVocab->count() >= WordsForFile)
+        cmdMakeFile->setEnabled(true);
+}
+
+void frmCreateList::cmdRemove_Click()
+{
+    const int row = currentRow();
+    if (row >= 0)
+        deleteRow(row);
+}
+
+void frmCreateList::cmdMakeFile_Click()
+{
+    const QString path =
+        m_services.dialogs.saveFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
+    if (path.isEmpty())
+        return;
+    // While a file is open no second one is: the words keep going to the
+    // first, at the records the counter has reached in it.
+    if (!m_listFile.open(path, VocabFile::Mode::ReadWrite))
+        return;
+    for (int n = 1; n <= BlankRecords; ++n) {
+        if (!m_listFile.writeBlankRecord(n))
+            return;
+    }
+    cmdAddToFile->setEnabled(true);
+    cmdExit->setEnabled(true);
+}
+
+void frmCreateList::cmdAddToFile_Click()
+{
+    const int row = currentRow();
+    if (row < 0) {
+        m_services.messages.exclamation(this, QStringLiteral("Choose a Word"),
+                                        QStringLiteral("Please click on a word in your list."));
+        return;
+    }
+    // The last record holds a word already and the counter can name no
+    // later one: the word stays in the list rather than overwrite a record.
+    if (blnFileFull)
+        return;
+    // A word that could not be written stays in the list and the counter
+    // stays put, so the parent loses nothing and may press again.
+    if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text()))
+        return;
+    if (intNextRecord < VocabFile::LastRecord)
+        ++intNextRecord;
+    else
+        blnFileFull = true;
+    deleteRow(row);
+}
+
+void frmCreateList::cmdExit_Click()
+{
+    accept();
+}
+
+int frmCreateList::currentRow() const
+{
+    // Tabbing into the list makes its first row current without picking it;
+    // only a row the parent picked counts.
+    const QListWidgetItem *item = lstNewVocab->currentItem();
+    return item && item->isSelected() ? lstNewVocab->row(item) : -1;
+}
+
+void frmCreateList::deleteRow(int row)
+{
+    delete lstNewVocab->takeItem(row);
+    // Qt would move the mark to a neighbour; the parent picks the next word.
+    lstNewVocab->setCurrentRow(-1);
+    lstNewVocab->clearSelection();
+}

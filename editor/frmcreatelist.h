@@ -1,0 +1,74 @@
+#pragma once
+
+#include "practice/services.h"
+#include "wordlist/vocabfile.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The custom list editor: a parent types at least ten words, makes a file,
+// then moves the words into it one by one. Shown modally with exec().
+class frmCreateList : public QDialog
+{
+    Q_OBJECT
+    // The record "Add To File" writes the next word at.
+    Q_PROPERTY(int intNextRecord READ nextRecord)
+
+public:
+    explicit frmCreateList(Services &services, QWidget *parent = nullptr);
+    ~frmCreateList() override;
+
+    int nextRecord() const { return intNextRecord; }
+
+public slots:
+    // Every way out ends here: I'm Done!, and the close box and Escape,
+    // which Qt turns into a rejection.
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void cmdEnter_Click();
+    void cmdRemove_Click();
+    void cmdMakeFile_Click();
+    void cmdAddToFile_Click();
+    void cmdExit_Click();
+
+private:
+    void createControls();
+    void connectHandlers();
+
+    void Form_Load();
+    void Form_Unload();
+    void txtNewWord_GotFocus();
+
+    int currentRow() const;
+    void deleteRow(int row);
+
+    Services &m_services;
+    VocabFile m_listFile;
+
+    // Controls
+    QListWidget *lstNewVocab = nullptr;
+    QLineEdit *txtNewWord = nullptr;
+    QLineEdit *txtCounter = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *cmdEnter = nullptr;
+    QPushButton *cmdRemove = nullptr;
+    QPushButton *cmdMakeFile = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QPushButton *cmdAddToFile = nullptr;
+
+    // State
+    std::int16_t intNextRecord = 1;
+    // Set once the last record a 16-bit counter can name holds a word: the
+    // counter cannot move past it, and no later word may land on it.
+    bool blnFileFull = false;
+};

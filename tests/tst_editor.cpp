@@ -1,0 +1,284 @@
+// The custom list editor through its own controls, on real files: the
+// stages, the counter, what reaches the disk, and that no word is lost.
+
+#include "editor/frmcreatelist.h"
+#include "fakes.h"
+#include "testfolder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+namespace {
+
+QByteArray rec(const char *word) { return VocabFile::encodeRecord(QString::fromLatin1(word)); }
+QByteArray blanks(int n) { return QByteArray(VocabFile::RecordLength * n, '\0'); }
+
+bool heldOpen(const QString &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    for (const auto &fd : fs::directory_iterator("/proc/self/fd", ec))
+        if (fs::read_symlink(fd.path(), ec) == fs::canonical(path.toStdString()))
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestFolder> dir;
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<frmCreateList> editor;
+
+    template<typename T = QPushButton>
+    T *get(const char *name) const { return editor->findChild<T *>(QLatin1String(name)); }
+    QListWidget *list() const { return get<QListWidget>("lstNewVocab"); }
+    QLineEdit *box(const char *name) const { return get<QLineEdit>(name); }
+    int nextRecord() const { return editor->property("intNextRecord").toInt(); }
+    QByteArray bytes(const char *name) const { return dir->readBytes(QLatin1String(name)); }
+
+    void type(const QString &word)
+    {
+        QTest::keyClicks(box("txtNewWord"), word);
+        get("cmdEnter")->click();
+    }
+    void typeWords(int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            type(QStringLiteral("word%1").arg(i));
+    }
+    void makeFile(const char *name)
+    {
+        fakes->dialogs.nextSave.push_back(dir->file(QLatin1String(name)));
+        get("cmdMakeFile")->click();
+    }
+    void addToFile(int row)
+    {
+        const QRect at = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at.center());
+        get("cmdAddToFile")->click();
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<TestFolder>();
+        fakes = std::make_unique<FakeServices>(dir->path());
+        editor = std::make_unique<frmCreateList>(fakes->services);
+        editor->show();
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    }
+    void cleanup() { editor.reset(); }
+
+    void opensReadyForTyping()
+    {
+        QCOMPARE(QApplication::focusWidget(), box("txtNewWord"));
+        QTest::keyClicks(box("txtNewWord"), QStringLiteral("kitten"));
+        box("txtCounter")->setFocus();
+        box("txtNewWord")->setFocus();
+        QCOMPARE(box("txtNewWord")->selectedText(), QStringLiteral("kitten"));
+        // Every text shows whole, whatever face the machine has.
+        const QLabel *label = get<QLabel>("Label1");
+        const QRect room = label->contentsRect();
+        QVERIFY(label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text()).height()
+                <= room.height());
+        for (const QPushButton *button : editor->findChildren<QPushButton *>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 4,
+                     qPrintable(button->text()));
+    }
+
+    void stagesOpenInTurn()
+    {
+        typeWords(9);
+        QVERIFY(!get("cmdMakeFile")->isEnabled());
+        type(QStringLiteral("word10"));
+        for (int i = 0; i < 3; ++i) {
+            list()->setCurrentRow(0);
+            get("cmdRemove")->click();
+        }
+        QVERIFY(get("cmdMakeFile")->isEnabled());
+        get("cmdMakeFile")->click(); // Cancel
+        QCOMPARE(fakes->dialogs.saveFilters, QStringList{"Data (*.dat) | *.dat"});
+        QVERIFY(QDir(dir->path()).isEmpty());
+        QVERIFY(!get("cmdAddToFile")->isEnabled() && !get("cmdExit")->isEnabled());
+        makeFile("list.dat");
+        QVERIFY(get("cmdAddToFile")->isEnabled() && get("cmdExit")->isEnabled());
+    }
+
+    void counterCountsAdditionsOnly()
+    {
+        typeWords(12);
+        for (int row : {4, 0, 6}) {
+            list()->setCurrentRow(row);
+            get("cmdRemove")->click();
+        }
+        get("cmdRemove")->click(); // nothing picked after a removal
+        type(QStringLiteral("   "));
+        QTest::keyClicks(box("txtNewWord"), QStringLiteral("kite"));
+        QTest::keyClick(box("txtNewWord"), Qt::Key_Return);
+        QCOMPARE(box("txtCounter")->text(), QStringLiteral("12"));
+        QCOMPARE(list()->count(), 9);
+        QCOMPARE(box("txtNewWord")->text(), QStringLiteral("kite"));
+    }
+
+    void makeFileBlanksTenRecords()
+    {
+        typeWords(10);
+        makeFile("plain");
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"plain"});
+        QCOMPARE(bytes("plain"), blanks(10));
+
+        QStringList old;
+        for (int i = 1; i <= 20; ++i)
+            old.append(QStringLiteral("old%1").arg(i));
+        QVERIFY(dir->writeList(QStringLiteral("old.dat"), old));
+        const QByteArray kept = bytes("old.dat").mid(140);
+        editor = std::make_unique<frmCreateList>(fakes->services);
+        typeWords(10);
+        makeFile("old.dat");
+        QCOMPARE(bytes("old.dat"), blanks(10) + kept);
+    }
+
+    void wordsGoToTheFileInTheOrderWritten()
+    {
+        for (const char *word : {"ant", "bee", "cow", "doe", "elk", "fox", "gnu", "hen", "ibis", "jay",
+                                 "kea", "lynx"})
+            type(QString::fromLatin1(word));
+        makeFile("zoo.dat");
+        addToFile(2);
+        addToFile(0);
+        addToFile(4);
+        QCOMPARE(bytes("zoo.dat"), rec("cow") + rec("ant") + rec("gnu") + blanks(7));
+        QCOMPARE(list()->count(), 9);
+        while (list()->count())
+            addToFile(0);
+        VocabFile file;
+        QVERIFY(file.open(dir->file(QStringLiteral("zoo.dat")), VocabFile::Mode::ReadOnly));
+        QCOMPARE(file.readEntries().size(), 12);
+        QCOMPARE(file.readEntries().constLast(), QStringLiteral("lynx          "));
+    }
+
+    void addToFileWantsAPickedWord()
+    {
+        typeWords(10);
+        makeFile("first.dat");
+        get("cmdAddToFile")->click();
+        addToFile(0);
+        get("cmdAddToFile")->click();
+        QCOMPARE(fakes->messages.shown.size(), size_t(2));
+        QCOMPARE(fakes->messages.shown.back().title, QStringLiteral("Choose a Word"));
+        QCOMPARE(fakes->messages.shown.back().text, QStringLiteral("Please click on a word in your list."));
+        // A second file is refused while the first is open; words go on to the first.
+        makeFile("second.dat");
+        addToFile(0);
+        QVERIFY(!QFile::exists(dir->file(QStringLiteral("second.dat"))));
+        QCOMPARE(bytes("first.dat"), rec("word1") + rec("word2") + blanks(8));
+    }
+
+    void everyWayOutClosesTheFile_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("I'm Done!") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
+    }
+    void everyWayOutClosesTheFile()
+    {
+        QFETCH(int, way);
+        typeWords(11);
+        makeFile("out.dat");
+        addToFile(0);
+        QVERIFY(heldOpen(dir->file(QStringLiteral("out.dat"))));
+        if (way == 0)
+            get("cmdExit")->click();
+        else if (way == 1)
+            editor->close();
+        else
+            QTest::keyClick(box("txtNewWord"), Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QVERIFY(!heldOpen(dir->file(QStringLiteral("out.dat"))));
+        QCOMPARE(bytes("out.dat"), rec("word1") + blanks(9));
+    }
+
+    void writtenWordsSurviveAKill()
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            typeWords(10);
+            makeFile("kill.dat");
+            addToFile(3);
+            ::raise(SIGKILL);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(bytes("kill.dat"), rec("word4") + blanks(9));
+    }
+
+    void failedWriteKeepsTheWord()
+    {
+        typeWords(11);
+        makeFile("full.dat");
+        // The file may not grow past its ten records: the write fails.
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit full = saved;
+        full.rlim_cur = 140;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        for (int i = 0; i < 11; ++i)
+            addToFile(0);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        const QByteArray written = bytes("full.dat");
+        QCOMPARE(list()->item(0)->text(), QStringLiteral("word11"));
+        QCOMPARE(nextRecord(), 11);
+        QCOMPARE(written.size(), 140);
+        QCOMPARE(written.left(14), rec("word1"));
+        addToFile(0);
+        QCOMPARE(bytes("full.dat"), written + rec("word11"));
+    }
+
+    void counterStopsAtTheLastRecord()
+    {
+        // 32,767 synced writes run in seconds only on a file in memory.
+        QTemporaryDir shm(QStringLiteral("/dev/shm/tst_editor-XXXXXX"));
+        if (!shm.isValid())
+            QSKIP("no /dev/shm");
+        typeWords(10);
+        fakes->dialogs.nextSave.push_back(shm.filePath(QStringLiteral("huge.dat")));
+        get("cmdMakeFile")->click();
+        for (int n = 1; n <= VocabFile::LastRecord; ++n) {
+            list()->addItem(QStringLiteral("x%1").arg(n));
+            list()->setCurrentRow(10);
+            get("cmdAddToFile")->click();
+        }
+        for (int i = 0; i < 2; ++i) {
+            list()->setCurrentRow(0);
+            get("cmdAddToFile")->click();
+        }
+        QCOMPARE(list()->count(), 10);
+        QCOMPARE(nextRecord(), VocabFile::LastRecord);
+        QFile file(shm.filePath(QStringLiteral("huge.dat")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size(), qint64(VocabFile::LastRecord) * VocabFile::RecordLength);
+        QVERIFY(file.seek(file.size() - VocabFile::RecordLength));
+        QCOMPARE(file.readAll(), rec("x32767"));
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
