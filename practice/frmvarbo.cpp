@@ -1,5 +1,6 @@
 #include "practice/frmvarbo.h"
 
+#include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
 #include "practice/circleshape.h"
@@ -367,6 +368,9 @@ void frmVarbo::playProgramWave(const QString &name)
 
 void frmVarbo::mnuYoursCustomList_Click()
 {
+    // The editor only writes files; the game reads them through Open A List.
+    frmCreateList editor(m_services, this);
+    editor.exec();
 }
 
 void frmVarbo::mnuHelpHelp_Click()

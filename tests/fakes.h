@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <vector>
 
 class FakeWavePlayer final : public WavePlayer
 {

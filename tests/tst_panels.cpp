@@ -2,7 +2,9 @@
 
 #include "playfixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -158,6 +160,27 @@ private slots:
         f.nextWord();
         QCOMPARE(f.shownWord(), QStringLiteral("OWL"));
         QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+    }
+
+    // Custom List shows the editor modally and returns once it is closed;
+    // the game's lists are left alone.
+    void customListOpensTheEditor()
+    {
+        PlayFixture f;
+        f.practise({"ant", "bee"});
+        QString title;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *editor = QApplication::activeModalWidget();
+            QVERIFY(editor);
+            title = editor->windowTitle();
+            modal = editor->isModal() && editor->objectName() == QStringLiteral("frmCreateList");
+            editor->close();
+        });
+        f.action("mnuYoursCustomList")->trigger();
+        QCOMPARE(title, QStringLiteral("New Vocab List"));
+        QVERIFY(modal);
+        QCOMPARE(f.find<QListWidget>(QStringLiteral("lstMiddle"))->count(), 2);
     }
 
     // With the picking panel open, typing still spells.
