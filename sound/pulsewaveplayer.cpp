@@ -1,10 +1,9 @@
 #include "sound/pulsewaveplayer.h"
 
-#include <QFile>
+#include "sound/wavereader.h"
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
-#include <sndfile.h>
 
 #include <vector>
 
@@ -13,12 +12,8 @@ namespace {
 // How much sound is queued at the server ahead of what is heard: small, so
 // the first sample is heard soon after the key.
 constexpr pa_usec_t TargetLatencyUsec = 20'000;
-// Frames read and handed to the server at a time.
-constexpr sf_count_t ChunkFrames = 1024;
-
-struct SndFileCloser {
-    void operator()(SNDFILE *f) const { sf_close(f); }
-};
+static_assert(WaveReader::MaxChannels <= int(PA_CHANNELS_MAX));
+static_assert(WaveReader::MaxRate <= int(PA_RATE_MAX));
 
 } // namespace
 
@@ -44,20 +39,14 @@ PulseWavePlayer::~PulseWavePlayer() = default;
 
 void PulseWavePlayer::PlayWave(const QString &path)
 {
-    SF_INFO info{};
-    const QByteArray name = QFile::encodeName(path);
-    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(name.constData(), SFM_READ, &info));
-    if (!file || info.frames <= 0 || info.channels < 1 || info.channels > int(PA_CHANNELS_MAX)
-        || info.samplerate < 1 || unsigned(info.samplerate) > PA_RATE_MAX)
-        return;
-    if ((info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAV
-        && (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_WAVEX)
+    WaveReader file;
+    if (!file.open(path))
         return;
 
     pa_sample_spec spec{};
     spec.format = PA_SAMPLE_S16NE;
-    spec.rate = uint32_t(info.samplerate);
-    spec.channels = uint8_t(info.channels);
+    spec.rate = uint32_t(file.sampleRate());
+    spec.channels = uint8_t(file.channels());
     if (!pa_sample_spec_valid(&spec))
         return;
 
@@ -79,15 +68,15 @@ void PulseWavePlayer::PlayWave(const QString &path)
         m_stream->spec = spec;
     }
 
-    std::vector<short> chunk(size_t(ChunkFrames) * size_t(info.channels));
+    std::vector<short> chunk;
     bool ok = true;
     for (;;) {
-        const sf_count_t frames = sf_readf_short(file.get(), chunk.data(), ChunkFrames);
+        const std::int64_t frames = file.readChunk(chunk);
         if (frames <= 0)
             break;
         int error = 0;
         if (pa_simple_write(m_stream->connection, chunk.data(),
-                            size_t(frames) * size_t(info.channels) * sizeof(short), &error) < 0) {
+                            size_t(frames) * size_t(file.channels()) * sizeof(short), &error) < 0) {
             ok = false;
             break;
         }
