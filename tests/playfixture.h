@@ -28,7 +28,9 @@ struct PlayFixture {
         window = std::make_unique<frmVarbo>(fakes.services);
         window->show();
         window->activateWindow();
-        QTest::qWaitForWindowActive(window.get());
+        // Key events go to the active window's focus widget.
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the game window did not become active");
         fakes.player.played.clear();
     }
 
