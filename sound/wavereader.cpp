@@ -4,6 +4,39 @@
 
 #include <sndfile.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// libsndfile opens with a blocking open(): on a FIFO that waits for a
+// writer for ever, and the game with it. The file is opened here instead,
+// without waiting, and only a regular file is handed on.
+int openRegularFile(const QByteArray &name)
+{
+    if (name.isEmpty())
+        return -1;
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    const int fl = ::fcntl(fd, F_GETFL);
+    if (fl >= 0)
+        ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
 struct WaveReader::File {
     SNDFILE *handle = nullptr;
     ~File()
@@ -22,8 +55,12 @@ bool WaveReader::open(const QString &path)
     m_channels = 0;
     m_rate = 0;
 
+    const int fd = openRegularFile(QFile::encodeName(path));
+    if (fd < 0)
+        return false;
     SF_INFO info{};
-    SNDFILE *handle = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    // libsndfile owns the descriptor from here on, also when it fails.
+    SNDFILE *handle = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (!handle)
         return false;
     auto file = std::make_unique<File>();
@@ -33,7 +70,7 @@ bool WaveReader::open(const QString &path)
     if (type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX)
         return false;
     if (info.frames <= 0 || info.channels < 1 || info.channels > MaxChannels
-        || info.samplerate < 1 || info.samplerate > MaxRate)
+        || info.samplerate < MinRate || info.samplerate > MaxRate)
         return false;
 
     m_file = std::move(file);

@@ -15,6 +15,10 @@ public:
     // What the sound server takes; a file beyond these is not played.
     static constexpr int MaxChannels = 32;
     static constexpr int MaxRate = 384'000;
+    // No real recording is made at fewer samples a second than this. A
+    // header that claims fewer lies, and believing it would stretch a few
+    // bytes of data into minutes of noise while the game waits.
+    static constexpr int MinRate = 4'000;
 
     WaveReader();
     ~WaveReader();
@@ -23,7 +27,8 @@ public:
 
     // True when the path names a regular file holding a WAV (or
     // WAVE_FORMAT_EXTENSIBLE) sound with at least one frame and a channel
-    // count and rate the server takes. Anything else is refused.
+    // count and rate the server takes. Anything else is refused at once,
+    // without blocking: a FIFO under a sound's name does not stall the game.
     bool open(const QString &path);
 
     int channels() const { return m_channels; }
