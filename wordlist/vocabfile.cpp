@@ -129,13 +129,21 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
     if (!isOpen() || m_mode != Mode::ReadWrite || n < 1 || n > LastRecord)
         return false;
     const off_t at = off_t(n - 1) * RecordLength;
+    struct stat st;
+    const off_t sizeBefore = ::fstat(m_fd, &st) == 0 ? st.st_size : -1;
     qsizetype done = 0;
     while (done < record.size()) {
         const ssize_t put = ::pwrite(m_fd, record.constData() + done, size_t(record.size() - done), at + done);
         if (put < 0 && errno == EINTR)
             continue;
-        if (put <= 0)
+        if (put <= 0) {
+            // A full disk or a size limit can take part of a record and then
+            // stop. The part is taken off again: the file stays whole
+            // records, and the records before it stay as they were.
+            if (done > 0 && sizeBefore >= 0 && sizeBefore < at + done)
+                (void)::ftruncate(m_fd, sizeBefore);
             return false;
+        }
         done += put;
     }
     // A word the parent has written must survive a crash right after.
