@@ -26,7 +26,7 @@ packages=(
 if [ "$mode" = test ]; then
     packages+=(
         xvfb xauth xdotool x11-utils imagemagick
-        pulseaudio pulseaudio-utils
+        pulseaudio pulseaudio-utils python3
         desktop-file-utils appstream
     )
 fi

@@ -1,0 +1,414 @@
+#!/usr/bin/env bash
+# End-to-end tests: the real quillobrite program, played on a real X server
+# (Xvfb) with xdotool as keyboard and mouse, and heard through a real
+# PulseAudio server whose only sound card is a null sink, recorded with parec.
+#
+#   run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR
+#              [--only NAME[,NAME...]] [--keep] [--deadline SECONDS]
+#
+# --program   the built quillobrite executable
+# --makelist  the build's word-list writer (qb_makelist WORDS.txt OUT.dat)
+# --sounds    the folder with the built wave files
+# --out       where screenshots and recordings of failed scenarios are kept
+# --keep      keep them for scenarios that passed as well
+#
+# Installs nothing: Xvfb, xdotool, ImageMagick's import, pulseaudio, pacat,
+# parec and python3 must be there (`bash setup.sh test` installs them). Every
+# process it starts runs in a process group of its own and is ended on the
+# way out, whether the run passes, fails, is interrupted or runs out of time.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+
+program='' makelist='' sounds='' out='' only='' keep=0 deadline=170
+while (($#)); do
+    case $1 in
+    --program) program=$2; shift 2 ;;
+    --makelist) makelist=$2; shift 2 ;;
+    --sounds) sounds=$2; shift 2 ;;
+    --out) out=$2; shift 2 ;;
+    --only) only=$2; shift 2 ;;
+    --keep) keep=1; shift ;;
+    --deadline) deadline=$2; shift 2 ;;
+    *) echo "run-e2e.sh: unknown argument $1" >&2; exit 2 ;;
+    esac
+done
+if [[ -z $program || -z $makelist || -z $sounds || -z $out ]]; then
+    echo "usage: run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR [--only NAMES] [--keep]" >&2
+    exit 2
+fi
+program=$(realpath "$program") makelist=$(realpath "$makelist") sounds=$(realpath "$sounds")
+
+missing=()
+for tool in Xvfb xdotool import pulseaudio pactl pacat parec python3 realpath setsid; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "run-e2e.sh: missing ${missing[*]}; \`bash setup.sh test\` installs what the tests need" >&2
+    exit 1
+fi
+
+# The interpreter itself, not a version manager's shim in front of it, which
+# would add half a second to each of the many looks and listens.
+python=$(python3 -c 'import sys; print(sys.executable)') || exit 1
+observe=("$python" "$here/observe.py")
+
+started_at=$(date +%s%N)
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-e2e.XXXXXX")
+mkdir -p "$work/home" "$work/run" "$work/pulse" "$out"
+chmod 700 "$work/run"
+groups_file=$work/process-groups
+: >"$groups_file"
+
+# ---------------------------------------------------------------------------
+# Processes. Each background process is started with setsid, so it leads a
+# process group of its own that can be ended as a whole.
+
+watchdog=''
+
+started() { echo "$1" >>"$groups_file"; }
+
+end_group() { # PGID: TERM, then KILL what is left after a moment
+    local g=$1 i
+    kill -TERM -- "-$g" 2>/dev/null || return 0
+    for i in {1..20}; do
+        kill -0 -- "-$g" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -KILL -- "-$g" 2>/dev/null
+    wait "$g" 2>/dev/null
+    return 0
+}
+
+cleanup() {
+    local status=$? g
+    trap - EXIT INT TERM HUP PIPE
+    [[ -n $watchdog ]] && kill -- "-$watchdog" 2>/dev/null
+    # Last started first: the game before the sound server and the display.
+    for g in $(tac "$groups_file" 2>/dev/null); do
+        end_group "$g"
+    done
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'echo "run-e2e.sh: interrupted" >&2; exit 130' INT
+trap 'echo "run-e2e.sh: stopped (time is up or told to stop)" >&2; exit 124' TERM
+trap 'exit 129' HUP
+trap 'exit 141' PIPE
+
+# The watchdog ends everything when the time is up, and also when this shell
+# is killed outright and cannot clean up itself.
+setsid bash -c '
+    driver=$1 work=$2 until=$3
+    while kill -0 "$driver" 2>/dev/null; do
+        if (($(date +%s) >= until)); then
+            echo "run-e2e.sh: out of time after $4 s, ending everything" >&2
+            for g in $(cat "$work/process-groups"); do kill -KILL -- "-$g" 2>/dev/null; done
+            kill -TERM "$driver"
+            exit 0
+        fi
+        sleep 0.5
+    done
+    for g in $(cat "$work/process-groups" 2>/dev/null); do kill -KILL -- "-$g" 2>/dev/null; done
+    rm -rf "$work"
+' watchdog $$ "$work" $(($(date +%s) + deadline)) "$deadline" &
+watchdog=$!
+
+# ---------------------------------------------------------------------------
+# A private display and a private sound server. Nothing here may reach a
+# desktop's own servers: the sockets, the home folder and the runtime folder
+# are all inside $work.
+
+unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
+export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME='' NO_AT_BRIDGE=1
+export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
+echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
+
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+started $!
+for _ in {1..100}; do
+    [[ -s $work/display ]] && break
+    sleep 0.05
+done
+if [[ ! -s $work/display ]]; then
+    echo "run-e2e.sh: Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=:$(head -n 1 "$work/display")
+
+cat >"$work/pulse/default.pa" <<EOF
+load-module module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1
+load-module module-null-sink sink_name=e2e rate=22050 channels=1 format=s16le
+set-default-sink e2e
+EOF
+setsid pulseaudio -n -F "$work/pulse/default.pa" --daemonize=no --exit-idle-time=-1 \
+    --disallow-exit --use-pid-file=no --system=no --log-target=stderr \
+    >"$work/pulse.log" 2>&1 &
+started $!
+for _ in {1..100}; do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.05
+done
+if ! pactl info >/dev/null 2>&1; then
+    echo "run-e2e.sh: PulseAudio did not start:" >&2
+    cat "$work/pulse.log" >&2
+    exit 1
+fi
+# An idle null sink has a latency of about two seconds, and the first sound
+# of a new stream would wait that long. A silent stream that never stops
+# keeps it awake and quick; zeros add nothing to what is recorded.
+setsid pacat --playback --latency-msec=10 --raw --format=s16le --rate=22050 --channels=1 \
+    /dev/zero >"$work/pacat.log" 2>&1 &
+started $!
+
+echo "display $DISPLAY, sound server $PULSE_SERVER"
+
+# ---------------------------------------------------------------------------
+# The tools of the scenarios. A scenario is a function that returns non-zero
+# at its first failed expectation; what it saw and heard is kept under
+# $art ($out/NAME) when it fails.
+
+art='' shots=0 game_pid='' game_status='' rec_pid=''
+win='' wx=0 wy=0 ww=0 wh=0
+
+now_ns() { date +%s%N; }
+ms_since() { echo $((($(now_ns) - $1) / 1000000)); }
+
+fail() {
+    echo "    FAILED: $*"
+    return 1
+}
+
+# program_folder NAME WORD... -- WAVE...: a program folder holding a copy of
+# the executable, a first-grade list of the words and the named wave files.
+program_folder() {
+    local dir=$work/$1 w
+    shift
+    mkdir -p "$dir"
+    cp "$program" "$dir/quillobrite"
+    : >"$dir/words.txt"
+    while (($#)) && [[ $1 != -- ]]; do
+        echo "$1" >>"$dir/words.txt"
+        shift
+    done
+    [[ ${1:-} == -- ]] && shift
+    "$makelist" "$dir/words.txt" "$dir/firstGrade.dat" || return 1
+    rm "$dir/words.txt"
+    for w in "$@"; do
+        cp "$sounds/$w.wav" "$dir/" || return 1
+    done
+    echo "$dir"
+}
+
+start_game() { # FOLDER
+    (cd "$work/home" && exec setsid "$1/quillobrite" >>"$art/game.log" 2>&1) &
+    game_pid=$!
+    game_status=''
+    started "$game_pid"
+}
+
+game_ended() { # true once the game process has ended; its status in game_status
+    local state
+    [[ -n $game_status ]] && return 0
+    state=$(ps -o stat= -p "$game_pid" 2>/dev/null)
+    if [[ -z $state || $state == Z* ]]; then
+        wait "$game_pid"
+        game_status=$?
+        return 0
+    fi
+    return 1
+}
+
+stop_game() {
+    if [[ -n $game_pid ]] && ! game_ended; then
+        end_group "$game_pid"
+    fi
+    game_pid=''
+}
+
+# visible_window TITLE: the id of the game's visible window of that title
+visible_window() {
+    xdotool search --all --onlyvisible --pid "$game_pid" --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# wait_window TITLE SECONDS: waits for the game's window of that title to be
+# shown; sets win and its geometry wx wy ww wh
+wait_window() {
+    local title=$1 until=$(($(now_ns) + ${2%.*} * 1000000000))
+    win=''
+    while (($(now_ns) < until)); do
+        win=$(visible_window "$title")
+        [[ -n $win ]] && break
+        game_ended && { fail "the program ended (status $game_status) before \"$title\" was shown"; return 1; }
+        sleep 0.02
+    done
+    [[ -n $win ]] || {
+        fail "no window \"$title\" within $2 s"
+        return 1
+    }
+    geometry "$win"
+}
+
+# wait_other_window SECONDS WINDOW...: waits for a window of the game other
+# than those named (a dialog, whose title is the toolkit's); sets win and its
+# geometry
+wait_other_window() {
+    local seconds=$1 until=$(($(now_ns) + ${1%.*} * 1000000000)) w k known
+    shift
+    win=''
+    while (($(now_ns) < until)); do
+        for w in $(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null); do
+            known=0
+            for k in "$@"; do [[ $w == "$k" ]] && known=1; done
+            ((known)) || { win=$w; break 2; }
+        done
+        sleep 0.02
+    done
+    [[ -n $win ]] || { fail "no new window within $seconds s"; return 1; }
+    geometry "$win"
+}
+
+# wait_gone WINDOW SECONDS: waits for a window to be no longer shown
+wait_gone() {
+    local until=$(($(now_ns) + ${2%.*} * 1000000000))
+    while xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qx "$1"; do
+        (($(now_ns) < until)) || { fail "window $1 is still shown after $2 s"; return 1; }
+        sleep 0.02
+    done
+}
+
+geometry() { # WINDOW
+    local key value
+    wx=0 wy=0 ww=0 wh=0
+    while IFS='=' read -r key value; do
+        case $key in X) wx=$value ;; Y) wy=$value ;; WIDTH) ww=$value ;; HEIGHT) wh=$value ;; esac
+    done < <(xdotool getwindowgeometry --shell "$1")
+}
+
+focus() { xdotool windowfocus --sync "$win" || fail "could not focus window $win"; }
+
+# look WHAT SECONDS [--ground COLOUR] EXPECTATION...: waits up to SECONDS for
+# the window to show everything expected (boxes in client-area pixels, see
+# observe.py); keeps the last screenshot.
+look() {
+    local what=$1 timeout=$2
+    shift 2
+    shots=$((shots + 1))
+    local name
+    name=$(printf '%s/%02d-%s.png' "$art" "$shots" "${what//[^A-Za-z0-9]/-}")
+    "${observe[@]}" look --window "$wx,$wy,$ww,$wh" --timeout "$timeout" \
+        --save "$name" --what "$what" "$@" || fail "$what"
+}
+
+# Screen places of the main window, in pixels of its client area.
+answer_button='16,48,33,41'
+word_slot() { echo "$((384 + 24 * $1)),16,19,32"; }
+prompt_slot() { echo "$((8 + 24 * $1)),16,19,32"; }
+dot_lefts=(389 413 438 461 485 509 534 558 582 606 630 654 678 702)
+dot() { echo "${dot_lefts[$1]},40,10,25"; }
+face0='408,168,32,32'
+
+# client_origin: the top left corner of the main window's client area, below
+# its menu bar (whose height is read from the screen), into cx cy
+cx=0 cy=0
+client_origin() {
+    read -r cx cy < <("${observe[@]}" origin --window "$wx,$wy,$ww,$wh" --ground cyan) ||
+        fail "no client area found in the window at $wx,$wy ${ww}x$wh"
+}
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+
+start_recording() {
+    setsid parec --device=e2e.monitor --raw --format=s16le --rate=22050 --channels=1 \
+        --latency-msec=10 >"$art/sound.raw" 2>>"$art/parec.log" &
+    rec_pid=$!
+    started "$rec_pid"
+    local _
+    for _ in {1..100}; do
+        [[ -s $art/sound.raw ]] && return 0
+        sleep 0.02
+    done
+    fail "the recording did not start"
+}
+
+stop_recording() {
+    [[ -n $rec_pid ]] && end_group "$rec_pid"
+    rec_pid=''
+}
+
+# mark NAME: notes the moment as a place in the recording (its length now)
+mark() { echo "$1 $(now_ns) $(stat -c %s "$art/sound.raw")" >>"$art/marks"; }
+
+# mark_after NAME BASE SECONDS: marks NAME no sooner than SECONDS after the
+# mark BASE
+mark_after() {
+    local base_ns wait_ms
+    base_ns=$(awk -v m="$2" '$1 == m { print $2 }' "$art/marks")
+    wait_ms=$(((base_ns - $(now_ns)) / 1000000 + $(awk -v s="$3" 'BEGIN { printf "%d", s * 1000 }')))
+    ((wait_ms > 0)) && sleep "$(awk -v w="$wait_ms" 'BEGIN { printf "%.3f", w / 1000 }')"
+    mark "$1"
+}
+
+# hear WHAT FROM TO (--expect WAVE [--unlike WAVE]... | --silence) [options]
+hear() {
+    local what=$1 from=$2 to=$3
+    shift 3
+    local args=() a
+    for a in "$@"; do
+        case $a in
+        *.wav) args+=("$sounds/$a") ;;
+        *) args+=("$a") ;;
+        esac
+    done
+    "${observe[@]}" hear "$art/sound.raw" "$art/marks" --from "$from" --to "$to" \
+        --what "$what" --save "$art/sound.wav" "${args[@]}" || fail "$what"
+}
+
+# ---------------------------------------------------------------------------
+# Scenarios
+
+. "$here/scenarios.sh"
+
+# ---------------------------------------------------------------------------
+
+all=(start word wrong theme editor ending)
+if [[ -n $only ]]; then
+    IFS=, read -r -a chosen <<<"$only"
+else
+    chosen=("${all[@]}")
+fi
+
+failed=()
+for name in "${chosen[@]}"; do
+    if ! declare -F "scenario_$name" >/dev/null; then
+        echo "run-e2e.sh: no scenario $name (there are: ${all[*]})" >&2
+        exit 2
+    fi
+    art=$out/$name
+    rm -rf "$art"
+    mkdir -p "$art"
+    shots=0
+    : >"$art/marks"
+    t0=$(now_ns)
+    echo "--- $name"
+    "scenario_$name"
+    status=$?
+    stop_game
+    stop_recording
+    if ((status == 0)); then
+        echo "    passed in $(ms_since "$t0") ms"
+        ((keep)) || rm -rf "$art"
+    else
+        failed+=("$name")
+        [[ -f $art/sound.raw && ! -f $art/sound.wav ]] &&
+            "${observe[@]}" wave "$art/sound.raw" "$art/sound.wav" 2>/dev/null
+        rm -f "$art/sound.raw"
+        echo "    screenshots, recording and the game's output are kept in $art"
+    fi
+done
+
+echo "--- ${#chosen[@]} scenarios in $(ms_since "$started_at") ms, ${#failed[@]} failed${failed:+: ${failed[*]}}"
+((${#failed[@]} == 0))

@@ -1,0 +1,326 @@
+# The scenarios of run-e2e.sh, which sources this file and gives them their
+# tools. Each one starts the game from a program folder of its own, plays it
+# through xdotool, and returns non-zero at the first thing that is not seen
+# or heard as a person at the game would expect.
+
+key_sounds=()
+for f in "$sounds"/*.wav; do
+    f=${f##*/}
+    f=${f%.wav}
+    case $f in claugh | goodJob | manyClapping) ;; *) key_sounds+=("$f") ;; esac
+done
+
+# The greeting: the splash, then the main window after the splash's 777 ms
+# and the greeting laugh; the laugh is heard while the splash is up.
+scenario_start() {
+    local dir greeting splash='' t_launch t_splash='' t_main='' until spent budget_ms floor_ms
+    dir=$(program_folder start cat -- "${key_sounds[@]}" claugh goodJob manyClapping) || return 1
+    greeting=$("${observe[@]}" seconds "$sounds/claugh.wav") || fail "$greeting" || return 1
+    start_recording || return 1
+    mark launch
+    t_launch=$(now_ns)
+    start_game "$dir"
+    until=$((t_launch + 15000000000))
+    while (($(now_ns) < until)); do
+        if [[ -z $t_splash ]]; then
+            splash=$(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
+            if [[ -n $splash ]]; then
+                t_splash=$(now_ns)
+                mark splash
+                [[ -n $(visible_window 'Quillobrite!') ]] &&
+                    { fail "the main window came up together with the first window"; return 1; }
+                geometry "$splash"
+                echo "    splash shown $(((t_splash - t_launch) / 1000000)) ms after launch, ${ww}x$wh at $wx,$wy"
+                # The blue-violet frame covers the splash, under its pictures.
+                look "the splash" 0 "splash ground=2,60,46,200:most:periwinkle:90" || return 1
+            fi
+        fi
+        if [[ -n $(visible_window 'Quillobrite!') ]]; then
+            t_main=$(now_ns)
+            mark main
+            break
+        fi
+        game_ended && { fail "the program ended (status $game_status) during start-up"; return 1; }
+        sleep 0.02
+    done
+    [[ -n $t_splash ]] || fail "no splash window before the main window" || return 1
+    [[ -n $t_main ]] || fail "no main window within 15 s" || return 1
+
+    spent=$(((t_main - t_splash) / 1000000))
+    budget_ms=$(awk -v g="$greeting" 'BEGIN { printf "%d", 777 + g * 1000 + 600 }')
+    floor_ms=$(awk -v g="$greeting" 'BEGIN { printf "%d", 777 + g * 1000 - 250 }')
+    echo "    main window $spent ms after the splash (greeting ${greeting} s; allowed $floor_ms to $budget_ms ms)"
+    ((spent <= budget_ms)) || fail "the main window came $spent ms after the splash, later than $budget_ms ms" || return 1
+    ((spent >= floor_ms)) ||
+        fail "the main window came $spent ms after the splash, before the 777 ms and the greeting were over" || return 1
+
+    # The splash goes once the main window is up.
+    until=$(($(now_ns) + 2000000000))
+    while [[ -n $(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Quillobrite$' 2>/dev/null) ]]; do
+        (($(now_ns) < until)) || fail "the splash is still shown 2 s after the main window" || return 1
+        sleep 0.05
+    done
+
+    wait_window 'Quillobrite!' 1 || return 1
+    look "the main window after start" 3 --ground cyan \
+        "no answer button=$answer_button:all:cyan" "no word=$(prompt_slot 0):all:cyan" \
+        "no attempt=$(word_slot 0):all:cyan" "no face=$face0:all:cyan" \
+        "key Q=8,224,25,28:some:yellow:200" "key M=552,360,25,28:some:white:200" || return 1
+
+    mark_after heard main 0.5
+    hear "the greeting" launch heard --expect claugh.wav --starts-after splash --ends-before main:0.3 || return 1
+}
+
+# A word from start to face: four right attempts, three praises, a face
+# and applause. No key sounds in the folder, so only praise and applause
+# can be heard.
+scenario_word() {
+    local dir n bx by
+    dir=$(program_folder word cat -- goodJob manyClapping) || return 1
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    focus || return 1
+    start_recording || return 1
+    look "before the first word" 3 --ground cyan \
+        "no answer button=$answer_button:all:cyan" "no word=$(prompt_slot 0):all:cyan" \
+        "no face=$face0:all:cyan" || return 1
+
+    xdotool key ctrl+n
+    look "the word on screen" 3 --ground cyan \
+        "letter 1=$(prompt_slot 0):some:dark:15" "letter 2=$(prompt_slot 1):some:dark:15" \
+        "letter 3=$(prompt_slot 2):some:dark:15" "no letter 4=$(prompt_slot 3):all:cyan" \
+        "empty slot 1=$(word_slot 0):all:white" "empty slot 2=$(word_slot 1):all:white" \
+        "empty slot 3=$(word_slot 2):all:white" "no slot 4=$(word_slot 3):all:cyan" \
+        "no answer button=$answer_button:all:cyan" || return 1
+    client_origin || return 1
+    bx=$((cx + 16 + 16)) by=$((cy + 48 + 20))
+
+    for n in 1 2 3 4; do
+        xdotool type --delay 60 cat
+        look "right attempt $n typed" 3 --ground cyan \
+            "C typed=$(word_slot 0):some:dark:15" "A typed=$(word_slot 1):some:dark:15" \
+            "T typed=$(word_slot 2):some:dark:15" "answer button=$answer_button:some:magenta:30" \
+            || return 1
+        mark "click$n"
+        click_at "$bx" "$by"
+        # Screenshots wait until the sound is over: the player keeps only a
+        # few milliseconds queued, and a busy machine is heard as a gap.
+        if ((n < 4)); then
+            mark_after "praised$n" "click$n" 1.0
+            # The attempt is wiped once the praise is over.
+            look "right attempt $n wiped after the praise" 3 --ground cyan \
+                "slot 1 wiped=$(word_slot 0):all:white" "slot 2 wiped=$(word_slot 1):all:white" \
+                "slot 3 wiped=$(word_slot 2):all:white" "first letter kept=$(prompt_slot 0):some:dark:15" \
+                "no face yet=$face0:all:cyan" "no dots=389,40,60,25:none:red" || return 1
+            hear "praise for right attempt $n" "click$n" "praised$n" \
+                --expect goodJob.wav --onset-within 0.4 || return 1
+        else
+            mark_after applauded click4 3.4
+            look "the first face, the attempt kept" 3 --ground cyan \
+                "face 0=$face0:some:yellow:300" "C kept=$(word_slot 0):some:dark:15" \
+                "A kept=$(word_slot 1):some:dark:15" "T kept=$(word_slot 2):some:dark:15" \
+                "no other face=448,168,32,32:all:cyan" || return 1
+            hear "applause for the fourth right attempt" click4 applauded \
+                --expect manyClapping.wav --onset-within 0.4 || return 1
+        fi
+    done
+}
+
+# A wrong letter: a red dot under it alone, the attempt stays, no sound.
+scenario_wrong() {
+    local dir
+    dir=$(program_folder wrong cat -- goodJob manyClapping) || return 1
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    focus || return 1
+    start_recording || return 1
+    xdotool key ctrl+n
+    look "the word on screen" 3 --ground cyan \
+        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white" || return 1
+    xdotool type --delay 60 car
+    look "the wrong attempt typed" 3 --ground cyan \
+        "R typed=$(word_slot 2):some:dark:15" "answer button=$answer_button:some:magenta:30" \
+        "no dots yet=389,40,60,25:none:red" || return 1
+    client_origin || return 1
+    mark click
+    click_at $((cx + 32)) $((cy + 68))
+    mark_after checked click 1.5
+    look "a red dot under the third slot only" 3 --ground cyan \
+        "dot 3=$(dot 2):some:red:20" "no dot 1=$(dot 0):none:red" "no dot 2=$(dot 1):none:red" \
+        "no dot 4=$(dot 3):none:red" "C kept=$(word_slot 0):some:dark:15" \
+        "R kept=$(word_slot 2):some:dark:15" || return 1
+    hear "a wrong attempt" click checked --silence || return 1
+}
+
+# The sound themes: a letter under Animals, then under Tech.
+scenario_theme() {
+    local dir menus
+    dir=$(program_folder theme cat -- "${key_sounds[@]}") || return 1
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    focus || return 1
+    start_recording || return 1
+
+    mark animals_l
+    xdotool key l
+    mark_after animals_l_done animals_l 1.2
+    hear "L under Animals" animals_l animals_l_done \
+        --expect dog1.wav --unlike menace.wav --onset-within 0.4 || return 1
+
+    # Sounds > Tech by keyboard: Alt+U opens the menu, Up goes round to its
+    # last item.
+    xdotool key alt+u
+    menus=0
+    for _ in {1..50}; do
+        menus=$(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
+        ((menus > 1)) && break
+        sleep 0.02
+    done
+    ((menus > 1)) || fail "Alt+U opened no menu" || return 1
+    xdotool key Up Return
+    for _ in {1..50}; do
+        (($(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l) == 1)) && break
+        sleep 0.02
+    done
+
+    mark tech_l
+    xdotool key l
+    mark_after tech_l_done tech_l 1.2
+    hear "L under Tech" tech_l tech_l_done \
+        --expect menace.wav --unlike dog1.wav --onset-within 0.4 || return 1
+    mark tech_q
+    xdotool key q
+    mark_after tech_q_done tech_q 1.2
+    hear "Q under Tech" tech_q tech_q_done \
+        --expect Trekdoor.wav --unlike canaryhigh.wav --onset-within 0.4 || return 1
+}
+
+# The editor: ten words typed and added, a file made through the save
+# dialog (driven by keyboard), three words written; then File > Open A List
+# loads that file and its first word is the one played.
+scenario_editor() {
+    local dir main editor dialog file i
+    local words=(rocket lamp tiger moon fish green house seven train apple)
+    dir=$(program_folder editor cat -- goodJob) || return 1
+    file=$work/lists/spelling.dat
+    mkdir -p "$work/lists"
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    main=$win
+    focus || return 1
+    start_recording || return 1
+
+    xdotool key ctrl+t
+    wait_window 'New Vocab List' 5 || return 1
+    editor=$win
+    focus || return 1
+    # Client-area places of the editor (it has no menu bar).
+    local add=($((wx + 488 + 40)) $((wy + 48 + 17))) make=($((wx + 488 + 40)) $((wy + 128 + 17)))
+    local finish=($((wx + 488 + 40)) $((wy + 168 + 17))) to_file=($((wx + 24 + 40)) $((wy + 192 + 17)))
+    local first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
+    # A disabled button's caption is grey, an enabled one's black.
+    look "the empty editor" 3 "blue ground=132,8,10,170:all:blue" \
+        "Add A Word offered=488,48,81,35:some:black:20" "Make File greyed=488,128,81,35:none:black" \
+        "Add To File greyed=24,192,81,35:none:black" "I'm Done greyed=488,168,81,35:none:black" \
+        "empty list=10,10,117,169:none:black" || return 1
+
+    for i in "${!words[@]}"; do
+        ((i == 9)) && { look "nine words, no file yet" 3 "Make File greyed=488,128,81,35:none:black" || return 1; }
+        xdotool type --delay 30 "${words[$i]}"
+        click_at "${add[@]}"
+    done
+    look "ten words listed" 3 "Make File offered=488,128,81,35:some:black:20" \
+        "row 1=10,9,117,12:some:dark:10" "row 10=10,126,117,12:some:dark:10" \
+        "no row 11=10,140,117,38:none:dark" || return 1
+
+    click_at "${make[@]}"
+    wait_other_window 5 "$main" "$editor" || return 1
+    dialog=$win
+    xdotool type --delay 20 "$file"
+    xdotool key Return
+    wait_gone "$dialog" 5 || return 1
+    wait_window 'New Vocab List' 1 || return 1
+    "${observe[@]}" words "$file" '' '' '' '' '' '' '' '' '' '' ||
+        fail "Make File did not write ten blank records" || return 1
+    look "the file made" 3 "Add To File offered=24,192,81,35:some:black:20" \
+        "I'm Done offered=488,168,81,35:some:black:20" || return 1
+
+    for i in 0 1 2; do
+        click_at "${first_row[@]}"
+        click_at "${to_file[@]}"
+    done
+    look "seven words left" 3 "row 7=10,87,117,12:some:dark:10" \
+        "no row 8=10,100,117,78:none:dark" || return 1
+    "${observe[@]}" words "$file" rocket lamp tiger '' '' '' '' '' '' '' ||
+        fail "Add To File did not write the first three words as records 1 to 3" || return 1
+    click_at "${finish[@]}"
+    wait_gone "$editor" 5 || return 1
+
+    win=$main
+    geometry "$win"
+    focus || return 1
+    xdotool key ctrl+o
+    wait_other_window 5 "$main" || return 1
+    dialog=$win
+    xdotool type --delay 20 "$file"
+    xdotool key Return
+    wait_gone "$dialog" 5 || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+
+    # The first word of the file, ROCKET, comes up with six slots.
+    xdotool key ctrl+n
+    look "the list's first word on screen" 3 --ground cyan \
+        "letter 6=$(prompt_slot 5):some:dark:15" "no letter 7=$(prompt_slot 6):all:cyan" \
+        "slot 6=$(word_slot 5):all:white" "no slot 7=$(word_slot 6):all:cyan" || return 1
+    xdotool type --delay 60 rocket
+    look "rocket typed" 3 --ground cyan \
+        "T typed=$(word_slot 5):some:dark:15" "answer button=$answer_button:some:magenta:30" || return 1
+    client_origin || return 1
+    mark click
+    click_at $((cx + 32)) $((cy + 68))
+    mark_after praised click 1.0
+    look "rocket right" 3 --ground cyan "no dots=389,40,150,25:none:red" || return 1
+    hear "praise for the list's first word" click praised --expect goodJob.wav --onset-within 0.4 || return 1
+}
+
+# The end: Escape under Animals ends the program at once, without the
+# farewell; closing the main window brings the farewell, whose EXIT ends the
+# program with status 0.
+scenario_ending() {
+    local dir until t
+    dir=$(program_folder ending cat --) || return 1
+
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    focus || return 1
+    t=$(now_ns)
+    xdotool key Escape
+    until=$((t + 3000000000))
+    while ! game_ended; do
+        [[ -n $(xdotool search --onlyvisible --name '^Give Me a Jingle!$' 2>/dev/null) ]] &&
+            { fail "Escape brought up the farewell window"; return 1; }
+        (($(now_ns) < until)) || fail "the program still runs 3 s after Escape" || return 1
+        sleep 0.02
+    done
+    echo "    Escape ended the program in $(ms_since "$t") ms (status $game_status)"
+
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    local main=$win
+    "${observe[@]}" close "$main" || fail "could not close the main window" || return 1
+    wait_window 'Give Me a Jingle!' 5 || return 1
+    [[ -z $(visible_window 'Quillobrite!') ]] || fail "the main window is still shown" || return 1
+    look "the farewell window" 3 \
+        "blue ground=0,0,$ww,$wh:most:blue:40" "EXIT button=120,168,81,33:most:green:50" || return 1
+    t=$(now_ns)
+    click_at $((wx + 120 + 40)) $((wy + 168 + 16))
+    until=$((t + 5000000000))
+    while ! game_ended; do
+        (($(now_ns) < until)) || fail "the program still runs 5 s after EXIT" || return 1
+        sleep 0.02
+    done
+    echo "    EXIT ended the program in $(ms_since "$t") ms"
+    ((game_status == 0)) || fail "the program ended with status $game_status after EXIT" || return 1
+}
