@@ -363,6 +363,11 @@ void frmVarbo::Form_Unload()
 
 void frmVarbo::playProgramWave(const QString &name)
 {
+    // The window takes no events while a sound plays, so what the handler
+    // has changed so far (the letter just typed, the face just earned) is
+    // painted now, to be seen while the sound is heard.
+    if (m_ground->isVisible())
+        m_ground->repaint();
     m_services.player.PlayWave(programFile(m_services.programFolder, name));
 }
 
