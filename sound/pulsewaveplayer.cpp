@@ -19,7 +19,7 @@ static_assert(WaveReader::MaxRate <= int(PA_RATE_MAX));
 
 struct PulseWavePlayer::Stream {
     pa_simple *connection = nullptr;
-    pa_sample_spec spec{};
+    pa_sample_spec samples{};
 
     ~Stream()
     {
@@ -29,8 +29,8 @@ struct PulseWavePlayer::Stream {
 
     bool fits(const pa_sample_spec &other) const
     {
-        return connection && spec.format == other.format && spec.rate == other.rate
-            && spec.channels == other.channels;
+        return connection && samples.format == other.format && samples.rate == other.rate
+            && samples.channels == other.channels;
     }
 };
 
@@ -43,29 +43,29 @@ void PulseWavePlayer::PlayWave(const QString &path)
     if (!file.open(path))
         return;
 
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = uint32_t(file.sampleRate());
-    spec.channels = uint8_t(file.channels());
-    if (!pa_sample_spec_valid(&spec))
+    pa_sample_spec samples{};
+    samples.format = PA_SAMPLE_S16NE;
+    samples.rate = uint32_t(file.sampleRate());
+    samples.channels = uint8_t(file.channels());
+    if (!pa_sample_spec_valid(&samples))
         return;
 
-    if (!m_stream || !m_stream->fits(spec)) {
+    if (!m_stream || !m_stream->fits(samples)) {
         m_stream.reset();
         pa_buffer_attr attr;
         attr.maxlength = uint32_t(-1);
-        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &spec));
+        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &samples));
         attr.prebuf = uint32_t(-1);
         attr.minreq = uint32_t(-1);
         attr.fragsize = uint32_t(-1);
         int error = 0;
         pa_simple *connection = pa_simple_new(nullptr, "Quillobrite", PA_STREAM_PLAYBACK, nullptr,
-                                              "key sound", &spec, nullptr, &attr, &error);
+                                              "key sound", &samples, nullptr, &attr, &error);
         if (!connection)
             return;
         m_stream = std::make_unique<Stream>();
         m_stream->connection = connection;
-        m_stream->spec = spec;
+        m_stream->samples = samples;
     }
 
     std::vector<short> chunk;
