@@ -1,41 +1,10 @@
 #include "sound/wavereader.h"
 
-#include <QFile>
+#include "wordlist/regularfile.h"
 
 #include <sndfile.h>
 
-#include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// libsndfile opens with a blocking open(): on a FIFO that waits for a
-// writer for ever, and the game with it. The file is opened here instead,
-// without waiting, and only a regular file is handed on.
-int openRegularFile(const QByteArray &name)
-{
-    if (name.isEmpty())
-        return -1;
-    int fd;
-    do {
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return -1;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    const int fl = ::fcntl(fd, F_GETFL);
-    if (fl >= 0)
-        ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
-    return fd;
-}
-
-} // namespace
 
 struct WaveReader::File {
     SNDFILE *handle = nullptr;
@@ -55,7 +24,10 @@ bool WaveReader::open(const QString &path)
     m_channels = 0;
     m_rate = 0;
 
-    const int fd = openRegularFile(QFile::encodeName(path));
+    // libsndfile opens with a blocking open(), which on a FIFO would wait for a
+    // writer for ever, and the game with it: the file is opened without waiting
+    // and only a regular file is handed on.
+    const int fd = openRegularFile(path, O_RDONLY);
     if (fd < 0)
         return false;
     SF_INFO info{};

@@ -1,6 +1,7 @@
 #include "wordlist/vocabfile.h"
 
 #include "wordlist/codepage.h"
+#include "wordlist/regularfile.h"
 
 #include <QFile>
 
@@ -10,35 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-int openRegularFile(const QString &path, VocabFile::Mode mode)
-{
-    const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty())
-        return -1;
-    // O_NONBLOCK keeps a FIFO from stalling the open; anything that is not
-    // a regular file is turned away before a byte is read.
-    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    flags |= mode == VocabFile::Mode::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY;
-    int fd;
-    do {
-        fd = ::open(name.constData(), flags, 0644);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return -1;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    const int fl = ::fcntl(fd, F_GETFL);
-    if (fl >= 0)
-        ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
-    return fd;
-}
-
-} // namespace
 
 VocabFile::~VocabFile()
 {
@@ -49,7 +21,7 @@ bool VocabFile::open(const QString &path, Mode mode)
 {
     if (isOpen())
         return false;
-    m_fd = openRegularFile(path, mode);
+    m_fd = openRegularFile(path, mode == Mode::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY);
     m_mode = mode;
     return isOpen();
 }
