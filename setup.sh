@@ -28,6 +28,7 @@ if [ "$mode" = test ]; then
         xvfb xauth xdotool x11-utils imagemagick
         pulseaudio pulseaudio-utils python3
         desktop-file-utils appstream
+        clang libclang-rt-14-dev
     )
 fi
 
