@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -365,9 +366,11 @@ void frmVarbo::playProgramWave(const QString &name)
 {
     // The window takes no events while a sound plays, so what the handler
     // has changed so far (the letter just typed, the face just earned) is
-    // painted now, to be seen while the sound is heard.
+    // painted now, to be seen while the sound is heard. Only the changed
+    // parts are painted: the window's pending update is delivered at once,
+    // where repainting all of it would cost more than the rest of a key.
     if (m_ground->isVisible())
-        m_ground->repaint();
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     m_services.player.PlayWave(programFile(m_services.programFolder, name));
 }
 
