@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 // Where the draws take their chances from. The game reseeds from the clock
 // before every pick; a test hands in a source that replays chosen values.
@@ -16,6 +15,9 @@ public:
     virtual double next() = 0;
 };
 
+// SplitMix64 over one 64-bit state: reseeding is a few multiplications, so
+// the reseed before every pick costs next to nothing (a Mersenne Twister
+// reseeded each time rebuilds its 312-word state for every single value).
 class ClockRandomSource final : public RandomSource
 {
 public:
@@ -24,6 +26,5 @@ public:
     double next() override;
 
 private:
-    std::mt19937_64 m_engine;
     std::uint64_t m_state;
 };
