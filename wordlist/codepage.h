@@ -5,7 +5,8 @@
 
 // Word-list files keep one byte per character in Windows-1252. The
 // conversion goes through ICU; a character the code page lacks is written
-// as "?" (one "?" for a whole surrogate pair).
+// as "?" (one "?" for a whole surrogate pair), and an invisible formatting
+// character (a zero-width space, a direction mark) is left out.
 namespace codepage {
 
 QString toUnicode(const char *bytes, qsizetype length);
