@@ -18,7 +18,7 @@ esac
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libsndfile1-dev libpulse-dev libicu-dev
+    libsndfile1-dev libpulse-dev libicu-dev libbenchmark-dev
     sox espeak-ng
     fonts-lobster fonts-cherrybomb fonts-liberation2 fonts-dejavu-core
 )

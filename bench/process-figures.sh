@@ -1,0 +1,217 @@
+#!/usr/bin/env bash
+# The figures of the running program, on a private X server (Xvfb, no window
+# manager) and a private PulseAudio server whose only sink is a null sink:
+#
+#   1. start time: from starting the program to its first window mapped, for
+#      the game (the splash) and for a bare Qt 6 window built in the same
+#      build, and the bare window with one line of text, taken in turns; the
+#      ratio of the medians.
+#   2. memory: resident set of the game once its main window is up, and of
+#      the bare window.
+#   3. the key and answer benchmarks of qb_bench again, on this X server
+#      instead of Qt's offscreen platform, so that putting the pixels on
+#      the screen is counted too.
+#   4. key to sound: from a key pressed with xdotool to the first sample of
+#      that key's sound leaving the null sink, recorded with parec.
+#
+#   bench/process-figures.sh [BUILD_DIR] [--runs N] [--presses N] [--record-msec MS]
+#
+# BUILD_DIR defaults to build-bench (configured as a Release build when it
+# does not exist yet); what the figures need is built there first. See
+# docs/performance.md for the method and its error bars.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$here/../build-bench
+runs=15 presses=24 record_msec=10
+while (($#)); do
+    case $1 in
+    --runs) runs=$2; shift 2 ;;
+    --presses) presses=$2; shift 2 ;;
+    --record-msec) record_msec=$2; shift 2 ;;
+    -*) echo "process-figures.sh: unknown option $1" >&2; exit 2 ;;
+    *) build=$1; shift ;;
+    esac
+done
+
+missing=()
+for tool in cmake Xvfb xdotool pulseaudio pactl pacat parec sox setsid; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "process-figures.sh: missing ${missing[*]} (\`bash setup.sh test\` installs them)" >&2
+    exit 1
+fi
+
+echo "== building in $build"
+if [[ ! -f $build/CMakeCache.txt ]]; then
+    cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+fi
+cmake --build "$build" --parallel 2 --target quillobrite qb_bench qb_barewindow qb_xwatch qb_keyprobe \
+    quillobrite_grades quillobrite_sounds >/dev/null || exit 1
+bin=$(cd "$build/bin" && pwd)
+tools=$(cd "$build/bench" && pwd)
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-figures.XXXXXX")
+mkdir -p "$work/home" "$work/run" "$work/pulse" "$work/game"
+chmod 700 "$work/run"
+groups=()
+
+# Every background process leads a process group of its own (setsid), and
+# only those groups are ended on the way out.
+cleanup() {
+    local g i
+    for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
+        g=${groups[i]}
+        kill -TERM -- "-$g" 2>/dev/null
+    done
+    sleep 0.2
+    for g in "${groups[@]}"; do
+        kill -KILL -- "-$g" 2>/dev/null
+        wait "$g" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+
+echo "== machine"
+echo "nproc $(nproc); $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); load $(load)"
+
+# --- display and sound server ------------------------------------------------
+
+unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
+export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME='' NO_AT_BRIDGE=1
+export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
+echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
+
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+groups+=($!)
+for _ in {1..100}; do
+    [[ -s $work/display ]] && break
+    sleep 0.05
+done
+[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
+
+# The sink has the format of the game's sounds, so nothing is resampled.
+cat >"$work/pulse/default.pa" <<EOF
+load-module module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1
+load-module module-null-sink sink_name=figures rate=22050 channels=1 format=s16le
+set-default-sink figures
+EOF
+setsid pulseaudio -n -F "$work/pulse/default.pa" --daemonize=no --exit-idle-time=-1 \
+    --disallow-exit --use-pid-file=no --system=no --log-target=stderr \
+    >"$work/pulse.log" 2>&1 &
+groups+=($!)
+for _ in {1..100}; do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.05
+done
+pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start" >&2; cat "$work/pulse.log" >&2; exit 1; }
+# An idle null sink runs with about two seconds of latency; a silent stream
+# that never stops keeps it at a desktop's.
+setsid pacat --playback --latency-msec=10 --raw --format=s16le --rate=22050 --channels=1 \
+    /dev/zero >"$work/pacat.log" 2>&1 &
+groups+=($!)
+echo "display $DISPLAY, sound server $PULSE_SERVER"
+
+# The program folder: the executable beside the grade lists and the sounds.
+cp "$bin/quillobrite" "$bin"/*.dat "$bin"/*.wav "$work/game/"
+
+# --- 1. start time -----------------------------------------------------------
+
+first_map() { # PROGRAM [ARG...]: seconds from start to its first window mapped
+    "$tools/qb_xwatch" --maps 1 -- "$@" | awk '$1 == "map" { print $3; exit }'
+}
+
+echo "== start time, $runs runs each in turns (after one unmeasured run each); load $(load)"
+first_map "$tools/qb_barewindow" >/dev/null
+first_map "$tools/qb_barewindow" --text >/dev/null
+first_map "$work/game/quillobrite" >/dev/null
+: >"$work/bare.start" && : >"$work/text.start" && : >"$work/game.start"
+for ((i = 1; i <= runs; i++)); do
+    first_map "$tools/qb_barewindow" >>"$work/bare.start"
+    first_map "$tools/qb_barewindow" --text >>"$work/text.start"
+    first_map "$work/game/quillobrite" >>"$work/game.start"
+done
+bare_start=$(median <"$work/bare.start")
+text_start=$(median <"$work/text.start")
+game_start=$(median <"$work/game.start")
+echo "bare window:      $(sort -g "$work/bare.start" | tr '\n' ' ')"
+echo "bare with text:   $(sort -g "$work/text.start" | tr '\n' ' ')"
+echo "game splash:      $(sort -g "$work/game.start" | tr '\n' ' ')"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+start_ratio=$(ratio "$game_start" "$bare_start")
+echo "median: bare $bare_start s, bare with text $text_start s (ratio $(ratio "$text_start" "$bare_start")), game $game_start s (ratio $start_ratio; budget 1.30); load $(load)"
+
+# --- 2. memory ---------------------------------------------------------------
+
+# The game's second window is the main window, shown once the greeting has
+# played; the resident set is read a second after.
+rss_after() { # MAPS PROGRAM: kilobytes resident
+    "$tools/qb_xwatch" --maps "$1" --settle 1000 -- "$2" | awk '$1 == "rss" { print $2 }'
+}
+echo "== memory, 5 runs each; load $(load)"
+: >"$work/bare.rss" && : >"$work/game.rss"
+for ((i = 1; i <= 5; i++)); do
+    rss_after 1 "$tools/qb_barewindow" >>"$work/bare.rss"
+    rss_after 2 "$work/game/quillobrite" >>"$work/game.rss"
+done
+bare_rss=$(median <"$work/bare.rss")
+game_rss=$(median <"$work/game.rss")
+echo "bare window kB: $(sort -g "$work/bare.rss" | tr '\n' ' ')"
+echo "game kB:        $(sort -g "$work/game.rss" | tr '\n' ' ')"
+echo "median: bare $(awk -v k="$bare_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB," \
+    "game $(awk -v k="$game_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB (budget 50 MB)"
+
+# --- 3. the window's own work, on the X server --------------------------------
+
+echo "== key and answer benchmarks on the X server; load $(load)"
+QT_QPA_PLATFORM=xcb "$tools/qb_bench" --benchmark_filter='^(KeyDownUp|CheckAndHide)' \
+    --benchmark_repetitions=9 2>&1 | tee "$work/xbench.txt" | sed -n '/^benchmark (median)/,$p'
+
+# --- 4. key to sound ---------------------------------------------------------
+
+# The pressed keys' sounds (Animals: A chicken, S dogWhine, D cricket, F owl)
+# are replaced by a quarter second of square wave in the same format as the
+# rest: its first sample is already at full level, so its onset is exact.
+for w in chicken dogWhine cricket owl; do
+    sox -n -r 22050 -c 1 -b 16 -e signed-integer "$work/game/$w.wav" synth 0.25 square 440 vol 0.5
+done
+echo "== key to sound, $presses presses, recording with parec --latency-msec=$record_msec; load $(load)"
+(cd "$work/game" && exec setsid ./quillobrite >"$work/game.log" 2>&1) &
+groups+=($!)
+win=''
+for _ in {1..100}; do
+    win=$(xdotool search --onlyvisible --name '^Quillobrite!$' 2>/dev/null | head -n 1)
+    [[ -n $win ]] && break
+    sleep 0.1
+done
+[[ -n $win ]] || { echo "the game's main window did not come up" >&2; exit 1; }
+sleep 0.5
+xdotool windowfocus --sync "$win"
+sleep 0.3
+# The recorder and the probe run at real-time priority where that is allowed,
+# so that a busy machine delays their reading as little as possible; the
+# game runs as it always does.
+rt=()
+chrt -f 20 true 2>/dev/null && rt=(chrt -f 20)
+"${rt[@]}" parec --raw --format=s16le --rate=22050 --channels=1 --latency-msec="$record_msec" \
+    --device=figures.monitor 2>"$work/parec.log" |
+    "${rt[@]}" "$tools/qb_keyprobe" --window "$win" --rate 22050 --keys asdf --presses "$presses" \
+        --gap-ms 1200 | tee "$work/keys.txt"
+echo "load $(load)"
+
+echo "== summary"
+echo "start to splash mapped: game $game_start s, bare Qt window $bare_start s, ratio $start_ratio (budget <= 1.30)"
+echo "  (bare Qt window with one line of text: $text_start s, ratio $(ratio "$text_start" "$bare_start"))"
+echo "resident set, main window up: $(awk -v k="$game_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB" \
+    "(bare Qt window $(awk -v k="$bare_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB; budget <= 50 MB)"
+sed -n '/^benchmark (median)/,$p' "$work/xbench.txt" | sed 's/^/on X: /'
+grep '^key to sound' "$work/keys.txt" | sed 's/$/ (budget <= 20 ms)/'

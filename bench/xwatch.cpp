@@ -1,0 +1,185 @@
+// Starts a program on the X server of $DISPLAY and reports when its windows
+// are mapped, counted from just before the program is started, and how much
+// memory it holds once they are up.
+//
+//   qb_xwatch [--maps N] [--settle MS] [--timeout MS] -- PROGRAM [ARG...]
+//
+// Prints one line per top-level window of the program that is mapped:
+//   map INDEX SECONDS WINDOW-ID "TITLE"
+// and, after the Nth map and MS milliseconds more:
+//   rss KILOBYTES hwm KILOBYTES
+// then ends the program. Exit status 0 when N windows were mapped in time.
+//
+// With no window manager, a top-level window's MapNotify on the root window
+// is the moment the server makes it viewable. A window belongs to the
+// program when its _NET_WM_PID is the program's process id.
+
+#include <xcb/xcb.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+double now()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    xcb_intern_atom_reply_t *r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(r);
+    return a;
+}
+
+// The window's property as bytes; empty when missing.
+std::string property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type)
+{
+    xcb_get_property_reply_t *r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, prop, type, 0, 256), nullptr);
+    std::string out;
+    if (r && r->type != XCB_ATOM_NONE)
+        out.assign(static_cast<const char *>(xcb_get_property_value(r)),
+                   size_t(xcb_get_property_value_length(r))); // in bytes
+    std::free(r);
+    return out;
+}
+
+// VmRSS and VmHWM of a process, in kilobytes.
+void memory(pid_t pid, long &rss, long &hwm)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    rss = hwm = -1;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            rss = std::atol(line.c_str() + 6);
+        else if (line.rfind("VmHWM:", 0) == 0)
+            hwm = std::atol(line.c_str() + 6);
+    }
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: qb_xwatch [--maps N] [--settle MS] [--timeout MS] -- PROGRAM [ARG...]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int maps = 1, settleMs = 0, timeoutMs = 20000, first = -1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--") {
+            first = i + 1;
+            break;
+        }
+        if (i + 1 >= argc)
+            return usage();
+        if (a == "--maps")
+            maps = std::atoi(argv[++i]);
+        else if (a == "--settle")
+            settleMs = std::atoi(argv[++i]);
+        else if (a == "--timeout")
+            timeoutMs = std::atoi(argv[++i]);
+        else
+            return usage();
+    }
+    if (first < 0 || first >= argc || maps < 1)
+        return usage();
+
+    int screenNumber = 0;
+    xcb_connection_t *c = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "qb_xwatch: cannot open the display\n");
+        return 1;
+    }
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber; ++i)
+        xcb_screen_next(&it);
+    const xcb_window_t root = it.data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_void_cookie_t sel = xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask);
+    if (xcb_generic_error_t *e = xcb_request_check(c, sel)) {
+        std::fprintf(stderr, "qb_xwatch: cannot watch the root window (error %d)\n", e->error_code);
+        return 1;
+    }
+    const xcb_atom_t netWmPid = atom(c, "_NET_WM_PID");
+    const xcb_atom_t netWmName = atom(c, "_NET_WM_NAME");
+    const xcb_atom_t utf8 = atom(c, "UTF8_STRING");
+
+    const double start = now();
+    const pid_t pid = fork();
+    if (pid < 0)
+        return 1;
+    if (pid == 0) {
+        close(xcb_get_file_descriptor(c));
+        execvp(argv[first], argv + first);
+        std::perror("qb_xwatch: exec");
+        _exit(127);
+    }
+
+    int seen = 0;
+    double lastMap = 0;
+    bool ok = false;
+    const int fd = xcb_get_file_descriptor(c);
+    for (;;) {
+        xcb_generic_event_t *ev;
+        while ((ev = xcb_poll_for_event(c))) {
+            if ((ev->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+                const double at = now() - start;
+                auto *m = reinterpret_cast<xcb_map_notify_event_t *>(ev);
+                const std::string p = property(c, m->window, netWmPid, XCB_ATOM_CARDINAL);
+                if (p.size() == 4 && *reinterpret_cast<const uint32_t *>(p.data()) == uint32_t(pid)) {
+                    ++seen;
+                    const std::string title = property(c, m->window, netWmName, utf8);
+                    std::printf("map %d %.6f 0x%x \"%s\"\n", seen, at, m->window, title.c_str());
+                    std::fflush(stdout);
+                    lastMap = now();
+                }
+            }
+            std::free(ev);
+        }
+        if (xcb_connection_has_error(c))
+            break;
+        if (seen >= maps && now() - lastMap >= settleMs / 1000.0) {
+            long rss, hwm;
+            memory(pid, rss, hwm);
+            if (settleMs > 0)
+                std::printf("rss %ld hwm %ld\n", rss, hwm);
+            ok = true;
+            break;
+        }
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            std::fprintf(stderr, "qb_xwatch: the program ended before %d windows were mapped\n", maps);
+            return 1;
+        }
+        if (now() - start > timeoutMs / 1000.0) {
+            std::fprintf(stderr, "qb_xwatch: %d of %d windows mapped in %d ms\n", seen, maps, timeoutMs);
+            break;
+        }
+        pollfd p{fd, POLLIN, 0};
+        poll(&p, 1, seen >= maps ? 10 : 100);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    xcb_disconnect(c);
+    return ok ? 0 : 1;
+}
