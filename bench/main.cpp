@@ -44,17 +44,17 @@ public:
     {
         if (medians.empty())
             return;
-        std::printf("\n%-44s %12s %12s  %s\n", "benchmark (median)", "figure", "budget", "");
+        std::printf("\n%-52s %12s %12s  %s\n", "benchmark (median)", "figure", "budget", "");
         for (const Median &m : medians) {
             const std::string family = m.name.substr(0, m.name.find('/'));
             const auto budget = budgets::all().find(family);
             if (budget == budgets::all().end()) {
-                std::printf("%-44s %12s %12s  %s\n", m.name.c_str(), format(m.seconds).c_str(),
+                std::printf("%-52s %12s %12s  %s\n", m.name.c_str(), format(m.seconds).c_str(),
                             "-", "(no budget)");
                 continue;
             }
             const bool met = m.seconds <= budget->second.seconds;
-            std::printf("%-44s %12s %12s  %s  %s\n", m.name.c_str(), format(m.seconds).c_str(),
+            std::printf("%-52s %12s %12s  %s  %s\n", m.name.c_str(), format(m.seconds).c_str(),
                         format(budget->second.seconds).c_str(), met ? "met   " : "MISSED",
                         budget->second.what);
         }
