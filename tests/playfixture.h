@@ -28,9 +28,10 @@ struct PlayFixture {
         window = std::make_unique<frmVarbo>(fakes.services);
         window->show();
         window->activateWindow();
-        // Key events go to the active window's focus widget.
+        // Key events go to the active window's focus widget: without it
+        // every key of the test would go nowhere.
         if (!QTest::qWaitForWindowActive(window.get()))
-            qWarning("the game window did not become active");
+            qFatal("the game window did not become active");
         fakes.player.played.clear();
     }
 

@@ -126,7 +126,7 @@ export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME='' NO_AT_BRIDGE=1
 export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
 echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
 
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
+setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
 started $!
 for _ in {1..100}; do
