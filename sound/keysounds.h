@@ -22,6 +22,11 @@ struct KeySound {
     std::array<const char *, 4> waves;
 };
 
+// The game's own sounds, named as the table names its waves.
+inline constexpr char Greeting[] = "\\claugh.wav";
+inline constexpr char Praise[] = "\\goodJob.wav";
+inline constexpr char Applause[] = "\\manyClapping.wav";
+
 // The letter keys in the order they are looked up: the keyboard's rows,
 // top row first.
 extern const std::array<KeySound, 26> Table;

@@ -2,7 +2,10 @@
 # Makes every wave file the game plays: the four key-sound themes (animals,
 # hidden jingles, cartoon, tech) and the greeting, praise and applause.
 #
-#   make-sounds.sh OUTPUT_FOLDER
+#   make-sounds.sh SOUND_LIST OUTPUT_FOLDER
+#
+# SOUND_LIST is sounds.txt beside this script: the names to make, each by the
+# function s_NAME below.
 #
 # Everything is made here from nothing: sox synthesises and shapes, espeak-ng
 # lends a voice to the animals and to the praise, and a small additive
@@ -15,10 +18,13 @@
 # written as 16-bit mono PCM at 22050 Hz.
 set -euo pipefail
 
-if (($# != 1)); then
-    echo "usage: $0 OUTPUT_FOLDER" >&2
+if (($# != 2)); then
+    echo "usage: $0 SOUND_LIST OUTPUT_FOLDER" >&2
     exit 2
 fi
+mapfile -t NAMES < <(awk '!/^#/ && NF { print $1 }' "$1")
+((${#NAMES[@]} > 0)) || { echo "$0: no sound names in $1" >&2; exit 1; }
+shift
 for tool in sox espeak-ng awk; do
     command -v "$tool" >/dev/null || {
         echo "$0: $tool not found (Debian packages: sox espeak-ng)" >&2
@@ -753,21 +759,10 @@ s_manyClapping() {
 
 # ---------------------------------------------------------------------------
 
-NAMES=(
-    canaryhigh smallDog sheepHigh loons raven peacock parrot swanHigh duck
-    goatHighPitch chicken dogWhine cricket owl coyote dogGrowl pigHigh lionGrowl
-    dog1 puppyWhine frogDouble cowMedium sheepDeep pigDeep cowLow gorilla
-    Ferris1 Ferris2 Ferris3 Ferris4 Ferris5 Ferris6 Ferris7 Ferris8 Ferris9
-    BFerris1 BFerris2 BFerris3 BFerris4 BFerris5 BFerris6 BFerris7 BFerris8 BFerris9
-    splat1 splat2 cartoonA cartoonB cartoonC wapwapwa weep doink Wrrrr corkpop
-    doubtake peeeow pingpong skid1 tosfwee twangang jetsons1 Pop raspberry
-    plankcra twang twing shoow iaiaia rahr
-    Trekdoor alert1 photon wowoShort compuBeep Grunge Zing revThrust flyOver
-    justWeird justWeird2 Astral alienBabble robotChimes bibBabble funnel circSaw
-    turntable menace lightsaber crackle strangeWhine alienSpark aRev nicebeep
-    spaceChime
-    claugh goodJob manyClapping
-)
+
+for n in "${NAMES[@]}"; do
+    declare -F "s_$n" >/dev/null || { echo "$0: no recipe s_$n for $n" >&2; exit 1; }
+done
 
 # Make them two (or as many as there are cores) at a time.
 jobs_max=$(nproc 2>/dev/null || echo 2)

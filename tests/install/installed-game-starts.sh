@@ -7,6 +7,7 @@
 set -euo pipefail
 build=$1
 desktop=$2
+sound_list=$3
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-install.XXXXXX")
 pid=
@@ -31,8 +32,9 @@ for f in bin/quillobrite lib/quillobrite/quillobrite \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
+listed=$(grep -Evc '^(#|$)' "$sound_list")
 waves=$(find "$prefix/lib/quillobrite" -name '*.wav' | wc -l)
-[ "$waves" -eq 98 ] || fail "98 wave files expected in the program folder, found $waves"
+[ "$waves" -eq "$listed" ] || fail "$listed wave files expected in the program folder, found $waves"
 [ -x "$prefix/bin/quillobrite" ] || fail "the launcher is not executable"
 
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
