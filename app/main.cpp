@@ -3,7 +3,7 @@
 #include "practice/qtservices.h"
 #include "sound/pulsewaveplayer.h"
 #include "wordlist/programpath.h"
-#include "wordlist/randomsource.h"
+#include "wordlist/clockrandomsource.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 #include "budgets.h"
 
 #include "wordlist/draw.h"
-#include "wordlist/randomsource.h"
+#include "wordlist/clockrandomsource.h"
 #include "wordlist/vocabfile.h"
 
 #include <benchmark/benchmark.h>

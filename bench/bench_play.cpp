@@ -7,7 +7,7 @@
 #include "benchwindow.h"
 #include "budgets.h"
 
-#include "wordlist/randomsource.h"
+#include "wordlist/clockrandomsource.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,7 +10,7 @@
 #include "practice/frmvarbo.h"
 #include "practice/services.h"
 #include "sound/waveplayer.h"
-#include "wordlist/randomsource.h"
+#include "wordlist/clockrandomsource.h"
 
 #include <QAction>
 #include <QCoreApplication>

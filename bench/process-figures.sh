@@ -45,7 +45,7 @@ fi
 
 echo "== building in $build"
 if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+    cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQB_BUILD_BENCHMARKS=ON >/dev/null || exit 1
 fi
 cmake --build "$build" --parallel 2 --target quillobrite qb_bench qb_barewindow qb_xwatch qb_keyprobe \
     quillobrite_grades quillobrite_sounds >/dev/null || exit 1

@@ -3,7 +3,7 @@
 
 #include "fakes.h"
 #include "wordlist/draw.h"
-#include "wordlist/randomsource.h"
+#include "wordlist/clockrandomsource.h"
 
 #include <QtTest>
 
