@@ -22,6 +22,7 @@ int openRegularFile(const QString &path, int accessFlags)
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
+        errno = NotRegularFile;
         return -1;
     }
     const int fl = ::fcntl(fd, F_GETFL);

@@ -1,6 +1,7 @@
 #include "wordlist/vocabfile.h"
 
 #include "wordlist/codepage.h"
+#include "wordlist/log.h"
 #include "wordlist/regularfile.h"
 
 #include <QFile>
@@ -23,6 +24,9 @@ bool VocabFile::open(const QString &path, Mode mode)
         return false;
     m_fd = openRegularFile(path, mode == Mode::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY);
     m_mode = mode;
+    m_path = path;
+    if (!isOpen())
+        noteOnce(lcLists(), path, QStringLiteral("not opened: ") + openFailure(errno));
     return isOpen();
 }
 
@@ -74,6 +78,8 @@ bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) co
         have += got;
     }
     const qsizetype records = have / RecordLength;
+    if (!ok)
+        noteOnce(lcLists(), m_path, QStringLiteral("read failed after %1 records").arg(records));
     for (qsizetype n = 0; n < records; ++n)
         sink(decodeRecord(data.constData() + n * RecordLength, RecordLength));
     return ok;

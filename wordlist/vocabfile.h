@@ -62,4 +62,6 @@ private:
 
     int m_fd = -1;
     Mode m_mode = Mode::ReadOnly;
+    QString m_path; // for the log
+
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLoggingCategory>
+#include <QString>
+
+// The game stays silent toward the child when a file is missing or the
+// sound server is away. These categories tell a parent or a packager why;
+// they are off until asked for:
+//   QT_LOGGING_RULES='quillobrite.*=true' quillobrite
+Q_DECLARE_LOGGING_CATEGORY(lcLists)
+Q_DECLARE_LOGGING_CATEGORY(lcSound)
+
+// Notes what went wrong with one file, once a run for each file and
+// category: a missing sound that every key asks for is named once.
+void noteOnce(const QLoggingCategory &category, const QString &path, const QString &what);
+
+// What a failed open's errno says, in words.
+QString openFailure(int error);
