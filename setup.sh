@@ -20,7 +20,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libsndfile1-dev libpulse-dev libicu-dev libbenchmark-dev
     sox espeak-ng
-    fonts-lobster fonts-cherrybomb fonts-liberation2 fonts-dejavu-core
+    fonts-sil-andika fonts-cherrybomb fonts-liberation2 fonts-dejavu-core
 )
 # What the tests add: a display, a keyboard, a sound card and their tools.
 if [ "$mode" = test ]; then

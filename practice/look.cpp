@@ -19,11 +19,14 @@ QFont fontFrom(const QStringList &families, qreal pointSize, bool bold)
 
 QFont slotFont()
 {
-    // "BrushType" where a family has it; otherwise a bold brush script of
-    // the same narrow build, which the set-up installs (fonts-lobster).
-    return fontFrom({QStringLiteral("BrushType"), QStringLiteral("Lobster Two"),
-                     QStringLiteral("DejaVu Sans")},
-                    21.75, true);
+    // Andika (fonts-sil-andika) is drawn for beginning readers: capitals as
+    // in print, an I with bars, a plain J and G. Its capitals are broad (W
+    // about as wide as the type is high), so the face is narrowed to three
+    // quarters to fit every capital, accents and cedilla included, into a
+    // 19 px slot; DejaVu Sans stands in where Andika is missing.
+    QFont font = fontFrom({QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")}, 17, true);
+    font.setStretch(75);
+    return font;
 }
 
 QFont titleFont(qreal pointSize)

@@ -14,7 +14,8 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-// The bold display face of the letter slots and keys.
+// The bold display face of the letter slots and keys: every capital,
+// digit and "ß" shows whole within them.
 QFont slotFont();
 // The wide decorative face of the splash title.
 QFont titleFont(qreal pointSize);

@@ -7,6 +7,7 @@
 #include "testfolder.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,9 +49,10 @@ class TestListStartup : public QObject
     const QStringList third{QStringLiteral("because"), QStringLiteral("friend"),
                             QStringLiteral("laughed"), QStringLiteral("people")};
 
-    void start(const std::deque<double> &values = {})
+    void start(const std::deque<double> &values = {}, const QString &programFolder = {})
     {
-        fakes = std::make_unique<FakeServices>(folder->path());
+        fakes = std::make_unique<FakeServices>(programFolder.isEmpty() ? folder->path()
+                                                                       : programFolder);
         fakes->random.values = values;
         window = std::make_unique<frmVarbo>(fakes->services);
     }
@@ -127,6 +129,18 @@ private slots:
         QCOMPARE(label("lblKey", 20)->text(), QStringLiteral("A"));
         QCOMPARE(label("lblKey", 20)->geometry(), QRect(32, 288, 25, 28));
         QCOMPARE(label("lblWord", 13)->geometry(), QRect(696, 16, 19, 32));
+    }
+
+    // Only the backslash that begins a data file's name stands for the
+    // separator: a program folder whose own name holds one is used as is.
+    void programFolderWithABackslashInItsName()
+    {
+        const QString programFolder = folder->file(QStringLiteral("bs\\dir"));
+        QVERIFY(QDir().mkdir(programFolder));
+        QVERIFY(folder->writeList(QStringLiteral("bs\\dir/firstGrade.dat"), third));
+        start({}, programFolder);
+        QCOMPARE(rows(vocab()), padded(third));
+        QCOMPARE(fakes->player.played, QStringList{programFolder + QStringLiteral("/claugh.wav")});
     }
 
     void menusAsLaidOut()

@@ -2,10 +2,40 @@
 // typing, the answer check, letter hiding, faces and the sound themes.
 
 #include "playfixture.h"
+#include "wordlist/codepage.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QtTest>
+
+namespace {
+
+// What a label shows of one text, drawn as the label draws it but
+// unclipped, with room all round; the inked box is in the label's
+// coordinates.
+struct Inked {
+    QImage image;
+    QRect box;
+};
+Inked inked(const QLabel *label, const QString &text)
+{
+    constexpr int Room = 16;
+    Inked out{QImage(label->size() + QSize(2 * Room, 2 * Room), QImage::Format_ARGB32), {}};
+    out.image.fill(Qt::transparent);
+    QPainter painter(&out.image);
+    painter.setFont(QFont(label->font(), label));
+    painter.drawText(label->contentsRect().translated(Room, Room),
+                     int(label->alignment()) | Qt::TextDontClip, text);
+    painter.end();
+    for (int y = 0; y < out.image.height(); ++y)
+        for (int x = 0; x < out.image.width(); ++x)
+            if (qAlpha(out.image.pixel(x, y)) != 0)
+                out.box |= QRect(x - Room, y - Room, 1, 1);
+    return out;
+}
+
+} // namespace
 
 class TestPlay : public QObject
 {
@@ -420,6 +450,37 @@ private slots:
         QTRY_COMPARE(f.attempt(), QStringLiteral("CAT"));
         QCOMPARE(f.sounds(), (QStringList{"\\cowMedium.wav", "\\chicken.wav", "\\raven.wav"}));
         QVERIFY(f.answerShown());
+    }
+
+    // Every character a word shows in capitals (the digits, the code page's
+    // capitals and "ß", which has no capital) is inked whole inside a slot
+    // and unlike every other; each key's caption is whole on its key.
+    void capitalsShowWholeAndDistinct()
+    {
+        PlayFixture f;
+        QString overflowing, alike;
+        QHash<QByteArray, QChar> seen;
+        for (int byte = 0x20; byte <= 0xff; ++byte) {
+            const QChar c = codepage::charForByte(uchar(byte));
+            if (!c.isUpper() && !c.isDigit() && c != QChar(0xdf))
+                continue;
+            const Inked ink = inked(f.slot(0), c);
+            if (ink.box.isEmpty() || !f.slot(0)->rect().contains(ink.box))
+                overflowing += c;
+            const QByteArray pixels(reinterpret_cast<const char *>(ink.image.constBits()),
+                                    ink.image.sizeInBytes());
+            if (seen.contains(pixels))
+                alike += QString(seen.value(pixels)) + c + QLatin1Char(' ');
+            seen.insert(pixels, c);
+        }
+        for (int i = 0; i < 36; ++i) {
+            const auto *key = f.find<QLabel>(QStringLiteral("lblKey%1").arg(i));
+            if (!key->rect().contains(inked(key, key->text()).box))
+                overflowing += key->text();
+        }
+        QCOMPARE(overflowing, QString());
+        QCOMPARE(alike, QString());
+        QCOMPARE(seen.size(), 26 + 10 + 34 + 1);
     }
 };
 

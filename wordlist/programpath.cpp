@@ -5,9 +5,9 @@
 
 QString programFile(const QString &programFolder, const QString &name)
 {
-    QString joined = programFolder + name;
-    joined.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return joined;
+    if (name.startsWith(QLatin1Char('\\')))
+        return programFolder + QLatin1Char('/') + name.mid(1);
+    return programFolder + name;
 }
 
 QString executableFolder()
