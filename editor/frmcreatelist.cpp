@@ -103,6 +103,7 @@ QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
     // In a dialog Qt makes the first button the default one; here the Enter
     // key must not add a word.
     button->setAutoDefault(false);
+    pressOnReturn(button);
     return button;
 }
 

@@ -120,6 +120,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setGeometry(where);
     button->setFont(plainFont(8.25));
     paintButton(button, back.colour());
+    pressOnReturn(button);
     return button;
 }
 
