@@ -77,6 +77,7 @@ private slots:
     void splashEarlyInput();
     void helpIsOneWindowThatStartsFromTheManual();
     void manualShape();
+    void manualCountsTheSpellingsAFaceTakes();
     void returnPressesTheFocusedButton();
     void closingTheGameClosesHelpAndExitEndsTheProgram();
 };
@@ -206,6 +207,24 @@ void TstWindows::manualShape()
     QCOMPARE(emptyBefore, QList<int>({0, 1, 1, 1, 1, 1, 1, 2, 1}));
     QVERIFY(text.contains("Quillobrite"));
     QVERIFY2(!text.contains('@'), "the manual names no address");
+}
+
+void TstWindows::manualCountsTheSpellingsAFaceTakes()
+{
+    PlayFixture f;
+    f.nextWord();
+    int spellings = 0;
+    while (f.state("intFaceCount") == 0 && spellings < 5) {
+        f.spellRight(QStringLiteral("cat"));
+        ++spellings;
+    }
+    const char *const ordinal[] = {"", "first", "second", "third", "fourth", "fifth"};
+    const char *const times[] = {"", "once", "twice", "three times", "four times", "five times"};
+    const QString manual = frmHelp::manual();
+    QVERIFY2(manual.contains(QStringLiteral("%1 correct spelling brings").arg(ordinal[spellings])),
+             ordinal[spellings]);
+    QVERIFY2(manual.contains(QStringLiteral("spelled right %1 earns").arg(times[spellings])),
+             times[spellings]);
 }
 
 // Return presses the focused button in every window that has buttons; in a
