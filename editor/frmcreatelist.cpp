@@ -3,6 +3,7 @@
 #include "practice/look.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,6 +103,7 @@ QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
     // In a dialog Qt makes the first button the default one; here the Enter
     // key must not add a word.
     button->setAutoDefault(false);
+    pressOnReturn(button);
     return button;
 }
 
@@ -206,6 +208,17 @@ void frmCreateList::Form_Unload()
     m_listFile.close();
 }
 
+void frmCreateList::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would throw every word typed so far away without a question:
+    // the close box and "I'm Done!" are the ways out.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool frmCreateList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtNewWord && event->type() == QEvent::FocusIn)
@@ -249,8 +262,12 @@ void frmCreateList::cmdMakeFile_Click()
     if (!m_listFile.open(path, VocabFile::Mode::ReadWrite))
         return;
     for (int n = 1; n <= BlankRecords; ++n) {
-        if (!m_listFile.writeBlankRecord(n))
+        // A file that takes no more (a full disk, a size limit) is let go,
+        // so that the next "Make File" can open one again.
+        if (!m_listFile.writeBlankRecord(n)) {
+            m_listFile.close();
             return;
+        }
     }
     cmdAddToFile->setEnabled(true);
     cmdExit->setEnabled(true);

@@ -27,12 +27,13 @@ public:
     int nextRecord() const { return intNextRecord; }
 
 public slots:
-    // Every way out ends here: I'm Done!, and the close box and Escape,
-    // which Qt turns into a rejection.
+    // Every way out ends here: I'm Done!, and the close box, which Qt turns
+    // into a rejection.
     void done(int result) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void cmdEnter_Click();

@@ -98,6 +98,7 @@ void frmContact::createControls()
     cmdExit->setGeometry(twipsRect(1800, 2520, 1215, 495));
     cmdExit->setFont(plainFont(12, true));
     paintButton(cmdExit, QColor(0, 255, 0));
+    pressOnReturn(cmdExit);
 
     auto *label = new BlankWrapLabel(invitation(), this);
     label->setObjectName(QStringLiteral("Label1"));

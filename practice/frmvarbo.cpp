@@ -120,6 +120,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setGeometry(where);
     button->setFont(plainFont(8.25));
     paintButton(button, back.colour());
+    pressOnReturn(button);
     return button;
 }
 
@@ -250,6 +251,11 @@ void frmVarbo::createControls()
         key->setVisible(i >= 10);
         lblKey[size_t(i)] = key;
     }
+
+    // Pictures lie on the window's ground and the panels stand above them:
+    // a full board of faces must not cover the extra-word panel.
+    for (QFrame *panel : {fraCom, fraList, fraWord})
+        panel->raise();
 }
 
 void frmVarbo::createMenus()

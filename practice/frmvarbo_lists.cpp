@@ -8,6 +8,7 @@
 #include "wordlist/programpath.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +90,10 @@ void frmVarbo::mnuOursNextList_Click()
     txtPrompt->clear();
     clearLetterRows();
     hideFaces();
+    // The word has left the screen, so it can earn nothing more: its answer
+    // button goes with it.
+    fraCom->hide();
+    blnWordOpen = false;
 }
 
 void frmVarbo::mnuFileOpenList_Click()
@@ -108,4 +113,7 @@ void frmVarbo::mnuFileOpenList_Click()
     lstMiddle->addItems(entries);
     lstVocab->addItems(entries);
     lstVocab->setCurrentRow(-1);
+    // A loaded list is there to be played, even after the last one ran out.
+    if (lstMiddle->count() > 0)
+        mnuFileNextWord->setEnabled(true);
 }

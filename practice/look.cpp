@@ -1,10 +1,43 @@
 #include "practice/look.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
 namespace {
+
+// Qt presses a focused button on Return only in a dialog, and there it also
+// presses a default button from a text box; this presses the one button it
+// watches, and nothing else.
+class ReturnPress final : public QObject
+{
+public:
+    explicit ReturnPress(QPushButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // A held Return presses once, as a click does.
+        if (!key->isAutoRepeat())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QPushButton *m_button;
+};
 
 QFont fontFrom(const QStringList &families, qreal pointSize, bool bold)
 {
@@ -64,6 +97,11 @@ void paintButton(QPushButton *button, const QColor &back)
                        "QPushButton:disabled { color: #707070; }"
                        "QPushButton:focus { outline: none; }")
             .arg(back.name(), light.name(), dark.name()));
+}
+
+void pressOnReturn(QPushButton *button)
+{
+    new ReturnPress(button);
 }
 
 void paintBackground(QWidget *widget, const QColor &back)

@@ -26,6 +26,9 @@ QFont arialFont(qreal pointSize, bool bold = false);
 
 // A button drawn in its own back colour.
 void paintButton(QPushButton *button, const QColor &back);
+// Return presses the button while it has the focus, in any kind of window.
+// Return typed in a text box stays the box's own and presses nothing.
+void pressOnReturn(QPushButton *button);
 // A widget filled with one colour.
 void paintBackground(QWidget *widget, const QColor &back);
 // A label's text colour on a transparent ground.

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestFolder
 {
 public:
@@ -45,4 +48,34 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// While it lives, no file of this process may grow past the given size, the
+// way a disk fills up: a write that would pass it fails instead of ending
+// the program.
+class WriteLimit
+{
+public:
+    explicit WriteLimit(rlim_t bytes)
+    {
+        m_ok = ::getrlimit(RLIMIT_FSIZE, &m_saved) == 0;
+        rlimit full = m_saved;
+        full.rlim_cur = bytes;
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        m_ok = m_ok && ::setrlimit(RLIMIT_FSIZE, &full) == 0;
+    }
+    ~WriteLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    WriteLimit(const WriteLimit &) = delete;
+    WriteLimit &operator=(const WriteLimit &) = delete;
+
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = SIG_DFL;
+    bool m_ok = false;
 };

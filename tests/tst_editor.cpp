@@ -14,7 +14,6 @@
 #include <csignal>
 #include <filesystem>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace {
@@ -193,7 +192,7 @@ private slots:
         QTest::addColumn<int>("way");
         QTest::newRow("I'm Done!") << 0;
         QTest::newRow("close box") << 1;
-        QTest::newRow("Escape") << 2;
+        QTest::newRow("Escape, then the close box") << 2;
     }
     void everyWayOutClosesTheFile()
     {
@@ -206,11 +205,34 @@ private slots:
             get("cmdExit")->click();
         else if (way == 1)
             editor->close();
-        else
+        else {
+            // Escape is no way out: it would throw the words away unasked.
             QTest::keyClick(box("txtNewWord"), Qt::Key_Escape);
+            QVERIFY(editor->isVisible());
+            QCOMPARE(list()->count(), 10);
+            QVERIFY(heldOpen(dir->file(QStringLiteral("out.dat"))));
+            editor->close();
+        }
         QVERIFY(!editor->isVisible());
         QVERIFY(!heldOpen(dir->file(QStringLiteral("out.dat"))));
         QCOMPARE(bytes("out.dat"), rec("word1") + blanks(9));
+    }
+
+    // A file that takes not even its blank records is let go: with room
+    // again, the next "Make File" works.
+    void makeFileAgainAfterAFullDisk()
+    {
+        typeWords(10);
+        {
+            WriteLimit full(5 * VocabFile::RecordLength + 3);
+            QVERIFY(full.ok());
+            makeFile("list.dat");
+        }
+        QVERIFY(!get("cmdAddToFile")->isEnabled() && !get("cmdExit")->isEnabled());
+        QVERIFY(!heldOpen(dir->file(QStringLiteral("list.dat"))));
+        makeFile("list.dat");
+        QVERIFY(get("cmdAddToFile")->isEnabled() && get("cmdExit")->isEnabled());
+        QCOMPARE(bytes("list.dat"), blanks(10));
     }
 
     void writtenWordsSurviveAKill()
@@ -232,17 +254,13 @@ private slots:
     {
         typeWords(11);
         makeFile("full.dat");
-        // The file may not grow past its ten records: the write fails.
-        rlimit saved{};
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit full = saved;
-        full.rlim_cur = 140;
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &full);
-        for (int i = 0; i < 11; ++i)
-            addToFile(0);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
+        {
+            // The file may not grow past its ten records: the write fails.
+            WriteLimit full(140);
+            QVERIFY(full.ok());
+            for (int i = 0; i < 11; ++i)
+                addToFile(0);
+        }
         const QByteArray written = bytes("full.dat");
         QCOMPARE(list()->item(0)->text(), QStringLiteral("word11"));
         QCOMPARE(nextRecord(), 11);

@@ -27,7 +27,6 @@
 #include <thread>
 #include <fcntl.h>
 #include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -610,19 +609,15 @@ private slots:
         fakes.dialogs.nextSave = {path};
         editor->findChild<QPushButton *>(QStringLiteral("cmdMakeFile"))->click();
 
-        // Room for 12 records and 5 bytes of a 13th, the way a disk fills up.
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit full = saved;
-        full.rlim_cur = 12 * Record + 5;
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
-        for (int i = 0; i < 20; ++i) {
-            list->setCurrentRow(0);
-            editor->findChild<QPushButton *>(QStringLiteral("cmdAddToFile"))->click();
+        {
+            // Room for 12 records and 5 bytes of a 13th, the way a disk fills up.
+            WriteLimit full(12 * Record + 5);
+            QVERIFY(full.ok());
+            for (int i = 0; i < 20; ++i) {
+                list->setCurrentRow(0);
+                editor->findChild<QPushButton *>(QStringLiteral("cmdAddToFile"))->click();
+            }
         }
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
 
         QCOMPARE(list->count(), 8);
         QCOMPARE(list->item(0)->text(), QStringLiteral("word13"));

@@ -183,6 +183,38 @@ private slots:
         QCOMPARE(f.find<QListWidget>(QStringLiteral("lstMiddle"))->count(), 2);
     }
 
+    // Panels stand above the pictures: with all ten faces on the board,
+    // every point of a panel is the panel's, where the faces reach into it.
+    void panelsStandAboveTheFaces()
+    {
+        PlayFixture f;
+        f.practise(QStringList(10, QStringLiteral("a")));
+        for (int word = 0; word < 10; ++word) {
+            f.nextWord();
+            for (int i = 0; i < 4; ++i)
+                f.spellRight(QStringLiteral("a"));
+        }
+        QCOMPARE(f.state("intFaceCount"), 10);
+        f.action("mnuOursAddLots")->trigger();
+        f.action("mnuYoursAddAWord")->trigger();
+        QWidget *ground = f.window->centralWidget();
+        int covered = 0;
+        for (const char *name : {"fraList", "fraWord"}) {
+            QWidget *panel = f.find(QLatin1String(name));
+            for (int i = 0; i < 10; ++i) {
+                const QRect overlap = f.face(i)->geometry() & panel->geometry();
+                for (int x = overlap.left(); x <= overlap.right(); ++x)
+                    for (int y = overlap.top(); y <= overlap.bottom(); ++y) {
+                        QWidget *hit = ground->childAt(x, y);
+                        QVERIFY2(hit == panel || panel->isAncestorOf(hit),
+                                 qPrintable(QStringLiteral("face %1 over %2").arg(i).arg(name)));
+                        ++covered;
+                    }
+            }
+        }
+        QVERIFY(covered > 0); // the top face does reach into the extra-word panel
+    }
+
     // With the picking panel open, typing still spells.
     void pickingPanelKeepsTyping()
     {

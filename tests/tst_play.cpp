@@ -306,6 +306,40 @@ private slots:
         QVERIFY(!f.face(9)->isHidden());
     }
 
+    // Next List takes the word off the screen and its answer button with
+    // it: presses of the button afterwards earn neither praise nor a face.
+    void nextListClosesTheWord()
+    {
+        PlayFixture f;
+        f.nextWord();
+        f.type(QStringLiteral("cat"));
+        QVERIFY(f.answerShown());
+        f.action("mnuOursNextList")->trigger();
+        QVERIFY(!f.answerShown());
+        QCOMPARE(f.state("blnWordOpen"), 0);
+        f.fakes.player.played.clear();
+        for (int i = 0; i < 4; ++i)
+            f.answer();
+        QVERIFY(f.sounds().isEmpty());
+        QCOMPARE(f.state("intFaceCount"), 0);
+    }
+
+    // A list opened after the last one ran out can be played; a file
+    // without words leaves nothing to play.
+    void openedListCanBeStarted()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("ant")});
+        f.nextWord();
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        f.practise({});
+        QVERIFY(!f.action("mnuFileNextWord")->isEnabled());
+        f.practise({QStringLiteral("bee"), QStringLiteral("cow")});
+        QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("BEE"));
+    }
+
     void nextWordTakesTheListInOrder()
     {
         PlayFixture f;

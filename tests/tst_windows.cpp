@@ -2,14 +2,15 @@
 // it, the help window beside it and the farewell window after it.
 
 #include "app/frmsplash.h"
-#include "fakes.h"
+#include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
-#include "practice/frmvarbo.h"
+#include "playfixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -76,6 +77,8 @@ private slots:
     void splashEarlyInput();
     void helpIsOneWindowThatStartsFromTheManual();
     void manualShape();
+    void manualCountsTheSpellingsAFaceTakes();
+    void returnPressesTheFocusedButton();
     void closingTheGameClosesHelpAndExitEndsTheProgram();
 };
 
@@ -204,6 +207,72 @@ void TstWindows::manualShape()
     QCOMPARE(emptyBefore, QList<int>({0, 1, 1, 1, 1, 1, 1, 2, 1}));
     QVERIFY(text.contains("Quillobrite"));
     QVERIFY2(!text.contains('@'), "the manual names no address");
+}
+
+void TstWindows::manualCountsTheSpellingsAFaceTakes()
+{
+    PlayFixture f;
+    f.nextWord();
+    int spellings = 0;
+    while (f.state("intFaceCount") == 0 && spellings < 5) {
+        f.spellRight(QStringLiteral("cat"));
+        ++spellings;
+    }
+    const char *const ordinal[] = {"", "first", "second", "third", "fourth", "fifth"};
+    const char *const times[] = {"", "once", "twice", "three times", "four times", "five times"};
+    const QString manual = frmHelp::manual();
+    QVERIFY2(manual.contains(QStringLiteral("%1 correct spelling brings").arg(ordinal[spellings])),
+             ordinal[spellings]);
+    QVERIFY2(manual.contains(QStringLiteral("spelled right %1 earns").arg(times[spellings])),
+             times[spellings]);
+}
+
+// Return presses the focused button in every window that has buttons; in a
+// text box it presses nothing.
+void TstWindows::returnPressesTheFocusedButton()
+{
+    // Return as the platform hands it to the window, with the focus on one
+    // of its controls.
+    auto returnTo = [](QWidget *focus) {
+        QWidget *window = focus->window();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return false;
+        focus->setFocus();
+        if (!QTest::qWaitFor([focus] { return focus->hasFocus(); }))
+            return false;
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        return true;
+    };
+    Session s;
+    s.makeGame()->show();
+    auto *middle = s.game->findChild<QListWidget *>(QStringLiteral("lstMiddle"));
+    auto *word = s.game->findChild<QLineEdit *>(QStringLiteral("txtDaWord"));
+    s.game->findChild<QAction *>(QStringLiteral("mnuYoursAddAWord"))->trigger();
+    word->setText(QStringLiteral("owl"));
+    QVERIFY(returnTo(word));
+    QCOMPARE(middle->count(), 0);
+    QVERIFY(returnTo(s.game->findChild<QPushButton *>(QStringLiteral("cmdAddWord"))));
+    QCOMPARE(middle->count(), 1);
+    QVERIFY(returnTo(s.game->findChild<QPushButton *>(QStringLiteral("cmdAllDone"))));
+    QVERIFY(s.game->findChild<QFrame *>(QStringLiteral("fraWord"))->isHidden());
+
+    frmCreateList editor(s.fakes.services);
+    editor.show();
+    auto *list = editor.findChild<QListWidget *>(QStringLiteral("lstNewVocab"));
+    auto *newWord = editor.findChild<QLineEdit *>(QStringLiteral("txtNewWord"));
+    newWord->setText(QStringLiteral("kite"));
+    QVERIFY(returnTo(newWord));
+    QCOMPARE(list->count(), 0);
+    QVERIFY(returnTo(editor.findChild<QPushButton *>(QStringLiteral("cmdEnter"))));
+    QCOMPARE(list->count(), 1);
+    editor.close();
+
+    s.game->close();
+    QPointer<frmContact> farewell = shown<frmContact>().value(0);
+    QVERIFY(farewell);
+    QVERIFY(returnTo(farewell->findChild<QPushButton *>(QStringLiteral("cmdExit"))));
+    QTRY_VERIFY(farewell.isNull());
 }
 
 void TstWindows::closingTheGameClosesHelpAndExitEndsTheProgram()
