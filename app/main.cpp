@@ -9,8 +9,14 @@
 
 #include <memory>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A write past a file-size limit fails with EFBIG, which the list editor
+    // reports and recovers from, instead of killing the game and the words
+    // typed so far.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillobrite"));
     QApplication::setStyle(QStringLiteral("Fusion"));
