@@ -153,6 +153,9 @@ frmVarbo::frmVarbo(Services &services, QWidget *parent)
     // the filter sits on the native window, which gets every key first.
     create();
     windowHandle()->installEventFilter(this);
+    // With no control in focus the window itself takes what an input method
+    // composes, such as a dead key and the letter after it.
+    setAttribute(Qt::WA_InputMethodEnabled);
     Form_Load();
 }
 
@@ -175,6 +178,10 @@ void frmVarbo::createControls()
                                    twipsRect(0, 0, 451, 570), {255, 255, 255});
     cmdSpelledCorrect->setIcon(QIcon(picture(QStringLiteral("questionmark"), QSize(32, 32), 2.0)));
     cmdSpelledCorrect->setIconSize(QSize(32, 32));
+    // The space bar is the child's key: neither of the window's own buttons
+    // takes the focus from a click, so the space bar never presses one.
+    for (QPushButton *button : {cmdSaveFerris, cmdSpelledCorrect})
+        button->setFocusPolicy(Qt::NoFocus);
 
     fraList = makeFrame(m_ground, QStringLiteral("fraList"), twipsRect(1320, 720, 4215, 2415),
                         Cyan);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/services.h"
+#include "practice/virtualkeys.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
@@ -52,6 +53,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
@@ -91,7 +93,7 @@ private:
 
     void Form_Load();
     void Form_Unload();
-    void Form_KeyDown(int keyCode);
+    void Form_KeyDown(int keyCode, const QString &typed);
     void Form_KeyUp();
 
     void CheckSpelling();
@@ -107,6 +109,7 @@ private:
 
     Services &m_services;
     VocabFile m_listFile;
+    virtualkeys::RepeatMerger m_repeats;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
 

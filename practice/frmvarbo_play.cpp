@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,9 +49,14 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle()) {
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            const int code = virtualkeys::fromQtKey(key->key(), key->modifiers());
-            if (code != virtualkeys::None)
-                Form_KeyDown(code);
+            // A repeat merged into the one that waits is gone for every
+            // control, as if the keyboard had never sent it.
+            if (!m_repeats.letThrough(key->key(), key->isAutoRepeat(),
+                                      std::uint32_t(key->timestamp())))
+                return true;
+            const auto press = virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text());
+            if (press.code != virtualkeys::None || !press.typed.isEmpty())
+                Form_KeyDown(press.code, press.typed);
         } else if (event->type() == QEvent::KeyRelease) {
             // A held key repeats its press; only the real release counts.
             if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
@@ -59,6 +65,16 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
     }
     // The key goes on to the control that has the focus.
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmVarbo::inputMethodEvent(QInputMethodEvent *event)
+{
+    // A dead key and the letter after it come composed, as the text the
+    // input method commits; the release of the letter's key follows as usual.
+    const QString letter = virtualkeys::letterBeyondAToZ(event->commitString());
+    if (!letter.isEmpty())
+        Form_KeyDown(virtualkeys::None, letter);
+    event->accept();
 }
 
 void frmVarbo::mnuFileNextWord_Click()
@@ -95,15 +111,14 @@ void frmVarbo::mnuFileNextWord_Click()
     }
 }
 
-void frmVarbo::Form_KeyDown(int keyCode)
+void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
 {
     if (keyCode == virtualkeys::Space)
         cmdSaveFerris->show();
     if (!fraWord->isHidden())
         return;
 
-    if (!lblPrompt[0]->isHidden() && keyCode != virtualkeys::Space) {
-        const QString typed = virtualkeys::typedCharacter(keyCode);
+    if (!lblPrompt[0]->isHidden() && !typed.isEmpty()) {
         for (int i = 0; i < Slots; ++i) {
             QLabel *slot = lblWord[size_t(i)];
             if (!slot->isHidden() && slot->text().isEmpty()) {

@@ -82,4 +82,69 @@ QString typedCharacter(int keyCode)
     return QString(codepage::charForByte(static_cast<unsigned char>(keyCode)));
 }
 
+bool isModifier(int keyCode)
+{
+    switch (keyCode) {
+    case Shift:
+    case Control:
+    case Alt:
+    case CapsLock:
+    case Windows:
+    case Menu:
+    case NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString letterBeyondAToZ(const QString &text)
+{
+    // A composed letter may come as a letter and its accent.
+    const QString letter = text.normalized(QString::NormalizationForm_C);
+    if (letter.size() != 1 || !letter.at(0).isLetter() || letter.at(0).unicode() < 128)
+        return {};
+    if (codepage::toUnicode(codepage::fromUnicode(letter)) != letter)
+        return {};
+    // The word on screen is in capitals, made letter by letter.
+    return QString(letter.at(0).toUpper());
+}
+
+Press fromKeyPress(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return {qtKey, typedCharacter(qtKey)};
+    if (QString letter = letterBeyondAToZ(text); !letter.isEmpty())
+        return {None, letter};
+    const int code = fromQtKey(qtKey, modifiers);
+    if (code == None || code == Space || isModifier(code))
+        return {code, {}};
+    return {code, typedCharacter(code)};
+}
+
+RepeatMerger::RepeatMerger()
+{
+    m_clock.start();
+}
+
+bool RepeatMerger::letThrough(int qtKey, bool autoRepeat, std::uint32_t serverTime)
+{
+    // All arithmetic is modulo 2^32, as the keyboard's clock is; "a before
+    // b" is a signed difference, good for 24 days either way.
+    const auto before = [](std::uint32_t a, std::uint32_t b) {
+        return std::int32_t(a - b) < 0;
+    };
+    const auto now = std::uint32_t(m_clock.elapsed());
+    const std::uint32_t offset = now - serverTime;
+    if (!m_offsetKnown || before(offset, m_offset)) {
+        m_offset = offset;
+        m_offsetKnown = true;
+    }
+    if (autoRepeat && qtKey == m_lastKey && before(serverTime, m_lastStart))
+        return false;
+    m_lastKey = qtKey;
+    m_lastStart = now - m_offset;
+    return true;
+}
+
 } // namespace virtualkeys

@@ -4,6 +4,8 @@
 #include "playfixture.h"
 #include "wordlist/codepage.h"
 
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -194,15 +196,113 @@ private slots:
         f.key(Qt::Key_7);
         f.key(Qt::Key_Shift);
         f.key(Qt::Key_Space);
-        // Shift+1 is the Shift key, then the 1 key.
+        // Shift+1 is the Shift key, which places nothing, then the 1 key.
         f.key(Qt::Key_Exclam, Qt::ShiftModifier);
-        QCOMPARE(f.attempt(), QStringLiteral("7") + QChar(16) + QChar(16) + QStringLiteral("1"));
+        QCOMPARE(f.attempt(), QStringLiteral("71"));
         QVERIFY(f.sounds().isEmpty());
         QVERIFY(!f.find(QStringLiteral("cmdSaveFerris"))->isHidden());
         f.key(Qt::Key_F1);
+        f.key(Qt::Key_F2);
+        QCOMPARE(f.attempt(), QStringLiteral("71pq"));
         QVERIFY(f.answerShown()); // four characters make the attempt complete
         f.answer();
         QCOMPARE(f.dots(), (QList<int>{0, 1, 2, 3}));
+    }
+
+    // Modifier keys alone place nothing and play nothing, so a child who
+    // holds Shift for the capitals on screen spells the word right.
+    void modifierKeysPlaceNothing()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        for (Qt::Key k : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr,
+                          Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Meta, Qt::Key_Menu})
+            QTest::sendKeyEvent(QTest::Click, f.window->windowHandle(), k, QString(),
+                                Qt::NoModifier);
+        QCOMPARE(f.attempt(), QString());
+        QVERIFY(f.sounds().isEmpty());
+        // Each is a press of Shift, the letter, and the release of Shift.
+        for (Qt::Key k : {Qt::Key_C, Qt::Key_A, Qt::Key_T})
+            f.key(k, Qt::ShiftModifier);
+        QCOMPARE(f.attempt(), QStringLiteral("CAT"));
+        f.answer();
+        QCOMPARE(f.dots(), QList<int>());
+        QCOMPARE(f.sounds().last(), QStringLiteral("\\goodJob.wav"));
+    }
+
+    // The space bar only shows the hidden button. A click on the answer
+    // button or on "Save Ferris" leaves no focus there for the space bar to
+    // press; a panel's button keeps its own.
+    void spaceNeverPressesTheButtons()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat")});
+        f.nextWord();
+        f.fakes.random.values = {0.99};
+        f.type(QStringLiteral("cat"));
+        QTest::mouseClick(f.find(QStringLiteral("cmdSpelledCorrect")), Qt::LeftButton);
+        QCOMPARE(f.state("intTimesRight"), 1);
+        f.key(Qt::Key_Space); // a check of the wiped attempt would mark every slot
+        QCOMPARE(f.dots(), QList<int>());
+
+        auto *ferris = f.find(QStringLiteral("cmdSaveFerris"));
+        QTest::mouseClick(ferris, Qt::LeftButton);
+        QCOMPARE(f.state("bytSoundTheme"), 2);
+        f.action("mnuSoundTech")->trigger();
+        f.key(Qt::Key_Space);
+        f.key(Qt::Key_Space);
+        QCOMPARE(f.state("bytSoundTheme"), 4);
+        QVERIFY(!ferris->isHidden());
+
+        f.action("mnuOursAddLots")->trigger();
+        auto *allDone = f.find(QStringLiteral("cmdOuttaHere"));
+        allDone->setFocus();
+        f.key(Qt::Key_Space);
+        QVERIFY(f.find(QStringLiteral("fraList"))->isHidden());
+    }
+
+    // A letter beyond A to Z that a word list can hold is placed as the
+    // capital of the word on screen, typed on its own key or composed after
+    // a dead key, and plays no sound.
+    void lettersBeyondAToZ()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("café"), QStringLiteral("Fuß"), QStringLiteral("über")});
+        const auto letterKey = [&f](Qt::Key k, const QString &text) {
+            QTest::sendKeyEvent(QTest::Click, f.window->windowHandle(), k, text, Qt::NoModifier);
+        };
+        f.nextWord();
+        f.type(QStringLiteral("caf"));
+        f.fakes.player.played.clear();
+        letterKey(Qt::Key_Eacute, QStringLiteral("é"));
+        letterKey(Qt::Key_unknown, QStringLiteral("ł")); // not in the code page
+        QVERIFY(f.sounds().isEmpty());
+        QCOMPARE(f.attempt(), QStringLiteral("CAFÉ"));
+        f.answer();
+        QCOMPARE(f.dots(), QList<int>());
+        QCOMPARE(f.sounds(), QStringList{"\\goodJob.wav"});
+
+        f.nextWord();
+        f.type(QStringLiteral("fu"));
+        letterKey(Qt::Key_ssharp, QStringLiteral("ß"));
+        QCOMPARE(f.attempt(), QStringLiteral("FUß"));
+        f.answer();
+        QCOMPARE(f.dots(), QList<int>());
+
+        // What an input method does with a composed letter: it asks the
+        // focus whether it takes composed text, and commits the letter.
+        f.nextWord();
+        QObject *focus = QGuiApplication::focusObject();
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(focus, &query);
+        QVERIFY(query.value(Qt::ImEnabled).toBool());
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("ü"));
+        QCoreApplication::sendEvent(focus, &composed);
+        f.type(QStringLiteral("ber"));
+        QCOMPARE(f.attempt(), QStringLiteral("ÜBER"));
+        QCOMPARE(f.shownWord(), QStringLiteral("ÜBER"));
     }
 
     // Before the first word, letters sound and place nothing.
@@ -515,6 +615,44 @@ private slots:
         QCOMPARE(overflowing, QString());
         QCOMPARE(alike, QString());
         QCOMPARE(seen.size(), 26 + 10 + 34 + 1);
+    }
+
+    // The repeats of a held key that pile up while its sound plays are
+    // merged into one waiting press; a separate press is never merged. The
+    // keyboard's millisecond stamps wrap round to 0 along the way.
+    void heldKeyRepeatsMerge()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("lllll")});
+        f.nextWord();
+        const std::uint32_t t0 = 0xFFFFFFFFu - 19;
+        const auto event = [t0](QEvent::Type type, bool repeat, std::uint32_t after) {
+            auto *e = new QKeyEvent(type, Qt::Key_L, Qt::NoModifier, QStringLiteral("l"), repeat);
+            e->setTimestamp(std::uint32_t(t0 + after));
+            return e;
+        };
+        QWindow *window = f.window->windowHandle();
+        bool posted = false;
+        f.fakes.player.onPlay = [&](const QString &) {
+            if (!posted) {
+                posted = true;
+                // Made by the keyboard while the first sound plays.
+                for (std::uint32_t after : {40u, 80u, 120u}) {
+                    QCoreApplication::postEvent(window, event(QEvent::KeyRelease, true, after));
+                    QCoreApplication::postEvent(window, event(QEvent::KeyPress, true, after));
+                }
+                QCoreApplication::postEvent(window, event(QEvent::KeyRelease, false, 130));
+                QCoreApplication::postEvent(window, event(QEvent::KeyPress, false, 140));
+                QCoreApplication::postEvent(window, event(QEvent::KeyRelease, false, 150));
+            }
+            QTest::qSleep(200);
+        };
+        const std::unique_ptr<QKeyEvent> first(event(QEvent::KeyPress, false, 0));
+        QCoreApplication::sendEvent(window, first.get());
+        QCoreApplication::sendPostedEvents(window);
+        // The first press, the repeat that waited, the separate press.
+        QCOMPARE(f.attempt(), QStringLiteral("LLL"));
+        QCOMPARE(f.sounds().size(), 3);
     }
 };
 

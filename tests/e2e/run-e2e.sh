@@ -374,7 +374,7 @@ hear() {
 
 # ---------------------------------------------------------------------------
 
-all=(start word wrong theme editor ending)
+all=(start word wrong keys theme editor ending)
 if [[ -n $only ]]; then
     IFS=, read -r -a chosen <<<"$only"
 else

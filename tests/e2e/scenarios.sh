@@ -152,6 +152,44 @@ scenario_wrong() {
     hear "a wrong attempt" click checked --silence || return 1
 }
 
+# Keys a child presses without meaning to type: Shift held for the capitals
+# on screen places nothing, so Shift+C Shift+A Shift+T is praised; the space
+# bar after a click on the answer button only shows "Save Ferris" and runs
+# no check of the wiped attempt.
+scenario_keys() {
+    local dir
+    dir=$(program_folder keys cat -- goodJob manyClapping) || return 1
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    focus || return 1
+    start_recording || return 1
+    xdotool key ctrl+n
+    look "the word on screen" 3 --ground cyan \
+        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white" || return 1
+    xdotool key --delay 60 shift+c shift+a shift+t
+    look "CAT typed with Shift" 3 --ground cyan \
+        "C typed=$(word_slot 0):some:dark:15" "A typed=$(word_slot 1):some:dark:15" \
+        "T typed=$(word_slot 2):some:dark:15" "answer button=$answer_button:some:magenta:30" \
+        || return 1
+    client_origin || return 1
+    mark click
+    click_at $((cx + 32)) $((cy + 68))
+    mark_after praised click 1.0
+    look "CAT wiped after the praise" 3 --ground cyan \
+        "slot 1 wiped=$(word_slot 0):all:white" "slot 3 wiped=$(word_slot 2):all:white" \
+        "no dots=389,40,60,25:none:red" "no Save Ferris yet=556,116,80,25:all:cyan" || return 1
+    hear "praise for CAT typed with Shift" click praised --expect goodJob.wav --onset-within 0.4 ||
+        return 1
+
+    mark space
+    xdotool key space
+    mark_after spaced space 1.0
+    look "the space bar showed Save Ferris and checked nothing" 3 --ground cyan \
+        "Save Ferris=556,116,80,25:none:cyan" "no dots=389,40,60,25:none:red" \
+        "slot 1 empty=$(word_slot 0):all:white" || return 1
+    hear "nothing after the space bar" space spaced --silence || return 1
+}
+
 # The sound themes: a letter under Animals, then under Tech.
 scenario_theme() {
     local dir menus
