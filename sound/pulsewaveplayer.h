@@ -4,6 +4,8 @@
 
 #include <memory>
 
+struct pa_sample_spec;
+
 // The wave player of the real program: libsndfile reads the file, the
 // PulseAudio simple API (served by PipeWire too) plays it and drains.
 // Blocks for the length of the sound. Silent and quick when the file cannot
@@ -18,6 +20,7 @@ public:
 
 private:
     struct Stream;
+    bool connect(const pa_sample_spec &samples);
     // The connection stays open between sounds of the same format, so a key
     // sound starts without the cost of a new connection.
     std::unique_ptr<Stream> m_stream;
