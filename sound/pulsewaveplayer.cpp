@@ -2,9 +2,11 @@
 
 #include "sound/wavereader.h"
 
-#include <pulse/error.h>
-#include <pulse/simple.h>
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
+#include <pulse/stream.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -12,26 +14,176 @@ namespace {
 // How much sound is queued at the server ahead of what is heard: small, so
 // the first sample is heard soon after the key.
 constexpr pa_usec_t TargetLatencyUsec = 20'000;
+// A server that has not taken the connection by then is not waited for: the
+// window stands still meanwhile.
+constexpr qint64 ConnectMs = 500;
+// After a server failed, sounds are silent for this long before it is asked
+// again, so that a server that never answers costs a key no more than once.
+constexpr qint64 RetryAfterMs = 3'000;
+// How much longer than the sound itself a stream may take to play it out. A
+// new stream can wait for the server's next turn before it starts: up to
+// 2 s on a null sink.
+constexpr qint64 PlayOutGraceMs = 3'000;
 static_assert(WaveReader::MaxChannels <= int(PA_CHANNELS_MAX));
 static_assert(WaveReader::MaxRate <= int(PA_RATE_MAX));
 
 } // namespace
 
-struct PulseWavePlayer::Stream {
-    pa_simple *connection = nullptr;
-    pa_sample_spec samples{};
-
+// A connection to the sound server with one playback stream of one sample
+// format. Its main loop turns only inside PlayWave, and every wait on it has
+// a deadline, so a server that stops answering holds the game up for a
+// moment, never for good.
+class PulseWavePlayer::Stream
+{
+public:
+    explicit Stream(const pa_sample_spec &samples)
+        : m_loop(pa_mainloop_new()), m_samples(samples)
+    {
+    }
     ~Stream()
     {
-        if (connection)
-            pa_simple_free(connection);
+        if (m_stream) {
+            pa_stream_disconnect(m_stream);
+            pa_stream_unref(m_stream);
+        }
+        if (m_context) {
+            pa_context_disconnect(m_context);
+            pa_context_unref(m_context);
+        }
+        if (m_loop)
+            pa_mainloop_free(m_loop);
     }
+    Stream(const Stream &) = delete;
+    Stream &operator=(const Stream &) = delete;
 
     bool fits(const pa_sample_spec &other) const
     {
-        return connection && samples.format == other.format && samples.rate == other.rate
-            && samples.channels == other.channels;
+        return m_samples.format == other.format && m_samples.rate == other.rate
+            && m_samples.channels == other.channels;
     }
+
+    bool connect(QDeadlineTimer deadline)
+    {
+        if (!m_loop)
+            return false;
+        m_context = pa_context_new(pa_mainloop_get_api(m_loop), "Quillobrite");
+        if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0)
+            return false;
+        if (!runUntil([this] { return pa_context_get_state(m_context) == PA_CONTEXT_READY; },
+                      deadline))
+            return false;
+        m_stream = pa_stream_new(m_context, "key sound", &m_samples, nullptr);
+        if (!m_stream)
+            return false;
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &m_samples));
+        attr.prebuf = uint32_t(-1);
+        attr.minreq = uint32_t(-1);
+        attr.fragsize = uint32_t(-1);
+        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
+                                       nullptr, nullptr)
+            < 0)
+            return false;
+        return runUntil([this] { return pa_stream_get_state(m_stream) == PA_STREAM_READY; },
+                        deadline);
+    }
+
+    // Takes in what the server sent since the last sound, its hanging up
+    // among it: a stream kept from before may have died with its server.
+    bool alive()
+    {
+        for (int i = 0; i < 100 && pa_mainloop_iterate(m_loop, 0, nullptr) > 0; ++i) {
+        }
+        return !failed();
+    }
+
+    // Hands the whole sound to the server and returns once it has been
+    // played out. The server plays in real time, so each wait may last as
+    // long as the sound handed over so far, and a little more.
+    bool play(WaveReader &file)
+    {
+        QDeadlineTimer deadline(PlayOutGraceMs, Qt::PreciseTimer);
+        std::vector<short> chunk;
+        for (;;) {
+            const std::int64_t frames = file.readChunk(chunk);
+            if (frames <= 0)
+                break;
+            deadline = QDeadlineTimer::addNSecs(deadline, frames * 1'000'000'000 / m_samples.rate);
+            if (!write(chunk.data(), size_t(frames) * pa_frame_size(&m_samples), deadline))
+                return false;
+        }
+        return drain(deadline);
+    }
+
+private:
+    bool failed() const
+    {
+        return !m_context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))
+            || (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)));
+    }
+
+    // Turns the main loop until `done` holds; false when the deadline
+    // passes first or the connection fails.
+    template<typename Done>
+    bool runUntil(Done done, QDeadlineTimer deadline)
+    {
+        for (;;) {
+            if (failed())
+                return false;
+            if (done())
+                return true;
+            const qint64 leftUsec = deadline.remainingTimeNSecs() / 1000;
+            if (leftUsec <= 0)
+                return false;
+            if (pa_mainloop_prepare(m_loop, int(std::min<qint64>(leftUsec, 100'000))) < 0
+                || pa_mainloop_poll(m_loop) < 0 || pa_mainloop_dispatch(m_loop) < 0)
+                return false;
+        }
+    }
+
+    bool write(const short *samples, size_t bytes, QDeadlineTimer deadline)
+    {
+        const auto *data = reinterpret_cast<const char *>(samples);
+        while (bytes > 0) {
+            size_t room = 0;
+            if (!runUntil(
+                    [&] {
+                        room = pa_stream_writable_size(m_stream);
+                        return room > 0 && room != size_t(-1);
+                    },
+                    deadline))
+                return false;
+            const size_t now = std::min(room, bytes);
+            if (pa_stream_write(m_stream, data, now, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+                return false;
+            data += now;
+            bytes -= now;
+        }
+        return true;
+    }
+
+    bool drain(QDeadlineTimer deadline)
+    {
+        int result = 0; // 1 drained, -1 refused
+        pa_operation *operation = pa_stream_drain(
+            m_stream,
+            [](pa_stream *, int success, void *out) { *static_cast<int *>(out) = success ? 1 : -1; },
+            &result);
+        if (!operation)
+            return false;
+        runUntil([&result] { return result != 0; }, deadline);
+        // Given up on, the operation must not report to `result` later.
+        if (pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
+            pa_operation_cancel(operation);
+        pa_operation_unref(operation);
+        return result > 0;
+    }
+
+    pa_mainloop *m_loop = nullptr;
+    pa_context *m_context = nullptr;
+    pa_stream *m_stream = nullptr;
+    pa_sample_spec m_samples{};
 };
 
 PulseWavePlayer::PulseWavePlayer() = default;
@@ -50,40 +202,25 @@ void PulseWavePlayer::PlayWave(const QString &path)
     if (!pa_sample_spec_valid(&samples))
         return;
 
-    if (!m_stream || !m_stream->fits(samples)) {
+    // A stream of another format, or one that died with its server, gives
+    // way to a new one for this sound.
+    if (m_stream && !(m_stream->fits(samples) && m_stream->alive()))
         m_stream.reset();
-        pa_buffer_attr attr;
-        attr.maxlength = uint32_t(-1);
-        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &samples));
-        attr.prebuf = uint32_t(-1);
-        attr.minreq = uint32_t(-1);
-        attr.fragsize = uint32_t(-1);
-        int error = 0;
-        pa_simple *connection = pa_simple_new(nullptr, "Quillobrite", PA_STREAM_PLAYBACK, nullptr,
-                                              "key sound", &samples, nullptr, &attr, &error);
-        if (!connection)
+    if (!m_stream) {
+        if (!m_retry.hasExpired())
             return;
-        m_stream = std::make_unique<Stream>();
-        m_stream->connection = connection;
-        m_stream->samples = samples;
-    }
-
-    std::vector<short> chunk;
-    bool ok = true;
-    for (;;) {
-        const std::int64_t frames = file.readChunk(chunk);
-        if (frames <= 0)
-            break;
-        int error = 0;
-        if (pa_simple_write(m_stream->connection, chunk.data(),
-                            size_t(frames) * size_t(file.channels()) * sizeof(short), &error) < 0) {
-            ok = false;
-            break;
+        m_stream = std::make_unique<Stream>(samples);
+        if (!m_stream->connect(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))) {
+            giveUp();
+            return;
         }
     }
-    int error = 0;
-    if (!ok || pa_simple_drain(m_stream->connection, &error) < 0) {
-        // The server went away: start afresh with the next sound.
-        m_stream.reset();
-    }
+    if (!m_stream->play(file))
+        giveUp();
+}
+
+void PulseWavePlayer::giveUp()
+{
+    m_stream.reset();
+    m_retry = QDeadlineTimer(RetryAfterMs);
 }

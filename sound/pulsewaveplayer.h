@@ -2,12 +2,16 @@
 
 #include "sound/waveplayer.h"
 
+#include <QDeadlineTimer>
+
 #include <memory>
 
 // The wave player of the real program: libsndfile reads the file, the
-// PulseAudio simple API (served by PipeWire too) plays it and drains.
+// PulseAudio client library (served by PipeWire too) plays it and drains.
 // Blocks for the length of the sound. Silent and quick when the file cannot
-// be read or no sound server answers.
+// be read or no sound server answers: connecting is given up within half a
+// second, and after a failure sounds are silent for a few seconds before the
+// server is asked again.
 class PulseWavePlayer final : public WavePlayer
 {
 public:
@@ -17,8 +21,12 @@ public:
     void PlayWave(const QString &path) override;
 
 private:
-    struct Stream;
+    class Stream;
+    void giveUp();
+
     // The connection stays open between sounds of the same format, so a key
     // sound starts without the cost of a new connection.
     std::unique_ptr<Stream> m_stream;
+    // Until when the server is left alone after it failed.
+    QDeadlineTimer m_retry;
 };

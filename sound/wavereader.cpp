@@ -6,8 +6,30 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Floating-point sound has its full scale at ±1.0. Louder samples are cut at
+// full scale rather than wrapped around, and what is not a number is quiet.
+short fromFloat(float sample)
+{
+    if (std::isnan(sample))
+        return 0;
+    return short(std::lrint(std::clamp(sample * 32768.0f, -32768.0f, 32767.0f)));
+}
+
+} // namespace
+
 struct WaveReader::File {
     SNDFILE *handle = nullptr;
+    // libsndfile hands out floating-point samples as integers unscaled
+    // (silence), or scaled to the loudest sample of the file, which makes a
+    // quiet recording as loud as can be: they are read as they are and
+    // scaled here.
+    bool floating = false;
+    std::vector<float> floats;
     ~File()
     {
         if (handle)
@@ -45,6 +67,8 @@ bool WaveReader::open(const QString &path)
         || info.samplerate < MinRate || info.samplerate > MaxRate)
         return false;
 
+    const int encoding = info.format & SF_FORMAT_SUBMASK;
+    file->floating = encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;
     m_file = std::move(file);
     m_channels = info.channels;
     m_rate = info.samplerate;
@@ -56,6 +80,15 @@ std::int64_t WaveReader::readChunk(std::vector<short> &chunk)
     if (!m_file)
         return 0;
     chunk.resize(size_t(ChunkFrames) * size_t(m_channels));
-    const sf_count_t got = sf_readf_short(m_file->handle, chunk.data(), ChunkFrames);
-    return got > 0 ? std::int64_t(got) : 0;
+    if (!m_file->floating) {
+        const sf_count_t got = sf_readf_short(m_file->handle, chunk.data(), ChunkFrames);
+        return got > 0 ? std::int64_t(got) : 0;
+    }
+    std::vector<float> &floats = m_file->floats;
+    floats.resize(chunk.size());
+    const sf_count_t got = sf_readf_float(m_file->handle, floats.data(), ChunkFrames);
+    if (got <= 0)
+        return 0;
+    std::transform(floats.begin(), floats.begin() + got * m_channels, chunk.begin(), fromFloat);
+    return std::int64_t(got);
 }

@@ -1,20 +1,28 @@
-// The wave player must never hold the game up: anything it cannot play is
-// silence, at once.
+// The wave player must never hold the game up: anything it cannot play, on
+// a server that answers or not, is silence, at once. What it can play it
+// reads at the loudness it was recorded at.
 
 #include "sound/pulsewaveplayer.h"
+#include "sound/wavereader.h"
 #include "testfolder.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <sndfile.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
-bool writeTone(const QString &path, int format, int rate, int channels, double seconds)
+bool writeWave(const QString &path, int format, int rate, int channels,
+               const std::vector<float> &samples)
 {
     SF_INFO info{};
     info.samplerate = rate;
@@ -23,15 +31,58 @@ bool writeTone(const QString &path, int format, int rate, int channels, double s
     SNDFILE *f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (!f)
         return false;
+    const sf_count_t frames = sf_count_t(samples.size()) / channels;
+    const bool written = sf_writef_float(f, samples.data(), frames) == frames;
+    return sf_close(f) == 0 && written;
+}
+
+bool writeTone(const QString &path, int format, int rate, int channels, double seconds)
+{
     const int frames = int(rate * seconds);
-    std::vector<short> samples(size_t(frames) * size_t(channels));
+    std::vector<float> samples(size_t(frames) * size_t(channels));
     for (int i = 0; i < frames; ++i)
         for (int c = 0; c < channels; ++c)
-            samples[size_t(i * channels + c)] = short(8000 * std::sin(i * 2 * M_PI * 440 / rate));
-    sf_writef_short(f, samples.data(), frames);
-    sf_close(f);
-    return true;
+            samples[size_t(i * channels + c)] = float(0.25 * std::sin(i * 2 * M_PI * 440 / rate));
+    return writeWave(path, format, rate, channels, samples);
 }
+
+// A sound server that lets every client connect and never says a word. The
+// connections wait in the socket's queue, where the test counts them.
+class SilentServer
+{
+public:
+    explicit SilentServer(const QString &path)
+        : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        if (m_fd < 0 || size_t(name.size()) >= sizeof(address.sun_path))
+            return;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        if (::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+            && ::listen(m_fd, 16) == 0)
+            m_listening = true;
+    }
+    ~SilentServer()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool listening() const { return m_listening; }
+    // Connections made since the last call.
+    int newConnections()
+    {
+        int count = 0;
+        for (int fd; (fd = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++count)
+            ::close(fd);
+        return count;
+    }
+
+private:
+    int m_fd;
+    bool m_listening = false;
+};
 
 } // namespace
 
@@ -101,6 +152,66 @@ private slots:
         player.PlayWave(path);
         player.PlayWave(path);
         QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // A server that let the player connect and never answered held the
+    // window for 30 s at start and at every key. Connecting is given up at
+    // once, and the server is left alone for a few seconds, every key
+    // meanwhile silent, before it is asked again.
+    void serverThatNeverAnswers()
+    {
+        TestFolder folder;
+        const QString tone = folder.file(QStringLiteral("tone.wav"));
+        QVERIFY(writeTone(tone, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 0.2));
+        SilentServer server(folder.file(QStringLiteral("native")));
+        QVERIFY(server.listening());
+        const QByteArray oldServer = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder.file(QStringLiteral("native"))));
+        auto restore = qScopeGuard([&] { qputenv("PULSE_SERVER", oldServer); });
+
+        PulseWavePlayer player;
+        QElapsedTimer clock;
+        clock.start();
+        player.PlayWave(tone);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(server.newConnections(), 1);
+
+        clock.start();
+        int asked = 0;
+        while (asked == 0 && clock.elapsed() < 10'000) {
+            QTest::qWait(100);
+            player.PlayWave(tone);
+            asked = server.newConnections();
+        }
+        QCOMPARE(asked, 1);
+        QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // Float waves were read as integers without scaling: total silence.
+    // Their full scale is 1.0; what lies beyond is cut, not wrapped around,
+    // and a quiet recording stays quiet.
+    void floatWavesReadScaled_data()
+    {
+        QTest::addColumn<int>("encoding");
+        QTest::newRow("32-bit float") << int(SF_FORMAT_FLOAT);
+        QTest::newRow("64-bit float") << int(SF_FORMAT_DOUBLE);
+    }
+    void floatWavesReadScaled()
+    {
+        QFETCH(int, encoding);
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("float.wav"));
+        QVERIFY(writeWave(path, SF_FORMAT_WAV | encoding, 8000, 2,
+                          {0.5f, -0.25f, 0.001f, -1.0f, 1.0f, 1.5f, -3.0f, 0.0f}));
+        WaveReader reader;
+        QVERIFY(reader.open(path));
+        std::vector<short> chunk;
+        QCOMPARE(reader.readChunk(chunk), std::int64_t(4));
+        // Either 32767 or 32768 to full scale is right.
+        const std::vector<int> expected{16384, -8192, 33, -32768, 32767, 32767, -32768, 0};
+        for (size_t i = 0; i < expected.size(); ++i)
+            QVERIFY2(std::abs(chunk[i] - expected[i]) <= 1,
+                     qPrintable(QStringLiteral("sample %1 is %2").arg(i).arg(chunk[i])));
     }
 };
 
