@@ -22,11 +22,13 @@ packages=(
     sox espeak-ng
     fonts-sil-andika fonts-cherrybomb fonts-liberation2 fonts-dejavu-core
 )
-# What the tests add: a display, a keyboard, a sound card and their tools.
+# What the tests add: a display, a keyboard, a sound card and their tools,
+# and PipeWire with its session bus for the scenario that plays through it.
 if [ "$mode" = test ]; then
     packages+=(
         xvfb xauth xdotool x11-utils imagemagick
         pulseaudio pulseaudio-utils python3
+        pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon
         desktop-file-utils appstream
         clang libclang-rt-14-dev
     )

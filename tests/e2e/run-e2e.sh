@@ -13,7 +13,9 @@
 # --keep      keep them for scenarios that passed as well
 #
 # Installs nothing: Xvfb, xdotool, ImageMagick's import, pulseaudio, pacat,
-# parec and python3 must be there (`bash setup.sh test` installs them). Every
+# parec and python3 must be there, and for the scenario played through
+# PipeWire also dbus-daemon, pipewire, wireplumber, pipewire-pulse and
+# pw-record (`bash setup.sh test` installs them all). Every
 # process it starts runs in a process group of its own and is ended on the
 # way out, whether the run passes, fails, is interrupted or runs out of time.
 set -uo pipefail
@@ -321,9 +323,14 @@ client_origin() {
 }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
+# start_recording [RECORDER...]: records the null sink into $art/sound.raw;
+# by default with parec from PulseAudio, else with the command given, which
+# writes raw signed 16-bit mono at 22050 Hz to its output as it hears it
 start_recording() {
-    setsid parec --device=e2e.monitor --raw --format=s16le --rate=22050 --channels=1 \
-        --latency-msec=10 >"$art/sound.raw" 2>>"$art/parec.log" &
+    local recorder=("$@")
+    ((${#recorder[@]})) || recorder=(parec --device=e2e.monitor --raw --format=s16le --rate=22050
+        --channels=1 --latency-msec=10)
+    setsid "${recorder[@]}" >"$art/sound.raw" 2>>"$art/recorder.log" &
     rec_pid=$!
     started "$rec_pid"
     local _
@@ -368,13 +375,108 @@ hear() {
 }
 
 # ---------------------------------------------------------------------------
+# PipeWire, as most desktops serve sound: the graph (pipewire), its session
+# manager (wireplumber, which will not run without a session bus, so one of
+# its own) and the PulseAudio server on top (pipewire-pulse), all with a
+# runtime folder of their own inside $work. The null sink is declared in the
+# graph's configuration, not through the PulseAudio server, so it stays when
+# that server is restarted. Started only by the scenarios that play through
+# it; ended on the way out like every other process.
+
+pw_run=$work/pipewire
+pw_pulse_server=unix:$pw_run/pulse/native
+pw_pulse=''
+
+pw_start() { # LOG COMMAND...: one server of the set, in a process group of its own
+    local log=$1
+    shift
+    XDG_RUNTIME_DIR=$pw_run DBUS_SESSION_BUS_ADDRESS=unix:path=$pw_run/bus \
+        setsid "$@" >>"$work/$log.log" 2>&1 &
+    started $!
+}
+
+pw_wait() { # WHAT SECONDS TEST...: waits for the test to pass
+    local what=$1 until=$(($(now_ns) + ${2%.*} * 1000000000))
+    shift 2
+    until "$@"; do
+        (($(now_ns) < until)) || { fail "$what"; return 1; }
+        sleep 0.02
+    done
+}
+
+pw_has_sink() { [[ $(PULSE_SERVER=$pw_pulse_server pactl get-default-sink 2>/dev/null) == e2e ]]; }
+
+# pipewire_up: starts the set and waits until its PulseAudio server names
+# the null sink as the default (it answers before the sink is there); the
+# game reaches it at $pw_pulse_server, a recorder with pw_recorder
+pipewire_up() {
+    local tool t0 log
+    for tool in dbus-daemon pipewire wireplumber pipewire-pulse pw-record stdbuf; do
+        command -v "$tool" >/dev/null || fail "$tool is missing; \`bash setup.sh test\` installs it" || return 1
+    done
+    mkdir -p "$pw_run" "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
+    chmod 700 "$pw_run"
+    cat >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/e2e-sink.conf" <<'EOF'
+context.objects = [
+    { factory = adapter
+        args = {
+            factory.name = support.null-audio-sink
+            node.name = "e2e"
+            node.description = "e2e"
+            media.class = "Audio/Sink"
+            audio.position = [ MONO ]
+            object.linger = true
+        }
+    }
+]
+EOF
+    t0=$(now_ns)
+    pw_start dbus dbus-daemon --session --nofork --nopidfile --address="unix:path=$pw_run/bus"
+    pw_wait "no session bus within 5 s" 5 test -S "$pw_run/bus" || return 1
+    pw_start pipewire pipewire
+    pw_wait "no PipeWire socket within 5 s" 5 test -S "$pw_run/pipewire-0" || return 1
+    pw_start wireplumber wireplumber
+    pw_start pipewire-pulse pipewire-pulse
+    pw_pulse=$!
+    if ! pw_wait "PipeWire's PulseAudio server had no e2e sink within 10 s" 10 pw_has_sink; then
+        for log in dbus pipewire wireplumber pipewire-pulse; do
+            echo "    $log:" && tail -n 5 "$work/$log.log" | sed 's/^/        /'
+        done
+        return 1
+    fi
+    echo "    PipeWire up in $(ms_since "$t0") ms"
+}
+
+# pipewire_pulse_restart: the PulseAudio server ended and started again
+# under whatever is connected to it
+pipewire_pulse_restart() {
+    local t0
+    t0=$(now_ns)
+    end_group "$pw_pulse"
+    pw_start pipewire-pulse pipewire-pulse
+    pw_pulse=$!
+    pw_wait "PipeWire's PulseAudio server did not come back within 5 s" 5 pw_has_sink || return 1
+    echo "    PipeWire's PulseAudio server restarted in $(ms_since "$t0") ms"
+}
+
+# The recorder for start_recording: straight from the graph, so it goes on
+# through a restart of the PulseAudio server; unbuffered, so that the
+# recording's length at a mark is what had been heard by then. A recorder
+# that falls behind loses what it missed (PulseAudio's keeps it), and other
+# work on the machine would be heard as holes in the game's sounds: it runs
+# at real-time priority where it may.
+pw_recorder=(env "XDG_RUNTIME_DIR=$pw_run" stdbuf -o0 pw-record --target e2e --rate 22050 --channels 1
+    --format s16 --latency 10ms -)
+chrt -f 20 true 2>/dev/null && pw_recorder=(chrt -f 20 "${pw_recorder[@]}")
+
+# ---------------------------------------------------------------------------
 # Scenarios
 
 . "$here/scenarios.sh"
 
 # ---------------------------------------------------------------------------
 
-all=(start word wrong keys theme editor ending)
+all=(start word wrong keys theme editor ending pipewire)
 if [[ -n $only ]]; then
     IFS=, read -r -a chosen <<<"$only"
 else

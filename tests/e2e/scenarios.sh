@@ -233,6 +233,39 @@ scenario_theme() {
         --expect Trekdoor.wav --unlike canaryhigh.wav --onset-within 0.4 || return 1
 }
 
+# PipeWire serving the PulseAudio API: the greeting and a few keys heard
+# whole and in order, then the server restarted under the running game and
+# the next key heard all the same. How soon each key is heard is printed.
+scenario_pipewire() {
+    local dir key wave n=0 when=''
+    local -x PULSE_SERVER
+    dir=$(program_folder pipewire cat -- claugh canaryhigh dog1 chicken duck) || return 1
+    pipewire_up || return 1
+    PULSE_SERVER=$pw_pulse_server
+    start_recording "${pw_recorder[@]}" || return 1
+    mark launch
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    mark main
+    focus || return 1
+    mark_after greeted main 0.5
+    hear "the greeting" launch greeted --expect claugh.wav --ends-before main:0.3 || return 1
+
+    for key in q:canaryhigh l:dog1 a:chicken restart o:duck; do
+        if [[ $key == restart ]]; then
+            pipewire_pulse_restart || return 1
+            when=' after the server restarted'
+            continue
+        fi
+        wave=${key#*:} key=${key%%:*} n=$((n + 1))
+        mark "key$n"
+        xdotool key "$key"
+        mark_after "heard$n" "key$n" 1.0
+        hear "${key^^} played through PipeWire$when" "key$n" "heard$n" \
+            --expect "$wave.wav" --onset-within 0.4 -v || return 1
+    done
+}
+
 # The editor: ten words typed and added, a file made through the save
 # dialog (driven by keyboard), three words written; then File > Open A List
 # loads that file and its first word is the one played.
