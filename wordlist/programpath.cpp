@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString programFile(const QString &programFolder, const QString &name)
 {
@@ -13,4 +14,11 @@ QString programFile(const QString &programFolder, const QString &name)
 QString executableFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString programFolder(const QString &executableFolder)
+{
+    const QString installed =
+        QDir::cleanPath(executableFolder + QLatin1Char('/') + QStringLiteral(QB_PROGRAM_DIR_FROM_BIN));
+    return QFileInfo(installed).isDir() ? installed : executableFolder;
 }
