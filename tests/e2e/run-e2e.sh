@@ -5,12 +5,15 @@
 #
 #   run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR
 #              [--only NAME[,NAME...]] [--keep] [--deadline SECONDS]
+#              [--scenarios FILE]
 #
 # --program   the built quillobrite executable
 # --makelist  the build's word-list writer (qb_makelist WORDS.txt OUT.dat)
 # --sounds    the folder with the built wave files
 # --out       where screenshots and recordings of failed scenarios are kept
 # --keep      keep them for scenarios that passed as well
+# --scenarios a file of scenarios of its own to run instead of scenarios.sh
+#             (name them with --only)
 #
 # Installs nothing: Xvfb, xdotool, ImageMagick's import, pulseaudio, pacat,
 # parec and python3 must be there (`bash setup.sh test` installs them). Every
@@ -20,7 +23,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 
-program='' makelist='' sounds='' out='' only='' keep=0 deadline=170
+program='' makelist='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
 while (($#)); do
     case $1 in
     --program) program=$2; shift 2 ;;
@@ -30,6 +33,7 @@ while (($#)); do
     --only) only=$2; shift 2 ;;
     --keep) keep=1; shift ;;
     --deadline) deadline=$2; shift 2 ;;
+    --scenarios) scenarios=$(realpath "$2"); shift 2 ;;
     *) echo "run-e2e.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
@@ -370,7 +374,7 @@ hear() {
 # ---------------------------------------------------------------------------
 # Scenarios
 
-. "$here/scenarios.sh"
+. "$scenarios"
 
 # ---------------------------------------------------------------------------
 
