@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Quillobrite, builds it, then starts the
 # game ("play", the default) or runs the whole test suite ("test"); or builds
 # the Debian package ("package"), checks it with lintian and leaves it as

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wave player must never hold the game up: anything it cannot play is
 // silence, at once.
 

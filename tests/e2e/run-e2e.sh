@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end tests: the real quillobrite program, played on a real X server
 # (Xvfb) with xdotool as keyboard and mouse, and heard through a real
 # PulseAudio server whose only sound card is a null sink, recorded with parec.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix and starts it the way the
 # desktop menu does (the entry's Exec command, found on PATH, which on Debian
 # holds the games folder), from an unrelated folder. The game holds its list file open while it runs, so the
