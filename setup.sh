@@ -1,31 +1,45 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Quillobrite, builds it, then starts the
-# game ("play", the default) or runs the whole test suite ("test").
+# game ("play", the default) or runs the whole test suite ("test"); or builds
+# the Debian package ("package"), checks it with lintian and leaves it as
+# ../quillobrite_VERSION_ARCH.deb, to install with apt-get install ./FILE.
 # Installs only what is missing, so it can be run again at any time.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-play}
 case "$mode" in
-play | test) ;;
+play | test | package) ;;
 *)
-    echo "usage: $0 [play|test]" >&2
+    echo "usage: $0 [play|test|package]" >&2
     exit 2
     ;;
 esac
 
-# What building and playing need.
+# What building and playing need; the fonts the game draws with are named
+# in data/font-packages.txt, which the Debian package's dependencies take
+# from too.
+mapfile -t fonts < <(awk '!/^#/ && NF { print $1 }' data/font-packages.txt)
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libsndfile1-dev libpulse-dev libicu-dev libbenchmark-dev
+    libsndfile1-dev libpulse-dev libicu-dev
     sox espeak-ng
-    fonts-sil-andika fonts-cherrybomb fonts-liberation2 fonts-dejavu-core
+    "${fonts[@]}"
 )
+# The package is built by Debian's tools from what debian/control asks for
+# (installed below), so it starts from them alone.
+if [ "$mode" = package ]; then
+    packages=(dpkg-dev debhelper lintian)
+fi
 # What the tests add: a display, a keyboard, a sound card and their tools,
-# and PipeWire with its session bus for the scenario that plays through it.
+# PipeWire with its session bus for the scenario that plays through it, and
+# the benchmark library (the benchmarks are built so that they keep
+# building).
 if [ "$mode" = test ]; then
     packages+=(
+        libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick
         pulseaudio pulseaudio-utils python3
         pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon
@@ -42,6 +56,11 @@ as_root() {
     fi
 }
 
+apt_updated=0
+apt_update() {
+    [ "$apt_updated" -eq 1 ] || as_root apt-get update -q
+    apt_updated=1
+}
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -50,8 +69,22 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -q
+    apt_update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = package ]; then
+    if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+        echo "Installing what debian/control's Build-Depends ask for"
+        apt_update
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends "$PWD"
+    fi
+    # DEB_BUILD_OPTIONS may add nocheck to leave the tests out.
+    dpkg-buildpackage -us -uc -b -j"$(nproc)"
+    deb=../quillobrite_$(dpkg-parsechangelog -S Version)_$(dpkg-architecture -qDEB_HOST_ARCH).deb
+    lintian --fail-on error,warning "$deb"
+    echo "Built $(cd .. && pwd)/${deb#../}; install it with: apt-get install ./${deb#../}"
+    exit 0
 fi
 
 build=${QB_BUILD_DIR:-build}

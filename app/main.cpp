@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
 #include "practice/qtservices.h"
@@ -26,7 +28,7 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
-    Services services{player, dialogs, messages, random, ending, executableFolder()};
+    Services services{player, dialogs, messages, random, ending, programFolder(executableFolder())};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

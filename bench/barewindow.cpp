@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start time and memory figures: the least a Qt 6 Widgets
 // program does to put a window on screen, built with the same compiler,
 // flags and Qt as the game. The splash's size, nothing in it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word lists: reading the longest list file there can be, opening it in the
 // main window, and the grade load with its ten-word draw.
 

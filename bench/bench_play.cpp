@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a word: a key handled, and the answer check with its hiding of
 // letters. Keys go in where the window system puts them (shortcut check,
 // then delivery to the native window, whose filter the game has), so the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Key-to-sound latency: presses keys with xdotool and finds, on one clock,
 // the moment of each press and the moment the first sample of its sound
 // comes out of the sound server.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks of the game's own work, in one program:
 //
 //   qb_bench [Google Benchmark flags]

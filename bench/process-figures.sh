@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The figures of the running program, on a private X server (Xvfb, no window
 # manager) and a private PulseAudio server whose only sink is a null sink:
 #

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X server of $DISPLAY and reports when its windows
 // are mapped, counted from just before the program is started, and how much
 // memory it holds once they are up.

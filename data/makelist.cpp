@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: turns a plain word list (one word per line) into a word-list
 // file with the program's own writer, so the grade files are byte for byte
 // what the game reads.

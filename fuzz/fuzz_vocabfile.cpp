@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word-list files come from anywhere through File > Open A List, so every
 // byte string is a possible list. Checked for each input:
 // - it opens, and reads to exactly one entry per whole 14-byte record;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Wave files sit beside the program under fixed names; whatever is found
 // there goes through the same open and read that the player uses. Checked
 // for each input: the reader either refuses it or describes a sound the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word lists of the main window: the grade loads, a new draw, opening a
 // list file, and the panel for picking practice words by hand.
 

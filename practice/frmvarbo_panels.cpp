@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two panels for changing the practice list by hand: picking words from
 // the vocabulary, and adding extra words that are in no list.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a word: putting it on screen, typing, checking the attempt, the
 // rewards, and the sound themes.
 

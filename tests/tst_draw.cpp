@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The draws: picking rows with k = int(n * r) + 1, the ten-word draw, the
 // letter-hiding counts, and the clock-seeded generator.
 

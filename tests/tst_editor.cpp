@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The custom list editor through its own controls, on real files: the
 // stages, the counter, what reaches the disk, and that no word is lost.
 

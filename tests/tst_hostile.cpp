@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Faults from outside the program: list files of every odd shape and kind
 // through File > Open A List, grade files that are missing, empty or stand
 // in a folder the player may not write, wave files that are broken or lie,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's start and its word lists: what is on screen after the
 // load, and what each list command does to the lists, the text box, the
 // slots, the faces and File > Next Word.

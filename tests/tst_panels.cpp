@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two panels of the main window that change the practice list by hand.
 
 #include "playfixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a word with the real window and real key events: Next Word,
 // typing, the answer check, letter hiding, faces and the sound themes.
 

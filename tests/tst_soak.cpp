@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long, random session against the real main window: key presses, menu
 // commands, panel buttons and answer clicks in any order, with the game's
 // invariants checked after every step. A fault that needs an unusual order

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt's keys turned into the key codes the game reasons in, and the
 // characters those codes type.
 

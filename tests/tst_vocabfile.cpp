@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word-list files: the byte format, what reading yields, what writing
 // leaves on disk, and the code page.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wave player must never hold the game up: anything it cannot play, on
 // a server that answers or not, is silence, at once. What it can play it
 // reads at the loudness it was recorded at.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's life around the game window: the splash that hands over to
 // it, the help window beside it and the farewell window after it.
 

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "wordlist/programpath.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString programFile(const QString &programFolder, const QString &name)
 {
@@ -13,4 +16,11 @@ QString programFile(const QString &programFolder, const QString &name)
 QString executableFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString programFolder(const QString &executableFolder)
+{
+    const QString installed =
+        QDir::cleanPath(executableFolder + QLatin1Char('/') + QStringLiteral(QB_PROGRAM_DIR_FROM_BIN));
+    return QFileInfo(installed).isDir() ? installed : executableFolder;
 }

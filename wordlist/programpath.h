@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
@@ -10,3 +12,9 @@ QString programFile(const QString &programFolder, const QString &name);
 
 // The folder of the running executable.
 QString executableFolder();
+
+// The program folder, where the lists and sounds lie. Installed, that is the
+// data folder set when the build was configured (share/games/quillobrite
+// beside the games/ folder that holds the program); anywhere else, such as
+// a build tree, it is the executable's own folder.
+QString programFolder(const QString &executableFolder);

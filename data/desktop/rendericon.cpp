@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build tool: renders the scalable icon into the fixed sizes desktops want.
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes every wave file the game plays: the four key-sound themes (animals,
 # hidden jingles, cartoon, tech) and the greeting, praise and applause.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the seed corpus: a handful of tiny wave files in the encodings the
 # player may meet, and a few word lists. Run again only to change the seeds;
 # the files it makes are kept in the repository.

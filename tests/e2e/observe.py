@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a person at the test display sees and hears, for run-e2e.sh.
 
     observe.py look  [options] EXPECTATION...   screenshots until the screen shows it

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end tests: the real quillobrite program, played on a real X server
 # (Xvfb) with xdotool as keyboard and mouse, and heard through a real
 # PulseAudio server whose only sound card is a null sink, recorded with parec.
 #
 #   run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR
 #              [--only NAME[,NAME...]] [--keep] [--deadline SECONDS]
+#              [--scenarios FILE]
 #
 # --program   the built quillobrite executable
 # --makelist  the build's word-list writer (qb_makelist WORDS.txt OUT.dat)
 # --sounds    the folder with the built wave files
 # --out       where screenshots and recordings of failed scenarios are kept
 # --keep      keep them for scenarios that passed as well
+# --scenarios a file of scenarios of its own to run instead of scenarios.sh
+#             (name them with --only)
 #
 # Installs nothing: Xvfb, xdotool, ImageMagick's import, pulseaudio, pacat,
 # parec and python3 must be there, and for the scenario played through
@@ -22,7 +26,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 
-program='' makelist='' sounds='' out='' only='' keep=0 deadline=170
+program='' makelist='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
 while (($#)); do
     case $1 in
     --program) program=$2; shift 2 ;;
@@ -32,6 +36,7 @@ while (($#)); do
     --only) only=$2; shift 2 ;;
     --keep) keep=1; shift ;;
     --deadline) deadline=$2; shift 2 ;;
+    --scenarios) scenarios=$(realpath "$2"); shift 2 ;;
     *) echo "run-e2e.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
@@ -472,7 +477,7 @@ chrt -f 20 true 2>/dev/null && pw_recorder=(chrt -f 20 "${pw_recorder[@]}")
 # ---------------------------------------------------------------------------
 # Scenarios
 
-. "$here/scenarios.sh"
+. "$scenarios"
 
 # ---------------------------------------------------------------------------
 

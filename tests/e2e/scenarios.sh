@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The scenarios of run-e2e.sh, which sources this file and gives them their
 # tools. Each one starts the game from a program folder of its own, plays it
 # through xdotool, and returns non-zero at the first thing that is not seen

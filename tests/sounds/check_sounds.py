@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the sound set in the program folder.
 
     check_sounds.py PROGRAM_FOLDER SOUND_LIST MAKE_SOUNDS_SCRIPT
