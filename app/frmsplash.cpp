@@ -2,8 +2,8 @@
 
 #include "app/frmsplash.h"
 
-#include "practice/look.h"
-#include "practice/pictures.h"
+#include "ui/look.h"
+#include "ui/pictures.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -17,11 +17,6 @@
 #include <utility>
 
 namespace {
-
-struct Rgb {
-    int r, g, b;
-    QColor colour() const { return QColor(r, g, b); }
-};
 
 constexpr int ClientWidth = 7065, ClientHeight = 4035;
 constexpr int HandOverMs = 777;
@@ -123,7 +118,7 @@ frmSplash::frmSplash(MainWindowFactory makeMainWindow, QWidget *parent)
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
     createControls();
     connectHandlers();
-    placeOnScreen();
+    centreOnScreen(this);
     // The count starts with the window, not with its first showing.
     tmrLoadUnload->start();
 }
@@ -177,11 +172,6 @@ void frmSplash::connectHandlers()
     Frame1->installEventFilter(this);
 }
 
-void frmSplash::placeOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().center() - rect().center());
-}
 
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)
 {

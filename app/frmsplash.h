@@ -37,7 +37,6 @@ private slots:
 private:
     void createControls();
     void connectHandlers();
-    void placeOnScreen();
 
     void Form_KeyPress();
     void Form_Unload();

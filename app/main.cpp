@@ -2,7 +2,7 @@
 
 #include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
-#include "practice/qtservices.h"
+#include "ui/qtservices.h"
 #include "sound/pulsewaveplayer.h"
 #include "wordlist/programpath.h"
 #include "wordlist/clockrandomsource.h"

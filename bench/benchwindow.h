@@ -10,7 +10,7 @@
 #include "benchdata.h"
 
 #include "practice/frmvarbo.h"
-#include "practice/services.h"
+#include "ui/services.h"
 #include "sound/waveplayer.h"
 #include "wordlist/clockrandomsource.h"
 

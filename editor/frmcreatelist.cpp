@@ -2,7 +2,7 @@
 
 #include "editor/frmcreatelist.h"
 
-#include "practice/look.h"
+#include "ui/look.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -86,13 +86,6 @@ void fitText(QLabel *label)
         return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height()
                <= room.height();
     }));
-}
-
-template<typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
 }
 
 QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
@@ -194,9 +187,7 @@ void frmCreateList::connectHandlers()
 void frmCreateList::Form_Load()
 {
     intNextRecord = 1;
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void frmCreateList::done(int result)

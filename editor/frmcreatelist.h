@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "practice/services.h"
+#include "ui/services.h"
 #include "wordlist/vocabfile.h"
 
 #include <QDialog>

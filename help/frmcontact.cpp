@@ -2,7 +2,7 @@
 
 #include "help/frmcontact.h"
 
-#include "practice/look.h"
+#include "ui/look.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -88,7 +88,7 @@ frmContact::frmContact(QWidget *parent)
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
     createControls();
     connectHandlers();
-    placeOnScreen();
+    centreOnScreen(this);
 }
 
 frmContact::~frmContact() = default;
@@ -122,11 +122,6 @@ void frmContact::connectHandlers()
     connect(cmdExit, &QPushButton::clicked, this, &frmContact::cmdExit_Click);
 }
 
-void frmContact::placeOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().center() - rect().center());
-}
 
 void frmContact::cmdExit_Click()
 {

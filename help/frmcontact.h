@@ -24,7 +24,6 @@ private slots:
 private:
     void createControls();
     void connectHandlers();
-    void placeOnScreen();
 
     // Controls
     QPushButton *cmdExit = nullptr;

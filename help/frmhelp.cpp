@@ -2,7 +2,7 @@
 
 #include "help/frmhelp.h"
 
-#include "practice/look.h"
+#include "ui/look.h"
 
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -70,7 +70,7 @@ frmHelp::frmHelp(QWidget *parent)
     paintBackground(this, QColor(0, 255, 255));
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
     createControls();
-    placeOnScreen();
+    centreOnScreen(this);
 }
 
 frmHelp::~frmHelp() = default;
@@ -97,8 +97,3 @@ void frmHelp::createControls()
     txtHelp->setFocus();
 }
 
-void frmHelp::placeOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->geometry().center() - rect().center());
-}

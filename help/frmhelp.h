@@ -22,7 +22,6 @@ public:
 
 private:
     void createControls();
-    void placeOnScreen();
 
     // Controls
     QPlainTextEdit *txtHelp = nullptr;

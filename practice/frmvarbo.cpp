@@ -5,9 +5,10 @@
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
-#include "practice/circleshape.h"
-#include "practice/look.h"
-#include "practice/pictures.h"
+#include "ui/circleshape.h"
+#include "ui/look.h"
+#include "ui/pictures.h"
+#include "sound/keysounds.h"
 #include "sound/waveplayer.h"
 #include "wordlist/programpath.h"
 
@@ -24,11 +25,6 @@
 #include <QWindow>
 
 namespace {
-
-struct Rgb {
-    int r, g, b;
-    QColor colour() const { return QColor(r, g, b); }
-};
 
 constexpr Rgb Cyan{0, 255, 255};
 
@@ -88,7 +84,7 @@ constexpr int PromptLeft = 120, WordLeft = 5760, SlotStep = 360, SlotTop = 240;
 constexpr int SlotWidth = 285, SlotHeight = 480;
 
 // Red dots under the answer slots.
-constexpr std::array<int, 14> DotLefts = {5835, 6195, 6570, 6915, 7275, 7635, 8010,
+constexpr std::array<int, frmVarbo::Slots> DotLefts = {5835, 6195, 6570, 6915, 7275, 7635, 8010,
                                           8370, 8730, 9090, 9450, 9810, 10170, 10530};
 constexpr int DotTop = 600, DotWidth = 150, DotHeight = 375;
 
@@ -98,13 +94,6 @@ constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {732
                                                 {7600, 2040}, {6700, 1560}, {7290, 1560},
                                                 {6980, 1080}}};
 constexpr int FaceSize = 480;
-
-template<typename T>
-T *named(T *object, const QString &name)
-{
-    object->setObjectName(name);
-    return object;
-}
 
 QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
 {
@@ -216,7 +205,7 @@ void frmVarbo::createControls()
     lblLetterCount->hide();
 
     const QFont letters = slotFont();
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < Slots; ++i) {
         for (auto [row, left, name] : {std::tuple{&lblPrompt, PromptLeft, "lblPrompt%1"},
                                        std::tuple{&lblWord, WordLeft, "lblWord%1"}}) {
             QLabel *slot = named(new QLabel(QStringLiteral("W"), m_ground),
@@ -344,10 +333,9 @@ void frmVarbo::Form_Load()
     const QMargins frame = windowHandle()->frameMargins();
     resize(twips(LayoutWidth) - frame.left() - frame.right(),
            twips(LayoutHeight) - frame.top() - frame.bottom());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
-    playProgramWave(QStringLiteral("\\claugh.wav"));
+    playProgramWave(QString::fromLatin1(keysounds::Greeting));
     blnAllRight = true;
     intFaceCount = 0;
     bytSoundTheme = 1;

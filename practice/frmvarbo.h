@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "practice/services.h"
-#include "practice/virtualkeys.h"
+#include "keys/virtualkeys.h"
+#include "ui/services.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
@@ -49,6 +49,9 @@ public:
     bool wordOpen() const { return blnWordOpen; }
     int wordLen() const { return bytWordLen; }
     int soundTheme() const { return bytSoundTheme; }
+
+    // A word has a letter slot for each character of a list record.
+    static constexpr int Slots = VocabFile::RecordLength;
 
     // The main window's list file, open from one list load to the next.
     bool listFileOpen() const { return m_listFile.isOpen(); }
@@ -132,9 +135,9 @@ private:
     QPushButton *cmdAddWord = nullptr;
     QLineEdit *txtPrompt = nullptr;
     QLabel *lblLetterCount = nullptr;
-    std::array<QLabel *, 14> lblPrompt{};
-    std::array<QLabel *, 14> lblWord{};
-    std::array<CircleShape *, 14> shaZam{};
+    std::array<QLabel *, Slots> lblPrompt{};
+    std::array<QLabel *, Slots> lblWord{};
+    std::array<CircleShape *, Slots> shaZam{};
     std::array<QLabel *, 10> imgHappy{};
     std::array<QLabel *, 36> lblKey{};
 

@@ -5,7 +5,7 @@
 
 #include "practice/frmvarbo.h"
 
-#include "practice/circleshape.h"
+#include "ui/circleshape.h"
 #include "wordlist/draw.h"
 #include "wordlist/programpath.h"
 
@@ -36,7 +36,7 @@ void frmVarbo::hideFaces()
 
 void frmVarbo::clearLetterRows()
 {
-    for (size_t i = 0; i < 14; ++i) {
+    for (size_t i = 0; i < Slots; ++i) {
         lblPrompt[i]->clear();
         lblWord[i]->clear();
         lblPrompt[i]->hide();

@@ -10,13 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-
-// A word has fourteen letter slots, the width of a list record.
-constexpr int LongestWord = 14;
-
-} // namespace
-
 void frmVarbo::mnuOursAddLots_Click()
 {
     fraList->show();
@@ -66,7 +59,7 @@ void frmVarbo::cmdAddWord_Click()
     const QString word = txtDaWord->text().trimmed();
     // A word longer than its slots would be practised cut short, teaching a
     // wrong spelling: it is not taken, and stays in the box to be mended.
-    if (word.isEmpty() || word.size() > LongestWord)
+    if (word.isEmpty() || word.size() > Slots)
         return;
     lstMiddle->insertItem(0, word);
     txtDaWord->clear();

@@ -5,8 +5,8 @@
 
 #include "practice/frmvarbo.h"
 
-#include "practice/circleshape.h"
-#include "practice/virtualkeys.h"
+#include "ui/circleshape.h"
+#include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "wordlist/draw.h"
 #include "wordlist/randomsource.h"
@@ -22,8 +22,6 @@
 #include <QWindow>
 
 namespace {
-
-constexpr int Slots = 14;
 
 // Spaces are trimmed; tabs and other blanks stay letters of the word.
 QString trimSpaces(const QString &text)
@@ -187,11 +185,11 @@ void frmVarbo::CheckSpelling()
             ++intFaceCount;
         }
         blnWordOpen = false;
-        playProgramWave(QStringLiteral("\\manyClapping.wav"));
+        playProgramWave(QString::fromLatin1(keysounds::Applause));
         return;
     }
     ++intTimesRight;
-    playProgramWave(QStringLiteral("\\goodJob.wav"));
+    playProgramWave(QString::fromLatin1(keysounds::Praise));
     HideSomeLetters();
 }
 

@@ -3,6 +3,7 @@
 #include "sound/pulsewaveplayer.h"
 
 #include "sound/wavereader.h"
+#include "wordlist/log.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
@@ -213,16 +214,18 @@ void PulseWavePlayer::PlayWave(const QString &path)
             return;
         m_stream = std::make_unique<Stream>(samples);
         if (!m_stream->connect(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))) {
-            giveUp();
+            giveUp(QStringLiteral("no connection to it within %1 ms").arg(ConnectMs));
             return;
         }
     }
     if (!m_stream->play(file))
-        giveUp();
+        giveUp(QStringLiteral("it stopped taking or playing out sound"));
 }
 
-void PulseWavePlayer::giveUp()
+void PulseWavePlayer::giveUp(const QString &why)
 {
+    noteOnce(lcSound(), QStringLiteral("sound server:"),
+             why + QStringLiteral("; sounds stay silent and are tried again after a pause"));
     m_stream.reset();
     m_retry = QDeadlineTimer(RetryAfterMs);
 }

@@ -24,7 +24,7 @@ public:
 
 private:
     class Stream;
-    void giveUp();
+    void giveUp(const QString &why);
 
     // The connection stays open between sounds of the same format, so a key
     // sound starts without the cost of a new connection.

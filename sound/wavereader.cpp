@@ -2,6 +2,7 @@
 
 #include "sound/wavereader.h"
 
+#include "wordlist/log.h"
 #include "wordlist/regularfile.h"
 
 #include <sndfile.h>
@@ -51,23 +52,30 @@ bool WaveReader::open(const QString &path)
     // libsndfile opens with a blocking open(), which on a FIFO would wait for a
     // writer for ever, and the game with it: the file is opened without waiting
     // and only a regular file is handed on.
+    const auto refuse = [&path](const QString &why) {
+        noteOnce(lcSound(), path, why);
+        return false;
+    };
     const int fd = openRegularFile(path, O_RDONLY);
     if (fd < 0)
-        return false;
+        return refuse(QStringLiteral("not played: ") + openFailure(errno));
     SF_INFO info{};
     // libsndfile owns the descriptor from here on, also when it fails.
     SNDFILE *handle = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (!handle)
-        return false;
+        return refuse(QStringLiteral("not played: ") + QString::fromLocal8Bit(sf_strerror(nullptr)));
     auto file = std::make_unique<File>();
     file->handle = handle;
 
     const int type = info.format & SF_FORMAT_TYPEMASK;
     if (type != SF_FORMAT_WAV && type != SF_FORMAT_WAVEX)
-        return false;
+        return refuse(QStringLiteral("not played: not a WAV file"));
     if (info.frames <= 0 || info.channels < 1 || info.channels > MaxChannels
         || info.samplerate < MinRate || info.samplerate > MaxRate)
-        return false;
+        return refuse(QStringLiteral("not played: %1 frames, %2 channels at %3 Hz")
+                          .arg(info.frames)
+                          .arg(info.channels)
+                          .arg(info.samplerate));
 
     const int encoding = info.format & SF_FORMAT_SUBMASK;
     file->floating = encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;

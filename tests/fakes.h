@@ -5,7 +5,7 @@
 // Test doubles for what the windows take from outside. Each records what it
 // was asked, so a test can say which sound played or which dialog opened.
 
-#include "practice/services.h"
+#include "ui/services.h"
 #include "sound/waveplayer.h"
 #include "wordlist/randomsource.h"
 

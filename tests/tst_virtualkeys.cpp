@@ -3,7 +3,7 @@
 // Qt's keys turned into the key codes the game reasons in, and the
 // characters those codes type.
 
-#include "practice/virtualkeys.h"
+#include "keys/virtualkeys.h"
 
 #include <QtTest>
 

@@ -12,8 +12,8 @@
 Q_DECLARE_LOGGING_CATEGORY(lcLists)
 Q_DECLARE_LOGGING_CATEGORY(lcSound)
 
-// Notes what went wrong with one file, once a run for each file and
-// category: a missing sound that every key asks for is named once.
+// Notes what went wrong with one file (or the sound server), once a run for
+// each file and fault: a missing sound that every key asks for is named once.
 void noteOnce(const QLoggingCategory &category, const QString &path, const QString &what);
 
 // What a failed open's errno says, in words.

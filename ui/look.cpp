@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/look.h"
+#include "ui/look.h"
 
 #include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -119,4 +120,12 @@ void paintText(QWidget *widget, const QColor &text)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QWidget *owner = window->parentWidget();
+    const QScreen *screen = owner ? owner->screen() : window->screen();
+    if (screen)
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/virtualkeys.h"
+#include "keys/virtualkeys.h"
 
 #include "wordlist/codepage.h"
 

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "practice/services.h"
+#include "ui/services.h"
 
 // The real dialogs: Qt's own, the same on every desktop.
 class QtFileDialogs final : public FileDialogs

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/pictures.h"
+#include "ui/pictures.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

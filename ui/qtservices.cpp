@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/qtservices.h"
+#include "ui/qtservices.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

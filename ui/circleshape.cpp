@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/circleshape.h"
+#include "ui/circleshape.h"
 
 #include <QPainter>
 

@@ -4,10 +4,29 @@
 
 #include <QColor>
 #include <QFont>
+#include <QAnyStringView>
 #include <QRect>
 
 class QPushButton;
 class QWidget;
+
+// A colour as the layout tables write it.
+struct Rgb {
+    int r, g, b;
+    QColor colour() const { return QColor(r, g, b); }
+};
+
+// Gives a new control the object name by which it is known (and found).
+template<typename T>
+T *named(T *object, QAnyStringView name)
+{
+    object->setObjectName(name);
+    return object;
+}
+
+// Places a window in the middle of its screen's free area (an owned
+// window: of its owner's screen).
+void centreOnScreen(QWidget *window);
 
 // Window layouts are written in twips, 15 to a pixel.
 constexpr int twips(int value) { return value / 15; }
