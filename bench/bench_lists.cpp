@@ -6,14 +6,13 @@
 #include "benchdata.h"
 #include "benchwindow.h"
 #include "budgets.h"
+#include "testfolder.h"
 
 #include "wordlist/draw.h"
 #include "wordlist/clockrandomsource.h"
 #include "wordlist/vocabfile.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QTemporaryDir>
 
 #include <chrono>
 
@@ -54,9 +53,9 @@ void handMemoryBack()
 // life of the program.
 void ReadLongestList(benchmark::State &state, bool newMemory)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("long.dat"));
-    benchdata::writeList(path, benchdata::words(VocabFile::LastRecord));
+    TestFolder dir;
+    dir.writeList(QStringLiteral("long.dat"), benchdata::words(VocabFile::LastRecord));
+    const QString path = dir.file(QStringLiteral("long.dat"));
     long faults = 0;
     for (auto _ : state) {
         if (newMemory)
@@ -88,9 +87,8 @@ const budgets::Add readBudget("ReadLongestList", 2e-3, "read a 32,767-record lis
 void OpenLongestList(benchmark::State &state, bool panelShown, bool newMemory)
 {
     benchwindow::Window w;
-    const QString path = w.file(QStringLiteral("long.dat"));
-    benchdata::writeList(path, benchdata::words(VocabFile::LastRecord));
-    w.dialogs.answer = path;
+    w.folder.writeList(QStringLiteral("long.dat"), benchdata::words(VocabFile::LastRecord));
+    const QString path = w.folder.file(QStringLiteral("long.dat"));
     if (panelShown) {
         w.action("mnuOursAddLots")->trigger();
         w.settle();
@@ -99,6 +97,7 @@ void OpenLongestList(benchmark::State &state, bool panelShown, bool newMemory)
     for (auto _ : state) {
         w.action("mnuFirst")->trigger();
         w.settle();
+        w.fakes.dialogs.nextOpen = {path};
         if (newMemory)
             handMemoryBack();
         const long faultsBefore = pageFaults();
@@ -167,9 +166,9 @@ const budgets::Add gradeBudget("GradeLoadAndDraw", 2e-3, "grade load and ten-wor
 // much of the above is the list box.
 void GradeFileAndDrawOnly(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("firstGrade.dat"));
-    benchdata::writeList(path, benchdata::words(300));
+    TestFolder dir;
+    dir.writeList(QStringLiteral("firstGrade.dat"), benchdata::words(300));
+    const QString path = dir.file(QStringLiteral("firstGrade.dat"));
     ClockRandomSource random;
     for (auto _ : state) {
         VocabFile file;
@@ -189,7 +188,7 @@ void BuildMainWindow(benchmark::State &state)
     benchwindow::Window w(300);
     for (auto _ : state) {
         const auto start = Clock::now();
-        auto window = std::make_unique<frmVarbo>(w.services);
+        auto window = std::make_unique<frmVarbo>(w.fakes.services);
         window->show();
         w.settle();
         state.SetIterationTime(secondsSince(start));

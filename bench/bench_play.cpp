@@ -46,11 +46,11 @@ void typeWord(QWindow *window, const QString &word)
 void KeyDownUp(benchmark::State &state)
 {
     benchwindow::Window w;
-    w.practise(QStringLiteral("practice.dat"), {LongWord});
-    w.action("mnuFileNextWord")->trigger();
+    w.practise({LongWord});
+    w.nextWord();
     w.settle();
     QWindow *window = w.window->windowHandle();
-    const long soundsBefore = w.player.played;
+    const long soundsBefore = w.sounds();
     qsizetype at = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
@@ -66,7 +66,7 @@ void KeyDownUp(benchmark::State &state)
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
     }
     // Every letter asked for its sound: the handlers really ran.
-    if (w.player.played - soundsBefore < long(state.iterations()) * 14 / 15)
+    if (w.sounds() - soundsBefore < long(state.iterations()) * 14 / 15)
         state.SkipWithError("keys did not reach the game");
 }
 BENCHMARK(KeyDownUp)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -84,7 +84,7 @@ void CheckAndHide(benchmark::State &state)
     QWindow *window = w.window->windowHandle();
     QAction *next = w.action("mnuFileNextWord");
     QPushButton *answer = w.button("cmdSpelledCorrect");
-    w.practise(QStringLiteral("practice.dat"), {LongWord});
+    w.practise({LongWord});
     for (auto _ : state) {
         // Our Words > Next List draws ten more words from the vocabulary,
         // which is that one word.
@@ -97,11 +97,11 @@ void CheckAndHide(benchmark::State &state)
         }
         typeWord(window, LongWord);
         w.settle();
-        const long before = w.player.played;
+        const long before = w.sounds();
         const auto start = Clock::now();
         answer->click();
         state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
-        if (w.player.played != before + 1 || w.window->timesRight() != stage) {
+        if (w.sounds() != before + 1 || w.window->timesRight() != stage) {
             state.SkipWithError("the attempt was not taken as right");
             break;
         }

@@ -2,13 +2,9 @@
 
 #pragma once
 
-// Generated word-list files for the benchmarks: the same words on every run,
-// written straight as bytes (the editor's writer syncs each record to disk,
-// which would take minutes for a long list).
+// Generated words for the benchmarks' list files: the same words on every
+// run.
 
-#include "wordlist/vocabfile.h"
-
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -45,18 +41,6 @@ inline QStringList words(int count)
         out.append(word);
     }
     return out;
-}
-
-// The file's bytes: each word padded to a record, blank words as NULs.
-inline bool writeList(const QString &path, const QStringList &list)
-{
-    QByteArray bytes;
-    bytes.reserve(list.size() * VocabFile::RecordLength);
-    for (const QString &word : list)
-        bytes += word.isEmpty() ? QByteArray(VocabFile::RecordLength, '\0')
-                                : VocabFile::encodeRecord(word);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace benchdata

@@ -3,8 +3,7 @@
 // The custom list editor through its own controls, on real files: the
 // stages, the counter, what reaches the disk, and that no word is lost.
 
-#include "editor/frmcreatelist.h"
-#include "fakes.h"
+#include "editorfixture.h"
 #include "testfolder.h"
 
 #include <QLabel>
@@ -40,14 +39,13 @@ class TestEditor : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestFolder> dir;
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<frmCreateList> editor;
+    std::unique_ptr<EditorFixture> f;
 
     template<typename T = QPushButton>
-    T *get(const char *name) const { return editor->findChild<T *>(QLatin1String(name)); }
-    QListWidget *list() const { return get<QListWidget>("lstNewVocab"); }
-    QLineEdit *box(const char *name) const { return get<QLineEdit>(name); }
-    int nextRecord() const { return editor->property("intNextRecord").toInt(); }
+    T *get(const char *name) const { return f->find<T>(QLatin1String(name)); }
+    QListWidget *list() const { return f->list(); }
+    QLineEdit *box(const char *name) const { return f->box(QLatin1String(name)); }
+    int nextRecord() const { return f->editor->property("intNextRecord").toInt(); }
     QByteArray bytes(const char *name) const { return dir->readBytes(QLatin1String(name)); }
 
     void type(const QString &word)
@@ -60,11 +58,7 @@ class TestEditor : public QObject
         for (int i = 1; i <= count; ++i)
             type(QStringLiteral("word%1").arg(i));
     }
-    void makeFile(const char *name)
-    {
-        fakes->dialogs.nextSave.push_back(dir->file(QLatin1String(name)));
-        get("cmdMakeFile")->click();
-    }
+    void makeFile(const char *name) { f->makeFile(dir->file(QLatin1String(name))); }
     void addToFile(int row)
     {
         const QRect at = list()->visualItemRect(list()->item(row));
@@ -76,13 +70,10 @@ private slots:
     void init()
     {
         dir = std::make_unique<TestFolder>();
-        fakes = std::make_unique<FakeServices>(dir->path());
-        editor = std::make_unique<frmCreateList>(fakes->services);
-        editor->show();
-        editor->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        f = std::make_unique<EditorFixture>(dir->path());
+        QVERIFY(QTest::qWaitForWindowActive(f->editor.get()));
     }
-    void cleanup() { editor.reset(); }
+    void cleanup() { f.reset(); }
 
     void opensReadyForTyping()
     {
@@ -96,7 +87,7 @@ private slots:
         const QRect room = label->contentsRect();
         QVERIFY(label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text()).height()
                 <= room.height());
-        for (const QPushButton *button : editor->findChildren<QPushButton *>())
+        for (const QPushButton *button : f->editor->findChildren<QPushButton *>())
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 4,
                      qPrintable(button->text()));
     }
@@ -112,7 +103,7 @@ private slots:
         }
         QVERIFY(get("cmdMakeFile")->isEnabled());
         get("cmdMakeFile")->click(); // Cancel
-        QCOMPARE(fakes->dialogs.saveFilters, QStringList{"Data (*.dat) | *.dat"});
+        QCOMPARE(f->fakes.dialogs.saveFilters, QStringList{"Data (*.dat) | *.dat"});
         QVERIFY(QDir(dir->path()).isEmpty());
         QVERIFY(!get("cmdAddToFile")->isEnabled() && !get("cmdExit")->isEnabled());
         makeFile("list.dat");
@@ -147,7 +138,7 @@ private slots:
             old.append(QStringLiteral("old%1").arg(i));
         QVERIFY(dir->writeList(QStringLiteral("old.dat"), old));
         const QByteArray kept = bytes("old.dat").mid(140);
-        editor = std::make_unique<frmCreateList>(fakes->services);
+        f->editor = std::make_unique<frmCreateList>(f->fakes.services);
         typeWords(10);
         makeFile("old.dat");
         QCOMPARE(bytes("old.dat"), blanks(10) + kept);
@@ -179,9 +170,9 @@ private slots:
         get("cmdAddToFile")->click();
         addToFile(0);
         get("cmdAddToFile")->click();
-        QCOMPARE(fakes->messages.shown.size(), size_t(2));
-        QCOMPARE(fakes->messages.shown.back().title, QStringLiteral("Choose a Word"));
-        QCOMPARE(fakes->messages.shown.back().text, QStringLiteral("Please click on a word in your list."));
+        QCOMPARE(f->fakes.messages.shown.size(), size_t(2));
+        QCOMPARE(f->fakes.messages.shown.back().title, QStringLiteral("Choose a Word"));
+        QCOMPARE(f->fakes.messages.shown.back().text, QStringLiteral("Please click on a word in your list."));
         // A second file is refused while the first is open; words go on to the first.
         makeFile("second.dat");
         addToFile(0);
@@ -206,16 +197,16 @@ private slots:
         if (way == 0)
             get("cmdExit")->click();
         else if (way == 1)
-            editor->close();
+            f->editor->close();
         else {
             // Escape is no way out: it would throw the words away unasked.
             QTest::keyClick(box("txtNewWord"), Qt::Key_Escape);
-            QVERIFY(editor->isVisible());
+            QVERIFY(f->editor->isVisible());
             QCOMPARE(list()->count(), 10);
             QVERIFY(heldOpen(dir->file(QStringLiteral("out.dat"))));
-            editor->close();
+            f->editor->close();
         }
-        QVERIFY(!editor->isVisible());
+        QVERIFY(!f->editor->isVisible());
         QVERIFY(!heldOpen(dir->file(QStringLiteral("out.dat"))));
         QCOMPARE(bytes("out.dat"), rec("word1") + blanks(9));
     }
@@ -279,17 +270,14 @@ private slots:
         if (!shm.isValid())
             QSKIP("no /dev/shm");
         typeWords(10);
-        fakes->dialogs.nextSave.push_back(shm.filePath(QStringLiteral("huge.dat")));
-        get("cmdMakeFile")->click();
+        f->makeFile(shm.filePath(QStringLiteral("huge.dat")));
         for (int n = 1; n <= VocabFile::LastRecord; ++n) {
             list()->addItem(QStringLiteral("x%1").arg(n));
             list()->setCurrentRow(10);
             get("cmdAddToFile")->click();
         }
-        for (int i = 0; i < 2; ++i) {
-            list()->setCurrentRow(0);
-            get("cmdAddToFile")->click();
-        }
+        for (int i = 0; i < 2; ++i)
+            f->addFirstWord();
         QCOMPARE(list()->count(), 10);
         QCOMPARE(nextRecord(), VocabFile::LastRecord);
         QFile file(shm.filePath(QStringLiteral("huge.dat")));

@@ -24,14 +24,6 @@ namespace {
 constexpr int Slots = 14;
 constexpr int Faces = 10;
 
-QStringList rows(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
-
 int envNumber(const char *name, int fallback)
 {
     bool ok = false;

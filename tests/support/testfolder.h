@@ -2,7 +2,7 @@
 
 #pragma once
 
-// A temporary program folder with grade lists of a test's own choosing.
+// A temporary program folder with word lists of a test's own choosing.
 
 #include "wordlist/vocabfile.h"
 
@@ -19,21 +19,19 @@ public:
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
-    // Writes a word-list file with one record per word; an empty word is a
-    // blank record.
+    // Writes a word-list file with one record per word, as the editor
+    // writes them; an empty word is a blank record. Written in one go: the
+    // editor's own writer syncs each record, which takes minutes for a long
+    // list.
     bool writeList(const QString &name, const QStringList &words) const
     {
+        QByteArray bytes;
+        bytes.reserve(words.size() * VocabFile::RecordLength);
+        for (const QString &word : words)
+            bytes += word.isEmpty() ? QByteArray(VocabFile::RecordLength, '\0')
+                                    : VocabFile::encodeRecord(word);
         QFile::remove(file(name));
-        VocabFile out;
-        if (!out.open(file(name), VocabFile::Mode::ReadWrite))
-            return false;
-        for (int i = 0; i < words.size(); ++i) {
-            const bool ok = words.at(i).isEmpty() ? out.writeBlankRecord(i + 1)
-                                                  : out.writeRecord(i + 1, words.at(i));
-            if (!ok)
-                return false;
-        }
-        return true;
+        return writeBytes(name, bytes);
     }
 
     bool writeBytes(const QString &name, const QByteArray &bytes) const

@@ -6,6 +6,7 @@
 // practise chosen by the test.
 
 #include "fakes.h"
+#include "lookup.h"
 #include "practice/frmvarbo.h"
 #include "testfolder.h"
 
@@ -21,10 +22,12 @@
 
 struct PlayFixture {
     TestFolder folder;
-    FakeServices fakes{folder.path()};
+    FakeServices fakes;
     std::unique_ptr<frmVarbo> window;
 
-    explicit PlayFixture(const QStringList &firstGrade = {QStringLiteral("cat")})
+    explicit PlayFixture(const QStringList &firstGrade = {QStringLiteral("cat")},
+                         FakeServices::Draws draws = FakeServices::Draws::Fake)
+        : fakes(folder.path(), draws)
     {
         folder.writeList(QStringLiteral("firstGrade.dat"), firstGrade);
         window = std::make_unique<frmVarbo>(fakes.services);
@@ -40,10 +43,7 @@ struct PlayFixture {
     template<typename T = QWidget>
     T *find(const QString &name) const
     {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return child<T>(window.get(), name);
     }
     QLabel *prompt(int i) const { return find<QLabel>(QStringLiteral("lblPrompt%1").arg(i)); }
     QLabel *slot(int i) const { return find<QLabel>(QStringLiteral("lblWord%1").arg(i)); }
@@ -78,23 +78,10 @@ struct PlayFixture {
     }
     void answer() { find<QPushButton>(QStringLiteral("cmdSpelledCorrect"))->click(); }
 
-    // The answer row as typed, over its visible slots.
-    QString attempt() const
-    {
-        QString out;
-        for (int i = 0; i < 14; ++i)
-            if (!slot(i)->isHidden())
-                out += slot(i)->text();
-        return out;
-    }
-    QString shownWord() const
-    {
-        QString out;
-        for (int i = 0; i < 14; ++i)
-            if (!prompt(i)->isHidden())
-                out += prompt(i)->text();
-        return out;
-    }
+    // The answer row as typed, and the word as shown, over their visible
+    // slots.
+    QString attempt() const { return visibleText(&PlayFixture::slot); }
+    QString shownWord() const { return visibleText(&PlayFixture::prompt); }
     QList<int> dots() const
     {
         QList<int> out;
@@ -111,5 +98,15 @@ struct PlayFixture {
         fakes.random.values = std::deque<double>(14, 0.99);
         type(word);
         answer();
+    }
+
+private:
+    QString visibleText(QLabel *(PlayFixture::*row)(int) const) const
+    {
+        QString out;
+        for (int i = 0; i < 14; ++i)
+            if (!(this->*row)(i)->isHidden())
+                out += (this->*row)(i)->text();
+        return out;
     }
 };
