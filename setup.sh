@@ -88,7 +88,10 @@ if [ "$mode" = package ]; then
 fi
 
 build=${QB_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# In CI every compiler warning is an error.
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_WERROR=$werror
 cmake --build "$build" --parallel "$(nproc)"
 
 if [ "$mode" = play ]; then

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Qt's keys turned into the key codes the game reasons in, and the
-// characters those codes type.
+// Qt's keys turned into the key codes the game reasons in, the characters
+// those codes type, and the sounds they play.
 
 #include "keys/virtualkeys.h"
+#include "sound/keysounds.h"
 
 #include <QtTest>
 
@@ -76,6 +77,33 @@ private slots:
         QCOMPARE(virtualkeys::typedCharacter(128), QString(QChar(0x20AC)));
         QVERIFY(virtualkeys::typedCharacter(0).size() == 1);
         QVERIFY(virtualkeys::typedCharacter(300).isEmpty());
+    }
+
+    // Every wave the game names is one the build makes: the sound list is
+    // the one place that names them.
+    void everySoundIsListed()
+    {
+        QFile list(QStringLiteral(QB_SOUND_LIST));
+        QVERIFY2(list.open(QIODevice::ReadOnly | QIODevice::Text), QB_SOUND_LIST);
+        QSet<QString> listed;
+        while (!list.atEnd()) {
+            const QString line = QString::fromUtf8(list.readLine()).trimmed();
+            if (!line.isEmpty() && !line.startsWith(u'#'))
+                listed.insert(u'\\' + line.section(u' ', 0, 0) + QStringLiteral(".wav"));
+        }
+        QStringList named{QString::fromLatin1(keysounds::Greeting),
+                          QString::fromLatin1(keysounds::Praise),
+                          QString::fromLatin1(keysounds::Applause)};
+        for (const keysounds::KeySound &key : keysounds::Table) {
+            for (const char *wave : key.waves)
+                named.append(QString::fromLatin1(wave));
+        }
+        QStringList missing;
+        for (const QString &name : named) {
+            if (!listed.contains(name))
+                missing.append(name);
+        }
+        QCOMPARE(missing, QStringList());
     }
 };
 
