@@ -33,14 +33,14 @@ packages=(
 if [ "$mode" = package ]; then
     packages=(dpkg-dev debhelper lintian)
 fi
-# What the tests add: a display, a keyboard, a sound card and their tools,
+# What the tests add: a display, a keyboard, a clipboard, a sound card and their tools,
 # PipeWire with its session bus for the scenario that plays through it, and
 # the benchmark library (the benchmarks are built so that they keep
 # building).
 if [ "$mode" = test ]; then
     packages+=(
         libbenchmark-dev
-        xvfb xauth xdotool x11-utils imagemagick
+        xvfb xauth xdotool x11-utils imagemagick xclip
         pulseaudio pulseaudio-utils python3
         pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon
         desktop-file-utils appstream

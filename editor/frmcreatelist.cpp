@@ -3,6 +3,8 @@
 #include "editor/frmcreatelist.h"
 
 #include "ui/look.h"
+#include "ui/onelinebox.h"
+#include "wordlist/pastedwords.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -106,6 +108,7 @@ QLineEdit *makeBox(QWidget *parent, const char *name, const QString &text, QRect
 {
     auto *box = named(new QLineEdit(text, parent), name);
     box->setGeometry(where);
+    keepOnOneLine(box);
     return box;
 }
 
@@ -226,12 +229,15 @@ void frmCreateList::txtNewWord_GotFocus()
 
 void frmCreateList::cmdEnter_Click()
 {
-    const QString word = txtNewWord->text().trimmed();
-    if (!word.isEmpty()) {
+    // A pasted list is added word by word, as if each had been typed and
+    // added in turn. A word the file could not hold whole stays in the box
+    // to be mended, rather than be cut short on writing.
+    const pastedwords::Sorted words = pastedwords::sort(txtNewWord->text());
+    for (const QString &word : words.fitting) {
         lstNewVocab->addItem(word);
         txtCounter->setText(QString::number(leadingNumber(txtCounter->text()) + 1));
     }
-    txtNewWord->clear();
+    txtNewWord->setText(pastedwords::join(words.refused));
     txtNewWord->setFocus();
     if (lstNewVocab->count() >= WordsForFile)
         cmdMakeFile->setEnabled(true);

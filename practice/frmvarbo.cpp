@@ -7,6 +7,7 @@
 #include "help/frmhelp.h"
 #include "ui/circleshape.h"
 #include "ui/look.h"
+#include "ui/onelinebox.h"
 #include "ui/pictures.h"
 #include "sound/keysounds.h"
 #include "sound/waveplayer.h"
@@ -193,6 +194,7 @@ void frmVarbo::createControls()
                             twipsRect(2760, 80, 1095, 375), Cyan);
     txtDaWord = named(new QLineEdit(fraWord), QStringLiteral("txtDaWord"));
     txtDaWord->setGeometry(twipsRect(120, 80, 1335, 375));
+    keepOnOneLine(txtDaWord);
     cmdAddWord = makeButton(fraWord, QStringLiteral("cmdAddWord"), QStringLiteral("Add A Word"),
                             twipsRect(1560, 80, 1095, 375), Cyan);
 

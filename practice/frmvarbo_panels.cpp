@@ -5,6 +5,8 @@
 
 #include "practice/frmvarbo.h"
 
+#include "wordlist/pastedwords.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
@@ -56,13 +58,16 @@ void frmVarbo::cmdAllDone_Click()
 
 void frmVarbo::cmdAddWord_Click()
 {
-    const QString word = txtDaWord->text().trimmed();
-    // A word longer than its slots would be practised cut short, teaching a
-    // wrong spelling: it is not taken, and stays in the box to be mended.
-    if (word.isEmpty() || word.size() > Slots)
+    // A pasted list goes to the top in its own order, so its first word is
+    // served first. A word longer than its slots would be practised cut
+    // short, teaching a wrong spelling, and one with a character the game
+    // cannot show would be practised changed: such a word is not taken, and
+    // stays in the box to be mended.
+    const pastedwords::Sorted words = pastedwords::sort(txtDaWord->text());
+    if (words.fitting.isEmpty())
         return;
-    lstMiddle->insertItem(0, word);
-    txtDaWord->clear();
+    lstMiddle->insertItems(0, words.fitting);
+    txtDaWord->setText(pastedwords::join(words.refused));
     txtDaWord->setFocus();
     mnuFileNextWord->setEnabled(true);
 }

@@ -6,6 +6,7 @@
 #include "editorfixture.h"
 #include "testfolder.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,6 +125,33 @@ private slots:
         QCOMPARE(box("txtCounter")->text(), QStringLiteral("12"));
         QCOMPARE(list()->count(), 9);
         QCOMPARE(box("txtNewWord")->text(), QStringLiteral("kite"));
+    }
+
+    // A list pasted into the box is added a word a row, counted each, in
+    // order; the box never holds the paste's line breaks, and the words a
+    // file would cut or change stay in it.
+    void pastedListAddsEachWord()
+    {
+        const QStringList twelve{"rocket", "lamp", "tiger", "moon", "fish", "green",
+                                 "house", "seven", "train", "apple", "ice cream", "owl"};
+        QGuiApplication::clipboard()->setText(twelve.mid(0, 6).join(QStringLiteral("\r\n"))
+                                              + QStringLiteral("\r\nextraordinarily\r\n")
+                                              + twelve.mid(6, 5).join(QStringLiteral("\n"))
+                                              + QStringLiteral("\n\n\u263A smile\towl\n"));
+        box("txtNewWord")->paste();
+        QVERIFY(!box("txtNewWord")->text().contains(u'\n'));
+        QVERIFY(!box("txtNewWord")->text().contains(u'\t'));
+        get("cmdEnter")->click();
+        QCOMPARE(rows(list()), twelve);
+        QCOMPARE(box("txtCounter")->text(), QStringLiteral("12"));
+        QVERIFY(get("cmdMakeFile")->isEnabled());
+        QCOMPARE(box("txtNewWord")->text(), QStringLiteral("extraordinarily, \u263A smile"));
+        QCOMPARE(QApplication::focusWidget(), box("txtNewWord"));
+        // Mended, the two go in as two more rows.
+        box("txtNewWord")->setText(QStringLiteral("extraordinary, smile"));
+        get("cmdEnter")->click();
+        QCOMPARE(list()->count(), 14);
+        QVERIFY(box("txtNewWord")->text().isEmpty());
     }
 
     void makeFileBlanksTenRecords()

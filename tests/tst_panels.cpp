@@ -5,6 +5,7 @@
 #include "playfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -131,6 +132,26 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("internationally"));
         f.nextWord();
         QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+    }
+
+    // A pasted list goes to the top in its pasted order, so its first word
+    // is served first; a word too long for the slots stays in the box.
+    void pastedExtraWordsKeepTheirOrder()
+    {
+        PlayFixture f;
+        f.practise({"ant"});
+        f.action("mnuYoursAddAWord")->trigger();
+        auto *text = f.find<QLineEdit>(QStringLiteral("txtDaWord"));
+        QTRY_VERIFY(text->hasFocus());
+        QGuiApplication::clipboard()->setText(QStringLiteral("cat\r\ninternationally\r\ndog\r\nice cream\r\n"));
+        text->paste();
+        QCOMPARE(text->text(), QStringLiteral("cat, internationally, dog, ice cream"));
+        f.find<QPushButton>(QStringLiteral("cmdAddWord"))->click();
+        QCOMPARE(rows(f.find<QListWidget>(QStringLiteral("lstMiddle")), Padding::Trimmed),
+                 (QStringList{"cat", "dog", "ice cream", "ant"}));
+        QCOMPARE(text->text(), QStringLiteral("internationally"));
+        f.nextWord();
+        QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
     }
 
     // After the list ran out, one extra word brings Next Word back.

@@ -6,6 +6,7 @@
 #include "fifowatchdog.h"
 #include "testfolder.h"
 #include "wordlist/codepage.h"
+#include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
 #include <QtTest>
@@ -26,6 +27,48 @@ private:
     }
 
 private slots:
+    // A pasted list splits at line breaks of every kind, tabs, commas and
+    // semicolons, never at a space; a word the file would cut or change is
+    // set apart, in order, rather than stored.
+    void pastedTextSplitsIntoWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fitting");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("LF lines") << "cat\ndog\nbird\n" << QStringList{"cat", "dog", "bird"} << QStringList{};
+        QTest::newRow("CRLF, CR and U+2028") << "cat\r\ndog\rbird\u2028owl" << QStringList{"cat", "dog", "bird", "owl"}
+                                             << QStringList{};
+        QTest::newRow("commas, tabs, semicolons") << "cat, dog;bird\towl" << QStringList{"cat", "dog", "bird", "owl"}
+                                                  << QStringList{};
+        QTest::newRow("blank pieces") << " \n cat ,, \r\n\r\n ; dog \t" << QStringList{"cat", "dog"} << QStringList{};
+        QTest::newRow("ice cream") << "  ice cream " << QStringList{"ice cream"} << QStringList{};
+        QTest::newRow("14 and 15 letters") << "encyclopaedias\nextraordinarily"
+                                           << QStringList{"encyclopaedias"} << QStringList{"extraordinarily"};
+        QTest::newRow("emoji and euro") << "smile\U0001F600\n\u20ACuro\ncaf\u00E9\nZ\u0142oty"
+                                        << QStringList{"\u20ACuro", "caf\u00E9"}
+                                        << QStringList{"smile\U0001F600", "Z\u0142oty"};
+        QTest::newRow("control character") << "c\x01t\ndog" << QStringList{"dog"} << QStringList{"c\x01t"};
+        // An invisible zero-width space takes no room in the file.
+        QTest::newRow("zero-width space") << "abcdefghijklmn\u200B" << QStringList{"abcdefghijklmn\u200B"}
+                                          << QStringList{};
+        QTest::newRow("nothing") << " ,; \n" << QStringList{} << QStringList{};
+    }
+    void pastedTextSplitsIntoWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, fitting);
+        QFETCH(QStringList, refused);
+        const pastedwords::Sorted got = pastedwords::sort(text);
+        QCOMPARE(got.fitting, fitting);
+        QCOMPARE(got.refused, refused);
+        // What a window leaves in its box splits back into the same words.
+        QCOMPARE(pastedwords::split(pastedwords::join(got.refused)), refused);
+        // On one line, the text keeps its words apart and holds no break.
+        const QString flat = pastedwords::onOneLine(text);
+        QVERIFY(!flat.contains(u'\n') && !flat.contains(u'\r') && !flat.contains(u'\t'));
+        QCOMPARE(pastedwords::split(flat), pastedwords::split(text));
+    }
+
     // A file of 14 * k bytes yields exactly k entries; a trailing piece
     // shorter than a record is not an entry.
     void recordCountFollowsLength_data()

@@ -2,9 +2,14 @@
 
 #include "wordlist/codepage.h"
 
+#include <QList>
+
 #include <array>
 #include <memory>
 
+#include <algorithm>
+
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 
 namespace codepage {
@@ -56,6 +61,18 @@ const std::array<char16_t, 256> &decodeTable()
 QChar charForByte(unsigned char byte)
 {
     return QChar(decodeTable()[byte]);
+}
+
+bool canWrite(const QString &text)
+{
+    const auto &table = decodeTable();
+    for (const uint c : text.toUcs4()) {
+        if (c <= 0xFFFF && std::find(table.begin(), table.end(), char16_t(c)) != table.end())
+            continue;
+        if (!u_hasBinaryProperty(UChar32(c), UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+            return false;
+    }
+    return true;
 }
 
 QString toUnicode(const char *bytes, qsizetype length)

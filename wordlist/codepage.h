@@ -15,6 +15,10 @@ QString toUnicode(const char *bytes, qsizetype length);
 inline QString toUnicode(const QByteArray &bytes) { return toUnicode(bytes.constData(), bytes.size()); }
 QByteArray fromUnicode(const QString &text);
 
+// Whether the text is stored as written: every character has a byte of its
+// own, or is an invisible one the conversion leaves out. Nothing becomes "?".
+bool canWrite(const QString &text);
+
 // The character a single byte stands for (0x80 is the euro sign, and so on).
 QChar charForByte(unsigned char byte);
 

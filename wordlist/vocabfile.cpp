@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -44,6 +45,17 @@ QString VocabFile::decodeRecord(const char *record, int length)
     const void *nul = std::memchr(record, 0, size_t(length));
     const int used = nul ? int(static_cast<const char *>(nul) - record) : length;
     return codepage::toUnicode(record, used);
+}
+
+VocabFile::Fit VocabFile::fit(const QString &word)
+{
+    const bool control = std::any_of(word.begin(), word.end(),
+                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (control || !codepage::canWrite(word))
+        return Fit::BadCharacter;
+    // Counted as stored: an invisible character the code page leaves out
+    // takes no room.
+    return codepage::fromUnicode(word).size() > RecordLength ? Fit::TooLong : Fit::Fits;
 }
 
 QByteArray VocabFile::encodeRecord(const QString &word)

@@ -54,6 +54,12 @@ public:
     bool writeRecord(int n, const QString &word);
     bool writeBlankRecord(int n);
 
+    // Whether a word is stored whole: at most 14 characters, each one the
+    // code page writes, and no control character. A word that does not fit
+    // would be cut or changed on writing.
+    enum class Fit { Fits, TooLong, BadCharacter };
+    static Fit fit(const QString &word);
+
     // The 14 bytes a word is stored as.
     static QByteArray encodeRecord(const QString &word);
     // The entry a record of up to 14 bytes reads back as.

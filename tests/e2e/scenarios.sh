@@ -357,6 +357,48 @@ scenario_editor() {
     hear "praise for the list's first word" click praised --expect goodJob.wav --onset-within 0.4 || return 1
 }
 
+# A list pasted: twelve words copied to the clipboard with Windows line
+# ends, pasted into the editor's box with Ctrl+V and added with one press of
+# Add A Word, become twelve rows; moved into a file, they are its records.
+scenario_paste() {
+    local dir main editor dialog file i
+    local words=(rocket lamp tiger moon fish green house seven train apple "ice cream" owl)
+    dir=$(program_folder paste cat) || return 1
+    file=$work/lists/week.dat
+    mkdir -p "$work/lists"
+    start_game "$dir"
+    wait_window 'Quillobrite!' 10 || return 1
+    main=$win
+    focus || return 1
+    xdotool key ctrl+t
+    wait_window 'New Vocab List' 5 || return 1
+    editor=$win
+    focus || return 1
+    local add=($((wx + 488 + 40)) $((wy + 48 + 17))) make=($((wx + 488 + 40)) $((wy + 128 + 17)))
+    local to_file=($((wx + 24 + 40)) $((wy + 192 + 17))) first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
+
+    printf '%s\r\n' "${words[@]}" | xclip -selection clipboard -in ||
+        fail "could not put the list on the clipboard" || return 1
+    xdotool key ctrl+v
+    click_at "${add[@]}"
+    look "twelve rows" 3 "row 12=10,152,117,12:some:dark:10" "no row 13=10,166,117,12:none:dark" \
+        "Make File offered=488,128,81,35:some:black:20" || return 1
+
+    click_at "${make[@]}"
+    wait_other_window 5 "$main" "$editor" || return 1
+    dialog=$win
+    xdotool type --delay 20 "$file"
+    xdotool key Return
+    wait_gone "$dialog" 5 || return 1
+    wait_window 'New Vocab List' 1 || return 1
+    for i in "${!words[@]}"; do
+        click_at "${first_row[@]}"
+        click_at "${to_file[@]}"
+    done
+    "${observe[@]}" words "$file" "${words[@]}" ||
+        fail "the pasted words did not reach the file as twelve records in order" || return 1
+}
+
 # The end: Escape under Animals ends the program at once, without the
 # farewell; closing the main window brings the farewell, whose EXIT ends the
 # program with status 0.

@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// quillobrite-list: word-list files from the command line.
+//
+//   quillobrite-list make [--force] WORDS.txt LIST.dat
+//   quillobrite-list show LIST.dat
+//   quillobrite-list check LIST.dat
+//
+// Exit status: 0 all well, 1 problems found in the words or the list, 2 a
+// usage or input/output error. Messages go to stderr as "FILE:LINE: what".
+
+#include "wordlist/pastedwords.h"
+#include "wordlist/vocabfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int Ok = 0, Problems = 1, Trouble = 2;
+// The game's own editor starts each file with this many blank records, so
+// that a list of fewer words still reads back as this many entries.
+constexpr int BlankRecords = 10;
+
+const char *const Usage =
+    "Usage: quillobrite-list make [--force] WORDS.txt LIST.dat\n"
+    "       quillobrite-list show LIST.dat\n"
+    "       quillobrite-list check LIST.dat\n";
+
+const char *const Help =
+    "Make, show and check the word-list files Quillobrite plays.\n"
+    "\n"
+    "  make WORDS.txt LIST.dat  write the words of a UTF-8 text file into a new\n"
+    "                           list file: one word per line (commas, tabs and\n"
+    "                           semicolons also separate words; a line starting\n"
+    "                           with # is a comment)\n"
+    "  show LIST.dat            print the words of a list file, one per line\n"
+    "  check LIST.dat           report blank records and a trailing fragment\n"
+    "\n"
+    "  -f, --force    write over LIST.dat; leave out the words a list cannot\n"
+    "                 store (over 14 letters, a character outside Windows-1252,\n"
+    "                 a word already listed) instead of writing nothing\n"
+    "  -h, --help     show this help\n"
+    "  -V, --version  show the version\n"
+    "\n"
+    "Exit status: 0 all well, 1 problems found, 2 usage or input/output error.\n";
+
+void say(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+// "FILE: what" or "FILE:LINE: what", as compilers and linters put it.
+void report(const QString &file, int line, const QString &what)
+{
+    say(line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what)
+                 : QStringLiteral("%1: %2").arg(file, what));
+}
+
+int usageError(const QString &what)
+{
+    say(QStringLiteral("quillobrite-list: ") + what);
+    std::fputs(Usage, stderr);
+    std::fputs("Try 'quillobrite-list --help' for more.\n", stderr);
+    return Trouble;
+}
+
+bool readAll(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report(path, 0, file.errorString());
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        report(path, 0, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString quoted(const QString &word)
+{
+    return u'"' + word + u'"';
+}
+
+// The words of a text file with the lines they came from; a word a list
+// cannot store is reported and left out. Returns the number of words left
+// out.
+int readWords(const QString &path, const QByteArray &bytes, QStringList &words)
+{
+    int refused = 0;
+    QSet<QString> seen;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int lineNo = int(i + 1);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString line = utf8(lines.at(i));
+        if (utf8.hasError()) {
+            report(path, lineNo, QStringLiteral("not UTF-8 text"));
+            ++refused;
+            continue;
+        }
+        if (line.trimmed().startsWith(u'#'))
+            continue;
+        for (const QString &word : pastedwords::split(line)) {
+            QString problem;
+            switch (VocabFile::fit(word)) {
+            case VocabFile::Fit::TooLong:
+                problem = QStringLiteral("%1 is longer than %2 letters")
+                              .arg(quoted(word)).arg(VocabFile::RecordLength);
+                break;
+            case VocabFile::Fit::BadCharacter:
+                problem = QStringLiteral("%1 holds a character a list cannot store "
+                                         "(outside Windows-1252)").arg(quoted(word));
+                break;
+            case VocabFile::Fit::Fits:
+                // The game shows every word in capitals: "Cat" and "cat"
+                // are the same word to practise.
+                if (seen.contains(word.toCaseFolded()))
+                    problem = QStringLiteral("%1 is listed already").arg(quoted(word));
+                break;
+            }
+            if (!problem.isEmpty()) {
+                report(path, lineNo, problem);
+                ++refused;
+                continue;
+            }
+            seen.insert(word.toCaseFolded());
+            words.append(word);
+        }
+    }
+    return refused;
+}
+
+// Writes the words as the game's editor does: records 1 to 10 blank first,
+// then each word at the next record from 1. The file is made beside LIST.dat
+// and takes its name only when whole, so a failed write leaves what was
+// there.
+bool writeList(const QString &path, const QStringList &words)
+{
+    const QFileInfo target(path);
+    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!part.open()) {
+        report(path, 0, QStringLiteral("cannot write here: ") + part.errorString());
+        return false;
+    }
+    VocabFile list;
+    bool ok = list.open(part.fileName(), VocabFile::Mode::ReadWrite);
+    for (int n = 1; ok && n <= BlankRecords; ++n)
+        ok = list.writeBlankRecord(n);
+    for (qsizetype i = 0; ok && i < words.size(); ++i)
+        ok = list.writeRecord(int(i + 1), words.at(i));
+    list.close();
+    if (!ok) {
+        report(path, 0, QStringLiteral("could not be written"));
+        return false;
+    }
+    // A new file gets the permissions the user's umask gives any other.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask) != 0
+        || std::rename(QFile::encodeName(part.fileName()).constData(),
+                       QFile::encodeName(path).constData()) != 0) {
+        report(path, 0, QStringLiteral("could not be written"));
+        return false;
+    }
+    part.setAutoRemove(false);
+    return true;
+}
+
+int make(const QString &wordsPath, const QString &listPath, bool force)
+{
+    if (!force && QFileInfo::exists(listPath)) {
+        report(listPath, 0, QStringLiteral("exists already; --force writes over it"));
+        return Trouble;
+    }
+    QByteArray bytes;
+    if (!readAll(wordsPath, bytes))
+        return Trouble;
+    QStringList words;
+    const int refused = readWords(wordsPath, bytes, words);
+    if (refused > 0 && !force) {
+        report(listPath, 0, QStringLiteral("not written: %1 word(s) cannot be stored; "
+                                           "--force leaves them out").arg(refused));
+        return Problems;
+    }
+    if (words.isEmpty()) {
+        report(wordsPath, 0, QStringLiteral("holds no words; nothing written"));
+        return Problems;
+    }
+    if (words.size() > VocabFile::LastRecord) {
+        report(wordsPath, 0, QStringLiteral("holds more than %1 words; nothing written")
+                                 .arg(VocabFile::LastRecord));
+        return Problems;
+    }
+    if (!writeList(listPath, words))
+        return Trouble;
+    if (words.size() < BlankRecords)
+        report(listPath, 0, QStringLiteral("only %1 word(s): records %2 to %3 stay blank, as the "
+                                           "game's editor leaves them")
+                                .arg(words.size()).arg(words.size() + 1).arg(BlankRecords));
+    return Ok;
+}
+
+// A list file read line by line as show prints it: each record's word, or a
+// mark where the game would play it wrong: a blank record (served as an
+// empty word), a record past the last one the game reads, a fragment
+// shorter than a record after the last one (never read).
+struct Line {
+    qsizetype record; // 0 for a remark on the whole file
+    QString text;
+    bool mark;
+};
+
+QList<Line> readList(const QByteArray &bytes)
+{
+    QList<Line> lines;
+    const qsizetype records = bytes.size() / VocabFile::RecordLength;
+    for (qsizetype n = 1; n <= records; ++n) {
+        const QString entry = VocabFile::decodeRecord(
+            bytes.constData() + (n - 1) * VocabFile::RecordLength, VocabFile::RecordLength);
+        if (entry.trimmed().isEmpty())
+            lines.append({n, QStringLiteral("blank record"), true});
+        else if (n > VocabFile::LastRecord)
+            lines.append({n, QStringLiteral("past record %1, never read").arg(VocabFile::LastRecord), true});
+        else
+            lines.append({n, entry.trimmed(), false});
+    }
+    if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
+        lines.append({records + 1, QStringLiteral("trailing fragment of %1 byte(s), never read").arg(rest), true});
+    if (lines.isEmpty())
+        lines.append({0, QStringLiteral("holds no words"), true});
+    return lines;
+}
+
+QString markText(const Line &line)
+{
+    return line.record > 0 ? QStringLiteral("record %1: %2").arg(line.record).arg(line.text) : line.text;
+}
+
+// The words one per line, each mark in its place as a comment line, so that
+// the output may be edited and made into a list again.
+int show(const QString &path)
+{
+    QByteArray bytes;
+    if (!readAll(path, bytes))
+        return Trouble;
+    for (const Line &line : readList(bytes)) {
+        std::fputs((line.mark ? QStringLiteral("# ") + markText(line) : line.text).toUtf8().constData(), stdout);
+        std::fputc('\n', stdout);
+    }
+    return std::fflush(stdout) == 0 ? Ok : Trouble;
+}
+
+int check(const QString &path)
+{
+    QByteArray bytes;
+    if (!readAll(path, bytes))
+        return Trouble;
+    int marks = 0;
+    for (const Line &line : readList(bytes)) {
+        if (line.mark) {
+            report(path, 0, markText(line));
+            ++marks;
+        }
+    }
+    return marks == 0 ? Ok : Problems;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList args;
+    bool force = false, options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (options && arg == QLatin1String("--")) {
+            options = false;
+        } else if (options && (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
+            std::fputs(Usage, stdout);
+            std::fputs("\n", stdout);
+            std::fputs(Help, stdout);
+            return Ok;
+        } else if (options && (arg == QLatin1String("-V") || arg == QLatin1String("--version"))) {
+            std::fputs("quillobrite-list " QB_VERSION "\n", stdout);
+            return Ok;
+        } else if (options && (arg == QLatin1String("-f") || arg == QLatin1String("--force"))) {
+            force = true;
+        } else if (options && arg.startsWith(u'-') && arg.size() > 1) {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        } else {
+            args.append(arg);
+        }
+    }
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+    const qsizetype wanted = command == QLatin1String("make") ? 2 : 1;
+    if (command != QLatin1String("make") && command != QLatin1String("show")
+        && command != QLatin1String("check"))
+        return usageError(QStringLiteral("unknown command %1").arg(command));
+    if (args.size() != wanted)
+        return usageError(QStringLiteral("%1 takes %2 file name(s)").arg(command).arg(wanted));
+    if (force && command != QLatin1String("make"))
+        return usageError(QStringLiteral("--force goes with make only"));
+    if (command == QLatin1String("make"))
+        return make(args.at(0), args.at(1), force);
+    return command == QLatin1String("show") ? show(args.at(0)) : check(args.at(0));
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// quillobrite-list as a user runs it: the files it writes, what it refuses
+// and says, and its exit status.
+
+#include "editorfixture.h"
+#include "testfolder.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run listTool(const QStringList &args)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(QB_LIST_TOOL), args);
+    Run run;
+    if (!tool.waitForFinished(10000) || tool.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = tool.exitCode();
+    run.out = QString::fromUtf8(tool.readAllStandardOutput());
+    run.err = QString::fromUtf8(tool.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestListTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The tool writes the very bytes the editor writes for the same words,
+    // a long list and one shorter than the ten records Make File blanks.
+    void makesWhatTheEditorMakes_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("twelve") << QStringList{"rocket", "lamp", "tiger", "moon", "fish", "café",
+                                               "house", "seven", "train", "apple", "ice cream",
+                                               "encyclopaedias"};
+        QTest::newRow("three") << QStringList{"cat", "€uro", "dog"};
+    }
+    void makesWhatTheEditorMakes()
+    {
+        QFETCH(QStringList, words);
+        TestFolder dir;
+        {
+            EditorFixture f(dir.path());
+            // Make File wants ten rows; only the chosen words are written.
+            f.enter(words + QStringList(10, QStringLiteral("spare")));
+            f.makeFile(dir.file(QStringLiteral("editor.dat")));
+            for (qsizetype i = 0; i < words.size(); ++i)
+                f.addFirstWord();
+        }
+        QVERIFY(dir.writeBytes(QStringLiteral("words.txt"),
+                               (QStringLiteral("# this week\n") + words.join(u'\n')).toUtf8()));
+        const Run run = listTool({QStringLiteral("make"), dir.file(QStringLiteral("words.txt")),
+                                  dir.file(QStringLiteral("tool.dat"))});
+        QCOMPARE(run.status, 0);
+        const QByteArray made = dir.readBytes(QStringLiteral("editor.dat"));
+        QCOMPARE(made.size(), qMax<qsizetype>(words.size(), 10) * VocabFile::RecordLength);
+        QCOMPARE(dir.readBytes(QStringLiteral("tool.dat")), made);
+    }
+
+    // Unstorable words are named by line and nothing is written; --force
+    // leaves them out; an existing file, a bad command and a missing file
+    // are usage or I/O errors; show and check mark what the game would
+    // play wrong.
+    void refusesAndReports()
+    {
+        TestFolder dir;
+        const QString words = dir.file(QStringLiteral("words.txt"));
+        const QString list = dir.file(QStringLiteral("list.dat"));
+        QVERIFY(dir.writeBytes(QStringLiteral("words.txt"),
+                               QStringLiteral("cat\r\ndog, extraordinarily\r\n# Cat\r\nCat\r\nsmile 😀\r\n").toUtf8()));
+        Run run = listTool({QStringLiteral("make"), words, list});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(words + QStringLiteral(":2: \"extraordinarily\" is longer than 14 letters")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(words + QStringLiteral(":4: \"Cat\" is listed already")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(words + QStringLiteral(":5: \"smile 😀\"")), qPrintable(run.err));
+        QVERIFY(!QFile::exists(list));
+
+        QCOMPARE(listTool({QStringLiteral("make"), QStringLiteral("--force"), words, list}).status, 0);
+        const QByteArray made = dir.readBytes(QStringLiteral("list.dat"));
+        QCOMPARE(made.left(28), VocabFile::encodeRecord(QStringLiteral("cat")) + VocabFile::encodeRecord(QStringLiteral("dog")));
+
+        run = listTool({QStringLiteral("make"), words, list});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.startsWith(list + QStringLiteral(": exists already")), qPrintable(run.err));
+        QCOMPARE(dir.readBytes(QStringLiteral("list.dat")), made);
+        QCOMPARE(listTool({QStringLiteral("show"), dir.file(QStringLiteral("none.dat"))}).status, 2);
+        QCOMPARE(listTool({QStringLiteral("make"), words}).status, 2);
+        QCOMPARE(listTool({QStringLiteral("--help")}).status, 0);
+
+        QVERIFY(dir.writeBytes(QStringLiteral("list.dat"), made + "ab"));
+        run = listTool({QStringLiteral("show"), list});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(u'\n').mid(0, 3),
+                 (QStringList{"cat", "dog", "# record 3: blank record"}));
+        QVERIFY(run.out.endsWith(QStringLiteral("# record 11: trailing fragment of 2 byte(s), never read\n")));
+        run = listTool({QStringLiteral("check"), list});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.count(list + QStringLiteral(": record ")), 9);
+        QVERIFY(dir.writeBytes(QStringLiteral("list.dat"), made.left(28).repeated(5)));
+        QCOMPARE(listTool({QStringLiteral("check"), list}).status, 0);
+    }
+};
+
+QTEST_MAIN(TestListTool)
+#include "tst_listtool.moc"
