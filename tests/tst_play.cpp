@@ -627,8 +627,8 @@ private slots:
         PlayFixture f;
         f.practise({QStringLiteral("lllll")});
         f.nextWord();
-        const std::uint32_t t0 = 0xFFFFFFFFu - 19;
-        const auto event = [t0](QEvent::Type type, bool repeat, std::uint32_t after) {
+        static constexpr std::uint32_t t0 = 0xFFFFFFFFu - 19;
+        const auto event = [](QEvent::Type type, bool repeat, std::uint32_t after) {
             auto *e = new QKeyEvent(type, Qt::Key_L, Qt::NoModifier, QStringLiteral("l"), repeat);
             e->setTimestamp(std::uint32_t(t0 + after));
             return e;

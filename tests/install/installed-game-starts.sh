@@ -34,9 +34,10 @@ for f in games/quillobrite share/man/man6/quillobrite.6 \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
-# Nothing lies outside share/ but the program itself.
-extra=$(find "$prefix" -path "$prefix/share" -prune -o -type f ! -path "$prefix/games/quillobrite" -print)
-[ -z "$extra" ] || fail "installed outside share/ and games/quillobrite: $extra"
+# Nothing lies outside share/ but the program and its list tool.
+extra=$(find "$prefix" -path "$prefix/share" -prune -o -type f ! -path "$prefix/games/quillobrite" \
+    ! -path "$prefix/games/quillobrite-list" -print)
+[ -z "$extra" ] || fail "installed outside share/ and games/: $extra"
 listed=$(grep -Evc '^(#|$)' "$sound_list")
 waves=$(find "$data" -name '*.wav' | wc -l)
 [ "$waves" -eq "$listed" ] || fail "$listed wave files expected in the program folder, found $waves"
