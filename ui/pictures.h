@@ -6,6 +6,10 @@
 #include <QSize>
 #include <QString>
 
-// A picture from the program's resources (":/pictures/NAME.svg") rendered
-// at the given size in device-independent pixels, sharp on any screen.
+// A picture from the program's resources (":/pictures/NAME.svg") at the
+// given size in device-independent pixels, drawn for the given pixel density.
+// Where the build drew it ready-made at that size (":/pictures/NAME@2x.png",
+// density 2), that is read instead of drawing it again.
 QPixmap picture(const QString &name, QSize size, qreal devicePixelRatio = 1.0);
+// The same picture always drawn from its source.
+QPixmap drawnPicture(const QString &name, QSize size, qreal devicePixelRatio = 1.0);
