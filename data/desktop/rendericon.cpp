@@ -4,12 +4,20 @@
 // and the program's pictures into the pixel sizes its windows show them at.
 //
 //   qb_rendericon ICON.svg OUT_FOLDER SIZE...            OUT_FOLDER/SIZE.png, square
-//   qb_rendericon --picture SVG OUT.png WIDTH HEIGHT     one picture
+//   qb_rendericon --picture SVG OUT WIDTH HEIGHT         one picture
+//
+// A picture whose OUT ends in ".argb" is written as the program holds it in
+// memory, so that reading it is a copy: its width and height (32 bits each,
+// little-endian), then its rows of premultiplied ARGB pixels, 32 bits each in
+// this machine's byte order. Any other OUT is written as PNG.
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -25,11 +33,24 @@ bool render(QSvgRenderer &renderer, QSize size, const QString &out)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    if (!image.save(out)) {
+    if (out.endsWith(QLatin1String(".argb"))) {
+        QFile file(out);
+        const quint32 header[2] = {qToLittleEndian(quint32(size.width())),
+                                   qToLittleEndian(quint32(size.height()))};
+        bool written = file.open(QIODevice::WriteOnly)
+            && file.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header;
+        for (int y = 0; written && y < image.height(); ++y)
+            written = file.write(reinterpret_cast<const char *>(image.constScanLine(y)), 4 * size.width())
+                == 4 * size.width();
+        if (written)
+            return true;
+    } else if (image.save(out)) {
+        return true;
+    }
+    {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
         return false;
     }
-    return true;
 }
 
 } // namespace
@@ -41,7 +62,7 @@ int main(int argc, char *argv[])
     if (argc < 4 || (QByteArray(argv[1]) == "--picture" && !one)) {
         std::fprintf(stderr,
                      "usage: %s ICON.svg OUT_FOLDER SIZE...\n"
-                     "       %s --picture SVG OUT.png WIDTH HEIGHT\n",
+                     "       %s --picture SVG OUT WIDTH HEIGHT\n",
                      argv[0], argv[0]);
         return 2;
     }
