@@ -8,9 +8,11 @@
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
 #include "playfixture.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -77,6 +79,7 @@ private slots:
     void splashHandsOverToALoadedGameAfterItsTime();
     void splashEarlyInput_data();
     void splashEarlyInput();
+    void readyMadePicturesShowWhatTheirSourcesDraw();
     void helpIsOneWindowThatStartsFromTheManual();
     void manualShape();
     void manualCountsTheSpellingsAFaceTakes();
@@ -163,6 +166,26 @@ void TstWindows::splashEarlyInput()
     // An early close opens the game at once rather than ending the program.
     QVERIFY(s.game && s.game->isVisible());
     QTRY_VERIFY(splash.isNull());
+}
+
+// The splash and the answer button read their pictures ready-made; each must
+// be, pixel for pixel, what drawing its source at that size gives.
+void TstWindows::readyMadePicturesShowWhatTheirSourcesDraw()
+{
+    const QStringList ready = QDir(QStringLiteral(":/pictures")).entryList({"*@2x.argb"});
+    QVERIFY(ready.contains(QStringLiteral("letter5@2x.argb")));
+    QVERIFY(ready.contains(QStringLiteral("questionmark@2x.argb")));
+    for (const QString &file : ready) {
+        const QString name = file.chopped(8);
+        const QImage stored = readyPicture(name);
+        QVERIFY2(!stored.isNull(), qPrintable(name));
+        const QPixmap read = picture(name, stored.size() / 2, 2.0);
+        QCOMPARE(read.devicePixelRatio(), 2.0);
+        QCOMPARE(read.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 drawnPicture(name, stored.size() / 2, 2.0)
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 void TstWindows::helpIsOneWindowThatStartsFromTheManual()

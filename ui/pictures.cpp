@@ -3,9 +3,44 @@
 #include "ui/pictures.h"
 
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
+#include <QtEndian>
+
+#include <cstring>
+
+QImage readyPicture(const QString &name)
+{
+    // Width and height, then the rows of premultiplied pixels (see the
+    // drawing tool, qb_rendericon).
+    const QResource ready(QStringLiteral(":/pictures/%1@2x.argb").arg(name));
+    const QByteArray bytes = ready.uncompressedData();
+    if (bytes.size() < 8)
+        return QImage();
+    const quint32 width = qFromLittleEndian<quint32>(bytes.constData());
+    const quint32 height = qFromLittleEndian<quint32>(bytes.constData() + 4);
+    if (width == 0 || height == 0 || width > 4096 || height > 4096
+        || qsizetype(bytes.size()) != 8 + qsizetype(4 * width * height))
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), bytes.constData() + 8 + 4 * width * quint32(y), 4 * width);
+    return image;
+}
 
 QPixmap picture(const QString &name, QSize size, qreal devicePixelRatio)
+{
+    if (devicePixelRatio == 2.0) {
+        QImage image = readyPicture(name);
+        if (image.size() == size * devicePixelRatio) {
+            image.setDevicePixelRatio(devicePixelRatio);
+            return QPixmap::fromImage(std::move(image));
+        }
+    }
+    return drawnPicture(name, size, devicePixelRatio);
+}
+
+QPixmap drawnPicture(const QString &name, QSize size, qreal devicePixelRatio)
 {
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
     QPixmap pixmap(size * devicePixelRatio);
