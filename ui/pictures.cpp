@@ -2,12 +2,10 @@
 
 #include "ui/pictures.h"
 
+#include <QDataStream>
 #include <QPainter>
 #include <QResource>
 #include <QSvgRenderer>
-#include <QtEndian>
-
-#include <cstring>
 
 QImage readyPicture(const QString &name)
 {
@@ -15,16 +13,16 @@ QImage readyPicture(const QString &name)
     // drawing tool, qb_rendericon).
     const QResource ready(QStringLiteral(":/pictures/%1@2x.argb").arg(name));
     const QByteArray bytes = ready.uncompressedData();
-    if (bytes.size() < 8)
-        return QImage();
-    const quint32 width = qFromLittleEndian<quint32>(bytes.constData());
-    const quint32 height = qFromLittleEndian<quint32>(bytes.constData() + 4);
-    if (width == 0 || height == 0 || width > 4096 || height > 4096
-        || qsizetype(bytes.size()) != 8 + qsizetype(4 * width * height))
+    QDataStream in(bytes);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint32 width = 0, height = 0;
+    in >> width >> height;
+    if (in.status() != QDataStream::Ok || width == 0 || height == 0 || width > 4096
+        || height > 4096 || qsizetype(bytes.size()) != 8 + qsizetype(4 * width * height))
         return QImage();
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < image.height(); ++y)
-        std::memcpy(image.scanLine(y), bytes.constData() + 8 + 4 * width * quint32(y), 4 * width);
+        in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), int(4 * width));
     return image;
 }
 
