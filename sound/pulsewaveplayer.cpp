@@ -14,9 +14,17 @@
 
 namespace {
 
-// How much sound is queued at the server ahead of what is heard: small, so
-// the first sample is heard soon after the key.
-constexpr pa_usec_t TargetLatencyUsec = 20'000;
+// The server asks for more sound in pieces this small and passes each on to
+// the sink as soon as it is played, so the sink holds little ahead of what
+// is heard and a new sound comes out soon after its key.
+constexpr pa_usec_t RequestUsec = 10'000;
+// What the server holds of a stream. It starts playing when that is full,
+// or when the sound ends before (a key's sound is shorter), and the player
+// hands a whole store's worth over at once, read ahead from the file: so
+// the server has the sound before it begins, and a game that is late with
+// the next piece (a busy machine, a slow build) is not heard as breaks.
+// Filling it takes a fraction of a millisecond.
+constexpr pa_usec_t QueueUsec = 500'000;
 // A server that has not taken the connection by then is not waited for: the
 // window stands still meanwhile.
 constexpr qint64 ConnectMs = 500;
@@ -32,23 +40,19 @@ static_assert(WaveReader::MaxRate <= int(PA_RATE_MAX));
 
 } // namespace
 
-// A connection to the sound server with one playback stream of one sample
-// format. Its main loop turns only inside PlayWave, and every wait on it has
-// a deadline, so a server that stops answering holds the game up for a
+// A connection to the sound server, kept between sounds, with a playback
+// stream of its own for each sound. A stream kept on after it drained lost
+// the start of the next sound on PipeWire's server when its cycles are long.
+// The main loop turns only inside PlayWave, and every wait on it has a
+// deadline, so a server that stops answering holds the game up for a
 // moment, never for good.
-class PulseWavePlayer::Stream
+class PulseWavePlayer::Connection
 {
 public:
-    explicit Stream(const pa_sample_spec &samples)
-        : m_loop(pa_mainloop_new()), m_samples(samples)
+    Connection() : m_loop(pa_mainloop_new()) {}
+    ~Connection()
     {
-    }
-    ~Stream()
-    {
-        if (m_stream) {
-            pa_stream_disconnect(m_stream);
-            pa_stream_unref(m_stream);
-        }
+        endStream();
         if (m_context) {
             pa_context_disconnect(m_context);
             pa_context_unref(m_context);
@@ -56,14 +60,8 @@ public:
         if (m_loop)
             pa_mainloop_free(m_loop);
     }
-    Stream(const Stream &) = delete;
-    Stream &operator=(const Stream &) = delete;
-
-    bool fits(const pa_sample_spec &other) const
-    {
-        return m_samples.format == other.format && m_samples.rate == other.rate
-            && m_samples.channels == other.channels;
-    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
 
     bool connect(QDeadlineTimer deadline)
     {
@@ -72,28 +70,12 @@ public:
         m_context = pa_context_new(pa_mainloop_get_api(m_loop), "Quillobrite");
         if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0)
             return false;
-        if (!runUntil([this] { return pa_context_get_state(m_context) == PA_CONTEXT_READY; },
-                      deadline))
-            return false;
-        m_stream = pa_stream_new(m_context, "key sound", &m_samples, nullptr);
-        if (!m_stream)
-            return false;
-        pa_buffer_attr attr;
-        attr.maxlength = uint32_t(-1);
-        attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUsec, &m_samples));
-        attr.prebuf = uint32_t(-1);
-        attr.minreq = uint32_t(-1);
-        attr.fragsize = uint32_t(-1);
-        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY,
-                                       nullptr, nullptr)
-            < 0)
-            return false;
-        return runUntil([this] { return pa_stream_get_state(m_stream) == PA_STREAM_READY; },
+        return runUntil([this] { return pa_context_get_state(m_context) == PA_CONTEXT_READY; },
                         deadline);
     }
 
     // Takes in what the server sent since the last sound, its hanging up
-    // among it: a stream kept from before may have died with its server.
+    // among it: a connection kept from before may have died with its server.
     bool alive()
     {
         for (int i = 0; i < 100 && pa_mainloop_iterate(m_loop, 0, nullptr) > 0; ++i) {
@@ -101,25 +83,75 @@ public:
         return !failed();
     }
 
-    // Hands the whole sound to the server and returns once it has been
-    // played out. The server plays in real time, so each wait may last as
-    // long as the sound handed over so far, and a little more.
-    bool play(WaveReader &file)
+    // Plays the sound on a new stream of its format and returns once it has
+    // been played out, or false when the server would not take it.
+    bool play(WaveReader &file, const pa_sample_spec &samples)
+    {
+        m_samples = samples;
+        const bool played = openStream(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))
+            && playOut(file);
+        endStream();
+        return played;
+    }
+
+private:
+    bool openStream(QDeadlineTimer deadline)
+    {
+        m_stream = pa_stream_new(m_context, "key sound", &m_samples, nullptr);
+        if (!m_stream)
+            return false;
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = uint32_t(pa_usec_to_bytes(QueueUsec, &m_samples));
+        attr.minreq = uint32_t(pa_usec_to_bytes(RequestUsec, &m_samples));
+        attr.prebuf = uint32_t(-1);
+        attr.fragsize = uint32_t(-1);
+        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_EARLY_REQUESTS,
+                                       nullptr, nullptr)
+            < 0)
+            return false;
+        return runUntil([this] { return pa_stream_get_state(m_stream) == PA_STREAM_READY; },
+                        deadline);
+    }
+
+    void endStream()
+    {
+        if (!m_stream)
+            return;
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+
+    // Hands the sound to the server, a store's worth at a time, and returns
+    // once it has been played out. The server plays in real time, so each
+    // wait may last as long as the sound handed over so far, and a little
+    // more.
+    bool playOut(WaveReader &file)
     {
         QDeadlineTimer deadline(PlayOutGraceMs, Qt::PreciseTimer);
+        const size_t storeBytes = pa_usec_to_bytes(QueueUsec, &m_samples);
         std::vector<short> chunk;
-        for (;;) {
+        std::vector<short> piece;
+        for (bool more = true; more;) {
             const std::int64_t frames = file.readChunk(chunk);
-            if (frames <= 0)
-                break;
-            deadline = QDeadlineTimer::addNSecs(deadline, frames * 1'000'000'000 / m_samples.rate);
-            if (!write(chunk.data(), size_t(frames) * pa_frame_size(&m_samples), deadline))
+            more = frames > 0;
+            if (more)
+                piece.insert(piece.end(), chunk.begin(),
+                             chunk.begin() + frames * m_samples.channels);
+            const size_t bytes = piece.size() * sizeof(short);
+            if (bytes == 0 || (more && bytes < storeBytes))
+                continue;
+            const auto pieceFrames = std::int64_t(bytes / pa_frame_size(&m_samples));
+            deadline = QDeadlineTimer::addNSecs(deadline,
+                                                pieceFrames * 1'000'000'000 / m_samples.rate);
+            if (!write(piece.data(), bytes, deadline))
                 return false;
+            piece.clear();
         }
         return drain(deadline);
     }
 
-private:
     bool failed() const
     {
         return !m_context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))
@@ -205,20 +237,19 @@ void PulseWavePlayer::PlayWave(const QString &path)
     if (!pa_sample_spec_valid(&samples))
         return;
 
-    // A stream of another format, or one that died with its server, gives
-    // way to a new one for this sound.
-    if (m_stream && !(m_stream->fits(samples) && m_stream->alive()))
-        m_stream.reset();
-    if (!m_stream) {
+    // A connection that died with its server gives way to a new one.
+    if (m_connection && !m_connection->alive())
+        m_connection.reset();
+    if (!m_connection) {
         if (!m_retry.hasExpired())
             return;
-        m_stream = std::make_unique<Stream>(samples);
-        if (!m_stream->connect(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))) {
+        m_connection = std::make_unique<Connection>();
+        if (!m_connection->connect(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))) {
             giveUp(QStringLiteral("no connection to it within %1 ms").arg(ConnectMs));
             return;
         }
     }
-    if (!m_stream->play(file))
+    if (!m_connection->play(file, samples))
         giveUp(QStringLiteral("it stopped taking or playing out sound"));
 }
 
@@ -226,6 +257,6 @@ void PulseWavePlayer::giveUp(const QString &why)
 {
     noteOnce(lcSound(), QStringLiteral("sound server:"),
              why + QStringLiteral("; sounds stay silent and are tried again after a pause"));
-    m_stream.reset();
+    m_connection.reset();
     m_retry = QDeadlineTimer(RetryAfterMs);
 }

@@ -23,12 +23,12 @@ public:
     void PlayWave(const QString &path) override;
 
 private:
-    class Stream;
+    class Connection;
     void giveUp(const QString &why);
 
-    // The connection stays open between sounds of the same format, so a key
-    // sound starts without the cost of a new connection.
-    std::unique_ptr<Stream> m_stream;
+    // The connection stays open between sounds, so a key sound starts
+    // without the cost of a new connection.
+    std::unique_ptr<Connection> m_connection;
     // Until when the server is left alone after it failed.
     QDeadlineTimer m_retry;
 };
