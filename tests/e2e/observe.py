@@ -290,34 +290,65 @@ class Heard:
         return best
 
 
-def squeeze(samples, shortest=64):
-    """The samples without their runs of exact zeros (at least `shortest`
-    long), and the number of samples taken out. A stream that runs dry for
-    a moment (the player falls behind on a busy machine) is recorded as
-    exact digital silence, while what a sound itself calls quiet is never
-    exactly zero for long; taking the runs out on both sides compares the
-    sound that was played with the file, and tells how long it broke off."""
-    out = array.array("h")
-    run_start, removed, n = None, 0, len(samples)
-    pos = 0
-    for i in range(n + 1):
-        zero = i < n and samples[i] == 0
+def zero_runs(samples, shortest=64):
+    """(start, length) of each run of exact zeros at least `shortest` long."""
+    runs, run_start = [], None
+    for i in range(len(samples) + 1):
+        zero = i < len(samples) and samples[i] == 0
         if zero and run_start is None:
             run_start = i
         elif not zero and run_start is not None:
             if i - run_start >= shortest:
-                out.extend(samples[pos:run_start])
-                pos = i
-                removed += i - run_start
+                runs.append((run_start, i - run_start))
             run_start = None
+    return runs
+
+
+def squeeze(samples, own=(), near=RATE // 50):
+    """The samples without the runs of exact zeros that the sound itself does
+    not have, and the number of samples taken out. A stream that runs dry for
+    a moment (the player or the server falls behind on a busy machine) is
+    recorded as exact digital silence. A sound may have silences of its own,
+    `own` as zero_runs gives them for the file: a run of the recording where
+    the file has one (within `near` samples, after what was taken out
+    before it) keeps as many zeros as the file's run has, and only the rest
+    is taken out. So the recording is compared with the file as it was
+    played, and the report tells how long it broke off."""
+    out = array.array("h")
+    own = list(own)
+    pos, removed = 0, 0
+    for start, length in zero_runs(samples):
+        keep = 0
+        for k, (file_start, file_length) in enumerate(own):
+            if abs(start - removed - file_start) <= near:
+                keep = min(length, file_length)
+                del own[k]
+                break
+        out.extend(samples[pos:start + keep])
+        pos = start + length
+        removed += length - keep
     out.extend(samples[pos:])
     return out, removed
 
 
 def audible(samples):
-    """The samples from the first audible 10 ms to the last."""
+    """The samples from the first audible 10 ms to the last, without the
+    exact zeros at either end."""
     heard = Heard(envelope(samples))
-    return samples[heard.first * FRAME:(heard.last + 1) * FRAME]
+    first, last = heard.first * FRAME, min(len(samples), (heard.last + 1) * FRAME)
+    while first < last and samples[first] == 0:
+        first += 1
+    while last > first and samples[last - 1] == 0:
+        last -= 1
+    return samples[first:last]
+
+
+def likeness(played, samples):
+    """How like the sound `samples` the one heard is (Heard.likeness), at
+    the best start of its 10 ms frames: a sound with short silences of its
+    own looks different when they fall across two frames or inside one."""
+    return max(played.likeness(Heard(envelope(samples[k:])))
+               for k in range(0, FRAME, FRAME // 10))
 
 
 def marks_of(path):
@@ -363,7 +394,8 @@ def hear(args):
     stretch = samples[begin:end]
     # When and how long, as recorded; what, with the dropouts taken out.
     heard = Heard(envelope(stretch), begin // FRAME)
-    played, dropped = squeeze(audible(stretch))
+    expected = audible(read_wave(args.expect)) if args.expect else array.array("h")
+    played, dropped = squeeze(audible(stretch), zero_runs(expected))
     played = Heard(envelope(played))
     what = f"{args.what} (from mark {args.start} {'to ' + args.end if args.end else 'on'})"
     problems = []
@@ -374,17 +406,16 @@ def hear(args):
         if heard.present:
             problems.append("expected silence")
     else:
-        squeezed, own_silence = squeeze(audible(read_wave(args.expect)))
-        want = Heard(envelope(squeezed))
-        # Digital silence beyond the file's own: the player ran dry.
-        dropped = max(0, dropped - own_silence) / RATE
+        want = Heard(envelope(expected))
+        # Digital silence beyond the file's own: the sound ran dry.
+        dropped /= RATE
         if dropped > 0.02:
-            report.append(f"the sound broke off for {dropped:.2f} s in all (the player ran dry)")
+            report.append(f"the sound broke off for {dropped:.2f} s in all (the stream ran dry)")
         name = os.path.basename(args.expect)
         if not heard.present:
             problems.append(f"expected {name}, heard nothing")
         else:
-            like = played.likeness(want)
+            like = likeness(played, expected)
             report.append(f"{name}: {want.seconds:.2f} s long, likeness {like:.3f}")
             if abs(played.seconds - want.seconds) > args.length_tolerance:
                 problems.append(f"length {played.seconds:.2f} s (without breaks) is not that of"
@@ -403,9 +434,10 @@ def hear(args):
                     problems.append(f"began {onset:.2f} s after the mark, later than"
                                     f" {args.onset_within:.2f} s")
             for other_path in args.unlike:
-                other = Heard(envelope(squeeze(audible(read_wave(other_path)))[0]))
+                other_samples = audible(read_wave(other_path))
+                other = Heard(envelope(other_samples))
                 other_name = os.path.basename(other_path)
-                other_like = played.likeness(other)
+                other_like = likeness(played, other_samples)
                 report.append(f"{other_name}: {other.seconds:.2f} s long, likeness {other_like:.3f}")
                 if (abs(played.seconds - other.seconds) <= args.length_tolerance
                         and other_like >= args.min_likeness):

@@ -385,8 +385,12 @@ hear() {
 # its own) and the PulseAudio server on top (pipewire-pulse), all with a
 # runtime folder of their own inside $work. The null sink is declared in the
 # graph's configuration, not through the PulseAudio server, so it stays when
-# that server is restarted. Started only by the scenarios that play through
-# it; ended on the way out like every other process.
+# that server is restarted. The graph runs in cycles of at least 2048 frames
+# (43 ms at 48 kHz), the longest its defaults allow, as on a desktop whose
+# other programs all ask for long cycles: there a stream the game kept on
+# after it drained lost the start of its next sound. Started only by the
+# scenarios that play through it; ended on the way out like every other
+# process.
 
 pw_run=$work/pipewire
 pw_pulse_server=unix:$pw_run/pulse/native
@@ -422,6 +426,9 @@ pipewire_up() {
     mkdir -p "$pw_run" "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
     chmod 700 "$pw_run"
     cat >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/e2e-sink.conf" <<'EOF'
+context.properties = {
+    default.clock.min-quantum = 2048
+}
 context.objects = [
     { factory = adapter
         args = {
