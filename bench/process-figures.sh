@@ -55,8 +55,7 @@ bin=$(cd "$build/bin" && pwd)
 tools=$(cd "$build/bench" && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-figures.XXXXXX")
-mkdir -p "$work/home" "$work/run" "$work/pulse" "$work/game"
-chmod 700 "$work/run"
+mkdir -p "$work/game"
 groups=()
 
 # Every background process leads a process group of its own (setsid), and
@@ -85,43 +84,9 @@ echo "nproc $(nproc); $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); l
 
 # --- display and sound server ------------------------------------------------
 
-unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME='' NO_AT_BRIDGE=1
-export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
-echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
-
-setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-groups+=($!)
-for _ in {1..100}; do
-    [[ -s $work/display ]] && break
-    sleep 0.05
-done
-[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
-
-# The sink has the format of the game's sounds, so nothing is resampled.
-cat >"$work/pulse/default.pa" <<EOF
-load-module module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1
-load-module module-null-sink sink_name=figures rate=22050 channels=1 format=s16le
-set-default-sink figures
-EOF
-setsid pulseaudio -n -F "$work/pulse/default.pa" --daemonize=no --exit-idle-time=-1 \
-    --disallow-exit --use-pid-file=no --system=no --log-target=stderr \
-    >"$work/pulse.log" 2>&1 &
-groups+=($!)
-for _ in {1..100}; do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.05
-done
-pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start" >&2; cat "$work/pulse.log" >&2; exit 1; }
-# An idle null sink runs with about two seconds of latency; a silent stream
-# that never stops keeps it at a desktop's.
-setsid pacat --playback --latency-msec=10 --raw --format=s16le --rate=22050 --channels=1 \
-    /dev/zero >"$work/pacat.log" 2>&1 &
-groups+=($!)
-echo "display $DISPLAY, sound server $PULSE_SERVER"
+started() { groups+=("$1"); }
+. "$here/../tests/e2e/servers.sh"
+private_servers "$work" figures started || exit 1
 
 # The program folder: the executable beside the grade lists and the sounds.
 cp "$bin/quillobrite" "$bin"/*.dat "$bin"/*.wav "$work/game/"

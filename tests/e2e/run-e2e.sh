@@ -62,8 +62,7 @@ observe=("$python" "$here/observe.py")
 
 started_at=$(date +%s%N)
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-e2e.XXXXXX")
-mkdir -p "$work/home" "$work/run" "$work/pulse" "$out"
-chmod 700 "$work/run"
+mkdir -p "$out"
 groups_file=$work/process-groups
 : >"$groups_file"
 
@@ -123,56 +122,10 @@ setsid bash -c '
 watchdog=$!
 
 # ---------------------------------------------------------------------------
-# A private display and a private sound server. Nothing here may reach a
-# desktop's own servers: the sockets, the home folder and the runtime folder
-# are all inside $work.
+# A private display and a private sound server.
 
-unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME='' NO_AT_BRIDGE=1
-export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
-echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
-
-setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp -auth /dev/null \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-started $!
-for _ in {1..100}; do
-    [[ -s $work/display ]] && break
-    sleep 0.05
-done
-if [[ ! -s $work/display ]]; then
-    echo "run-e2e.sh: Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=:$(head -n 1 "$work/display")
-
-cat >"$work/pulse/default.pa" <<EOF
-load-module module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1
-load-module module-null-sink sink_name=e2e rate=22050 channels=1 format=s16le
-set-default-sink e2e
-EOF
-setsid pulseaudio -n -F "$work/pulse/default.pa" --daemonize=no --exit-idle-time=-1 \
-    --disallow-exit --use-pid-file=no --system=no --log-target=stderr \
-    >"$work/pulse.log" 2>&1 &
-started $!
-for _ in {1..100}; do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.05
-done
-if ! pactl info >/dev/null 2>&1; then
-    echo "run-e2e.sh: PulseAudio did not start:" >&2
-    cat "$work/pulse.log" >&2
-    exit 1
-fi
-# An idle null sink has a latency of about two seconds, and the first sound
-# of a new stream would wait that long. A silent stream that never stops
-# keeps it awake and quick; zeros add nothing to what is recorded.
-setsid pacat --playback --latency-msec=10 --raw --format=s16le --rate=22050 --channels=1 \
-    /dev/zero >"$work/pacat.log" 2>&1 &
-started $!
-
-echo "display $DISPLAY, sound server $PULSE_SERVER"
+. "$here/servers.sh"
+private_servers "$work" e2e started || { echo "run-e2e.sh: no servers to run on" >&2; exit 1; }
 
 # ---------------------------------------------------------------------------
 # The tools of the scenarios. A scenario is a function that returns non-zero
@@ -297,6 +250,15 @@ geometry() { # WINDOW
 }
 
 focus() { xdotool windowfocus --sync "$win" || fail "could not focus window $win"; }
+
+# play_in FOLDER: the game started from FOLDER, its main window shown and
+# given the focus; that window in $win and $main
+play_in() {
+    start_game "$1"
+    wait_window 'Quillobrite!' 10 || return 1
+    main=$win
+    focus
+}
 
 # look WHAT SECONDS [--ground COLOUR] EXPECTATION...: waits up to SECONDS for
 # the window to show everything expected (boxes in client-area pixels, see

@@ -78,9 +78,7 @@ scenario_start() {
 scenario_word() {
     local dir n bx by
     dir=$(program_folder word cat -- goodJob manyClapping) || return 1
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    focus || return 1
+    play_in "$dir" || return 1
     start_recording || return 1
     look "before the first word" 3 --ground cyan \
         "no answer button=$answer_button:all:cyan" "no word=$(prompt_slot 0):all:cyan" \
@@ -131,9 +129,7 @@ scenario_word() {
 scenario_wrong() {
     local dir
     dir=$(program_folder wrong cat -- goodJob manyClapping) || return 1
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    focus || return 1
+    play_in "$dir" || return 1
     start_recording || return 1
     xdotool key ctrl+n
     look "the word on screen" 3 --ground cyan \
@@ -160,9 +156,7 @@ scenario_wrong() {
 scenario_keys() {
     local dir
     dir=$(program_folder keys cat -- goodJob manyClapping) || return 1
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    focus || return 1
+    play_in "$dir" || return 1
     start_recording || return 1
     xdotool key ctrl+n
     look "the word on screen" 3 --ground cyan \
@@ -195,9 +189,7 @@ scenario_keys() {
 scenario_theme() {
     local dir menus
     dir=$(program_folder theme cat -- "${key_sounds[@]}") || return 1
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    focus || return 1
+    play_in "$dir" || return 1
     start_recording || return 1
 
     mark animals_l
@@ -267,29 +259,33 @@ scenario_pipewire() {
     done
 }
 
-# The editor: ten words typed and added, a file made through the save
-# dialog (driven by keyboard), three words written; then File > Open A List
-# loads that file and its first word is the one played.
-scenario_editor() {
-    local dir main editor dialog file i
-    local words=(rocket lamp tiger moon fish green house seven train apple)
-    dir=$(program_folder editor cat -- goodJob) || return 1
-    file=$work/lists/spelling.dat
-    mkdir -p "$work/lists"
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    main=$win
-    focus || return 1
-    start_recording || return 1
-
+# open_editor: File > New Vocab List (Ctrl+T) from the main window; the
+# editor in $editor with the focus, and the screen places of what the
+# scenarios click on in add, make, finish, to_file and first_row (from its
+# client area: it has no menu bar)
+open_editor() {
     xdotool key ctrl+t
     wait_window 'New Vocab List' 5 || return 1
     editor=$win
     focus || return 1
-    # Client-area places of the editor (it has no menu bar).
-    local add=($((wx + 488 + 40)) $((wy + 48 + 17))) make=($((wx + 488 + 40)) $((wy + 128 + 17)))
-    local finish=($((wx + 488 + 40)) $((wy + 168 + 17))) to_file=($((wx + 24 + 40)) $((wy + 192 + 17)))
-    local first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
+    add=($((wx + 488 + 40)) $((wy + 48 + 17))) make=($((wx + 488 + 40)) $((wy + 128 + 17)))
+    finish=($((wx + 488 + 40)) $((wy + 168 + 17))) to_file=($((wx + 24 + 40)) $((wy + 192 + 17)))
+    first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
+}
+
+# The editor: ten words typed and added, a file made through the save
+# dialog (driven by keyboard), three words written; then File > Open A List
+# loads that file and its first word is the one played.
+scenario_editor() {
+    local dir main editor dialog file i add make finish to_file first_row
+    local words=(rocket lamp tiger moon fish green house seven train apple)
+    dir=$(program_folder editor cat -- goodJob) || return 1
+    file=$work/lists/spelling.dat
+    mkdir -p "$work/lists"
+    play_in "$dir" || return 1
+    start_recording || return 1
+
+    open_editor || return 1
     # A disabled button's caption is grey, an enabled one's black.
     look "the empty editor" 3 "blue ground=132,8,10,170:all:blue" \
         "Add A Word offered=488,48,81,35:some:black:20" "Make File greyed=488,128,81,35:none:black" \
@@ -361,21 +357,13 @@ scenario_editor() {
 # ends, pasted into the editor's box with Ctrl+V and added with one press of
 # Add A Word, become twelve rows; moved into a file, they are its records.
 scenario_paste() {
-    local dir main editor dialog file i
+    local dir main editor dialog file i add make finish to_file first_row
     local words=(rocket lamp tiger moon fish green house seven train apple "ice cream" owl)
     dir=$(program_folder paste cat) || return 1
     file=$work/lists/week.dat
     mkdir -p "$work/lists"
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    main=$win
-    focus || return 1
-    xdotool key ctrl+t
-    wait_window 'New Vocab List' 5 || return 1
-    editor=$win
-    focus || return 1
-    local add=($((wx + 488 + 40)) $((wy + 48 + 17))) make=($((wx + 488 + 40)) $((wy + 128 + 17)))
-    local to_file=($((wx + 24 + 40)) $((wy + 192 + 17))) first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
+    play_in "$dir" || return 1
+    open_editor || return 1
 
     printf '%s\r\n' "${words[@]}" | xclip -selection clipboard -in ||
         fail "could not put the list on the clipboard" || return 1
@@ -406,9 +394,7 @@ scenario_ending() {
     local dir until t
     dir=$(program_folder ending cat --) || return 1
 
-    start_game "$dir"
-    wait_window 'Quillobrite!' 10 || return 1
-    focus || return 1
+    play_in "$dir" || return 1
     t=$(now_ns)
     xdotool key Escape
     until=$((t + 3000000000))
