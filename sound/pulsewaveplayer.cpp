@@ -18,13 +18,13 @@ namespace {
 // the sink as soon as it is played, so the sink holds little ahead of what
 // is heard and a new sound comes out soon after its key.
 constexpr pa_usec_t RequestUsec = 10'000;
-// What the server holds of a stream. It starts playing when that is full,
-// or when the sound ends before (a key's sound is shorter), and the player
-// hands a whole store's worth over at once, read ahead from the file: so
-// the server has the sound before it begins, and a game that is late with
-// the next piece (a busy machine, a slow build) is not heard as breaks.
-// Filling it takes a fraction of a millisecond.
-constexpr pa_usec_t QueueUsec = 500'000;
+// What the server holds of a stream: three seconds, longer than any sound
+// of the game's own. The server starts playing when that is full, or when
+// the sound ends before, and the player hands a whole store's worth over at
+// once, read ahead from the file: so the server has the whole sound before
+// it begins, and a game that is late to hand over more (a busy machine, a
+// slow build) is not heard as breaks. Filling it takes about a millisecond.
+constexpr pa_usec_t QueueUsec = 3'000'000;
 // A server that has not taken the connection by then is not waited for: the
 // window stands still meanwhile.
 constexpr qint64 ConnectMs = 500;
