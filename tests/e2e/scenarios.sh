@@ -125,15 +125,22 @@ scenario_word() {
     done
 }
 
-# A wrong letter: a red dot under it alone, the attempt stays, no sound.
-scenario_wrong() {
+# cat_shown NAME: the game started on a list of the one word "cat" (with the
+# praise and the applause), the recording running, and File > Next Word
+# showing the word with its attempt still empty
+cat_shown() {
     local dir
-    dir=$(program_folder wrong cat -- goodJob manyClapping) || return 1
+    dir=$(program_folder "$1" cat -- goodJob manyClapping) || return 1
     play_in "$dir" || return 1
     start_recording || return 1
     xdotool key ctrl+n
     look "the word on screen" 3 --ground cyan \
-        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white" || return 1
+        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white"
+}
+
+# A wrong letter: a red dot under it alone, the attempt stays, no sound.
+scenario_wrong() {
+    cat_shown wrong || return 1
     xdotool type --delay 60 car
     look "the wrong attempt typed" 3 --ground cyan \
         "R typed=$(word_slot 2):some:dark:15" "answer button=$answer_button:some:magenta:30" \
@@ -154,13 +161,7 @@ scenario_wrong() {
 # bar after a click on the answer button only shows "Save Ferris" and runs
 # no check of the wiped attempt.
 scenario_keys() {
-    local dir
-    dir=$(program_folder keys cat -- goodJob manyClapping) || return 1
-    play_in "$dir" || return 1
-    start_recording || return 1
-    xdotool key ctrl+n
-    look "the word on screen" 3 --ground cyan \
-        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white" || return 1
+    cat_shown keys || return 1
     xdotool key --delay 60 shift+c shift+a shift+t
     look "CAT typed with Shift" 3 --ground cyan \
         "C typed=$(word_slot 0):some:dark:15" "A typed=$(word_slot 1):some:dark:15" \
@@ -273,6 +274,19 @@ open_editor() {
     first_row=($((wx + 8 + 30)) $((wy + 8 + 8)))
 }
 
+# make_file PATH: Make File pressed in the editor open_editor opened, PATH
+# typed into the save dialog and taken; back in the editor
+make_file() {
+    local dialog
+    click_at "${make[@]}"
+    wait_other_window 5 "$main" "$editor" || return 1
+    dialog=$win
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    wait_gone "$dialog" 5 || return 1
+    wait_window 'New Vocab List' 1
+}
+
 # The editor: ten words typed and added, a file made through the save
 # dialog (driven by keyboard), three words written; then File > Open A List
 # loads that file and its first word is the one played.
@@ -301,13 +315,7 @@ scenario_editor() {
         "row 1=10,9,117,12:some:dark:10" "row 10=10,126,117,12:some:dark:10" \
         "no row 11=10,140,117,38:none:dark" || return 1
 
-    click_at "${make[@]}"
-    wait_other_window 5 "$main" "$editor" || return 1
-    dialog=$win
-    xdotool type --delay 20 "$file"
-    xdotool key Return
-    wait_gone "$dialog" 5 || return 1
-    wait_window 'New Vocab List' 1 || return 1
+    make_file "$file" || return 1
     "${observe[@]}" words "$file" '' '' '' '' '' '' '' '' '' '' ||
         fail "Make File did not write ten blank records" || return 1
     look "the file made" 3 "Add To File offered=24,192,81,35:some:black:20" \
@@ -357,7 +365,7 @@ scenario_editor() {
 # ends, pasted into the editor's box with Ctrl+V and added with one press of
 # Add A Word, become twelve rows; moved into a file, they are its records.
 scenario_paste() {
-    local dir main editor dialog file i add make finish to_file first_row
+    local dir main editor file i add make finish to_file first_row
     local words=(rocket lamp tiger moon fish green house seven train apple "ice cream" owl)
     dir=$(program_folder paste cat) || return 1
     file=$work/lists/week.dat
@@ -372,13 +380,7 @@ scenario_paste() {
     look "twelve rows" 3 "row 12=10,152,117,12:some:dark:10" "no row 13=10,166,117,12:none:dark" \
         "Make File offered=488,128,81,35:some:black:20" || return 1
 
-    click_at "${make[@]}"
-    wait_other_window 5 "$main" "$editor" || return 1
-    dialog=$win
-    xdotool type --delay 20 "$file"
-    xdotool key Return
-    wait_gone "$dialog" 5 || return 1
-    wait_window 'New Vocab List' 1 || return 1
+    make_file "$file" || return 1
     for i in "${!words[@]}"; do
         click_at "${first_row[@]}"
         click_at "${to_file[@]}"
