@@ -7,6 +7,7 @@
 #include "wordlist/pastedwords.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,8 +196,36 @@ void frmCreateList::Form_Load()
 
 void frmCreateList::done(int result)
 {
+    // Words still in the list are in no file yet: they go only when the
+    // parent says so.
+    if (lstNewVocab->count() > 0) {
+        switch (m_services.messages.askToSave(
+            this, windowTitle(),
+            QStringLiteral("The words still in your list are not in a file yet. Save them before "
+                           "closing?"))) {
+        case MessageBoxes::Unsaved::Cancel:
+            return;
+        case MessageBoxes::Unsaved::Save:
+            if (!saveEveryWord())
+                return;
+            break;
+        case MessageBoxes::Unsaved::Discard:
+            break;
+        }
+    }
     QDialog::done(result);
     Form_Unload();
+}
+
+bool frmCreateList::saveEveryWord()
+{
+    if (!m_listFile.isOpen() && !makeFile())
+        return false;
+    while (lstNewVocab->count() > 0) {
+        if (!writeWord(0))
+            return false;
+    }
+    return true;
 }
 
 void frmCreateList::Form_Unload()
@@ -252,24 +281,47 @@ void frmCreateList::cmdRemove_Click()
 
 void frmCreateList::cmdMakeFile_Click()
 {
+    makeFile();
+}
+
+bool frmCreateList::makeFile()
+{
     const QString path =
         m_services.dialogs.saveFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
     if (path.isEmpty())
-        return;
+        return false;
+    const QString name = QFileInfo(path).fileName();
     // While a file is open no second one is: the words keep going to the
     // first, at the records the counter has reached in it.
-    if (!m_listFile.open(path, VocabFile::Mode::ReadWrite))
-        return;
+    if (m_listFile.isOpen()) {
+        cannotWrite(QStringLiteral("\"%1\" was not made: this list's words go to the file made "
+                                   "before. Close this window to start another list.")
+                        .arg(name));
+        return false;
+    }
+    if (!m_listFile.open(path, VocabFile::Mode::ReadWrite)) {
+        cannotWrite(QStringLiteral("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
+        return false;
+    }
     for (int n = 1; n <= BlankRecords; ++n) {
         // A file that takes no more (a full disk, a size limit) is let go,
         // so that the next "Make File" can open one again.
         if (!m_listFile.writeBlankRecord(n)) {
+            cannotWrite(QStringLiteral("\"%1\" could not be made (%2).")
+                            .arg(name, m_listFile.errorString()));
             m_listFile.close();
-            return;
+            return false;
         }
     }
     cmdAddToFile->setEnabled(true);
     cmdExit->setEnabled(true);
+    return true;
+}
+
+void frmCreateList::cannotWrite(const QString &what)
+{
+    m_services.messages.exclamation(this, windowTitle(),
+                                    what + QStringLiteral(" Every word is still in your list."));
 }
 
 void frmCreateList::cmdAddToFile_Click()
@@ -280,19 +332,30 @@ void frmCreateList::cmdAddToFile_Click()
                                         QStringLiteral("Please click on a word in your list."));
         return;
     }
+    writeWord(row);
+}
+
+bool frmCreateList::writeWord(int row)
+{
     // The last record holds a word already and the counter can name no
     // later one: the word stays in the list rather than overwrite a record.
-    if (blnFileFull)
-        return;
+    if (blnFileFull) {
+        cannotWrite(QStringLiteral("The file holds as many words as a list can."));
+        return false;
+    }
     // A word that could not be written stays in the list and the counter
     // stays put, so the parent loses nothing and may press again.
-    if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text()))
-        return;
+    if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text())) {
+        cannotWrite(QStringLiteral("\"%1\" could not be written (%2).")
+                        .arg(lstNewVocab->item(row)->text(), m_listFile.errorString()));
+        return false;
+    }
     if (intNextRecord < VocabFile::LastRecord)
         ++intNextRecord;
     else
         blnFileFull = true;
     deleteRow(row);
+    return true;
 }
 
 void frmCreateList::cmdExit_Click()

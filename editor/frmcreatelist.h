@@ -54,6 +54,10 @@ private:
 
     int currentRow() const;
     void deleteRow(int row);
+    bool makeFile();
+    bool writeWord(int row);
+    bool saveEveryWord();
+    void cannotWrite(const QString &what);
 
     Services &m_services;
     VocabFile m_listFile;

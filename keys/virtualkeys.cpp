@@ -9,95 +9,39 @@
 namespace virtualkeys {
 namespace {
 
-// Keys outside the letters and digits that have a code of their own. The
-// punctuation keys answer to both of their characters (";" and ":" are one
-// key).
+// The keys with a meaning of their own in the game.
 constexpr std::pair<int, int> Named[] = {
-    {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},
-    {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},        {Qt::Key_AltGr, 18},
-    {Qt::Key_Pause, 19},      {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},      {Qt::Key_PageUp, 33},     {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},        {Qt::Key_Home, 36},       {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},         {Qt::Key_Right, 39},      {Qt::Key_Down, 40},
-    {Qt::Key_Print, 44},      {Qt::Key_Insert, 45},     {Qt::Key_Delete, 46},
-    {Qt::Key_Meta, 91},       {Qt::Key_Menu, 93},       {Qt::Key_NumLock, 144},
-    {Qt::Key_ScrollLock, 145},
-    {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},     {Qt::Key_Equal, 187},
-    {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},     {Qt::Key_Less, 188},
-    {Qt::Key_Minus, 189},     {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},
-    {Qt::Key_Greater, 190},   {Qt::Key_Slash, 191},     {Qt::Key_Question, 191},
-    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
-    {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
-    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
-    {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Backspace, Backspace}, {Qt::Key_Return, Enter}, {Qt::Key_Enter, Enter},
+    {Qt::Key_Escape, Escape},       {Qt::Key_Space, Space},  {Qt::Key_Delete, Delete},
 };
 
-// Shift with a digit key gives these characters (US layout); the key is
-// still the digit's.
-constexpr std::pair<int, int> ShiftedDigits[] = {
-    {Qt::Key_ParenRight, '0'}, {Qt::Key_Exclam, '1'},     {Qt::Key_At, '2'},
-    {Qt::Key_NumberSign, '3'}, {Qt::Key_Dollar, '4'},     {Qt::Key_Percent, '5'},
-    {Qt::Key_AsciiCircum, '6'}, {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'},
-    {Qt::Key_ParenLeft, '9'},
+// The accent each dead key puts on a letter, as a combining mark; the
+// letters Windows-1252 writes need no others.
+constexpr std::pair<int, char16_t> Accents[] = {
+    {Qt::Key_Dead_Grave, u'\u0300'},      {Qt::Key_Dead_Acute, u'\u0301'},
+    {Qt::Key_Dead_Circumflex, u'\u0302'}, {Qt::Key_Dead_Tilde, u'\u0303'},
+    {Qt::Key_Dead_Diaeresis, u'\u0308'},  {Qt::Key_Dead_Abovering, u'\u030A'},
+    {Qt::Key_Dead_Caron, u'\u030C'},      {Qt::Key_Dead_Cedilla, u'\u0327'},
 };
+
+// Letters with no base letter of A to Z in their decomposition.
+constexpr std::pair<char16_t, char> BaseLetters[] = {
+    {u'ß', 'S'}, {u'Æ', 'A'}, {u'æ', 'A'}, {u'Œ', 'O'}, {u'œ', 'O'}, {u'Ø', 'O'},
+    {u'ø', 'O'}, {u'Ð', 'D'}, {u'ð', 'D'}, {u'Þ', 'T'}, {u'þ', 'T'}, {u'ƒ', 'F'},
+};
+
+bool isAToZ(QChar c)
+{
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
 
 } // namespace
-
-int fromQtKey(int qtKey, Qt::KeyboardModifiers modifiers)
-{
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return qtKey; // Qt's letters are already 65 to 90
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
-        if (modifiers & Qt::KeypadModifier)
-            return 96 + (qtKey - Qt::Key_0);
-        return qtKey; // 48 to 57
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
-    if (modifiers & Qt::KeypadModifier) {
-        // The keypad's own operators.
-        switch (qtKey) {
-        case Qt::Key_Asterisk: return 106;
-        case Qt::Key_Plus: return 107;
-        case Qt::Key_Minus: return 109;
-        case Qt::Key_Period: return 110;
-        case Qt::Key_Slash: return 111;
-        default: break;
-        }
-    }
-    for (auto [key, code] : ShiftedDigits) {
-        if (key == qtKey)
-            return code;
-    }
-    for (auto [key, code] : Named) {
-        if (key == qtKey)
-            return code;
-    }
-    return None;
-}
 
 QString typedCharacter(int keyCode)
 {
     if (keyCode < 0 || keyCode > 255)
         return {};
     return QString(codepage::charForByte(static_cast<unsigned char>(keyCode)));
-}
-
-bool isModifier(int keyCode)
-{
-    switch (keyCode) {
-    case Shift:
-    case Control:
-    case Alt:
-    case CapsLock:
-    case Windows:
-    case Menu:
-    case NumLock:
-        return true;
-    default:
-        return false;
-    }
 }
 
 QString letterBeyondAToZ(const QString &text)
@@ -112,16 +56,71 @@ QString letterBeyondAToZ(const QString &text)
     return QString(letter.at(0).toUpper());
 }
 
+int soundKey(const QString &placed)
+{
+    if (placed.size() != 1 || !placed.at(0).isLetter())
+        return None;
+    const QChar base = placed.normalized(QString::NormalizationForm_KD).at(0).toUpper();
+    if (isAToZ(base))
+        return base.unicode();
+    for (auto [letter, key] : BaseLetters) {
+        if (placed.at(0) == QChar(letter))
+            return key;
+    }
+    return None;
+}
+
+Press fromText(const QString &text)
+{
+    if (QString letter = letterBeyondAToZ(text); !letter.isEmpty())
+        return {soundKey(letter), letter};
+    const QString one = text.normalized(QString::NormalizationForm_C);
+    if (one.size() != 1)
+        return {};
+    const QChar c = one.at(0).toUpper();
+    // A blank slot would look empty: only what can be seen is placed.
+    if (!c.isPrint() || c.isSpace() || !codepage::canWrite(QString(c)))
+        return {};
+    return {isAToZ(c) ? int(c.unicode()) : int(None), QString(c)};
+}
+
 Press fromKeyPress(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text)
 {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) // Qt's letters are already 65 to 90
         return {qtKey, typedCharacter(qtKey)};
-    if (QString letter = letterBeyondAToZ(text); !letter.isEmpty())
-        return {None, letter};
-    const int code = fromQtKey(qtKey, modifiers);
-    if (code == None || code == Space || isModifier(code))
+    for (auto [key, code] : Named) {
+        if (key != qtKey)
+            continue;
+        // Delete and Backspace put down a placeholder that the routine
+        // they run takes back.
+        if (code == Delete || code == Backspace)
+            return {code, typedCharacter(code)};
         return {code, {}};
-    return {code, typedCharacter(code)};
+    }
+    return fromText(text);
+}
+
+bool DeadKeys::take(int qtKey)
+{
+    if (qtKey < Qt::Key_Dead_Grave || qtKey > Qt::Key_Dead_Longsolidusoverlay)
+        return false;
+    m_accent = QChar();
+    for (auto [key, accent] : Accents) {
+        if (key == qtKey)
+            m_accent = QChar(accent);
+    }
+    return true;
+}
+
+QString DeadKeys::compose(const QString &text)
+{
+    const QChar accent = std::exchange(m_accent, QChar());
+    if (accent.isNull() || text.size() != 1 || !text.at(0).isLetter())
+        return {};
+    const QString composed = (text + accent).normalized(QString::NormalizationForm_C);
+    return composed.size() == 1 && codepage::canWrite(composed) ? composed : QString();
 }
 
 RepeatMerger::RepeatMerger()

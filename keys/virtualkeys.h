@@ -8,52 +8,69 @@
 
 #include <cstdint>
 
-// The game reasons in the key codes of the keyboard itself, not in Qt's
-// keys: letters are 65 to 90 whatever Shift and Caps Lock say, a digit key
-// is its digit also with Shift held, and so on (US layout).
+// The game reasons in a few key codes of the keyboard itself, not in Qt's
+// keys: the letters are 65 to 90 whatever Shift and Caps Lock say, and the
+// keys with a meaning of their own have their codes. Every other key places
+// the character printed on it, as the keyboard's layout gives it.
 namespace virtualkeys {
 
 enum Code : int {
     None = 0,
     Backspace = 8,
-    Tab = 9,
     Enter = 13,
-    Shift = 16,
-    Control = 17,
-    Alt = 18,
-    CapsLock = 20,
     Escape = 27,
     Space = 32,
     Delete = 46,
-    Windows = 91,
-    Menu = 93,
-    NumLock = 144,
 };
 
-// The key code of a Qt key; None for a key the game does not know.
-int fromQtKey(int qtKey, Qt::KeyboardModifiers modifiers);
-
-// The character a key code types: the Windows-1252 character with that code.
+// The character a key code types: the Windows-1252 character with that
+// code ("A" for 65, and the placeholders Delete and Backspace put down for
+// the clearing routines to take back).
 QString typedCharacter(int keyCode);
-
-// Shift, Ctrl, Alt, AltGr, Caps Lock, Num Lock and the Windows and Menu
-// keys only change what other keys do: alone they place nothing.
-bool isModifier(int keyCode);
 
 // The capital a key's text places when that text is one letter beyond A to
 // Z that Windows-1252 writes ("é" places "É", "ß" stays "ß"); otherwise
 // the empty text.
 QString letterBeyondAToZ(const QString &text);
 
+// The letter key (65 to 90) whose sound a placed character plays: its own
+// for A to Z, its base letter's for a letter beyond them ("É" sounds as E,
+// "ß" as S); None for anything else.
+int soundKey(const QString &placed);
+
 // What a key press does in the game: its key code, and the character it
 // places (the empty text for none). The letters A to Z go by their key
-// code whatever the layout makes of Shift and Caps Lock; a key that types
-// another letter places that letter and has no code of its own.
+// code whatever the layout makes of Shift and Caps Lock. Any other key
+// places the character its layout gives it when Windows-1252 writes it and
+// it can be seen (digits, "-", "'", letters in capitals); F-keys, arrows
+// and the like place nothing. A key held with Ctrl, Alt or the Windows key
+// is a command for the menus and places nothing.
 struct Press {
     int code = None;
     QString typed;
 };
 Press fromKeyPress(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text);
+// The same for a character that came without a key of its own: a letter
+// composed from a dead key and the key after it.
+Press fromText(const QString &text);
+
+// A dead key puts its accent on the next key's letter ("^" then "e" makes
+// "ê"), whatever control has the keyboard focus and whether or not an input
+// method is running.
+class DeadKeys
+{
+public:
+    // True for a dead key: its accent waits for the next key, and the key
+    // itself does nothing else.
+    bool take(int qtKey);
+    // The next key's text with the waiting accent on it, when the two make
+    // one character a word list can hold; otherwise the empty text, and the
+    // key is itself. The accent is used up either way.
+    QString compose(const QString &text);
+
+private:
+    QChar m_accent;
+};
 
 // A program that is busy playing a sound reads the repeats of a held key
 // only once the sound has ended; handled one by one they would go on

@@ -42,7 +42,7 @@ const char *const Help =
     "                           semicolons also separate words; a line starting\n"
     "                           with # is a comment)\n"
     "  show LIST.dat            print the words of a list file, one per line\n"
-    "  check LIST.dat           report blank records and a trailing fragment\n"
+    "  check LIST.dat           report what the game would refuse or never read\n"
     "\n"
     "  -f, --force    write over LIST.dat; leave out the words a list cannot\n"
     "                 store (over 14 letters, a character outside Windows-1252,\n"
@@ -213,33 +213,42 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
 }
 
 // A list file read line by line as show prints it: each record's word, or a
-// mark where the game would play it wrong: a blank record (served as an
-// empty word), a record past the last one the game reads, a fragment
-// shorter than a record after the last one (never read).
+// mark where there is none. A blank record (the editor's and make's
+// placeholder, passed over by the game) is only marked; a problem is what
+// the game would refuse (control characters, a file without a word) or
+// never read (a record past the last one it reads, a fragment shorter than
+// a record after the last one).
 struct Line {
     qsizetype record; // 0 for a remark on the whole file
     QString text;
     bool mark;
+    bool problem;
 };
 
 QList<Line> readList(const QByteArray &bytes)
 {
     QList<Line> lines;
+    QStringList entries;
     const qsizetype records = bytes.size() / VocabFile::RecordLength;
     for (qsizetype n = 1; n <= records; ++n) {
         const QString entry = VocabFile::decodeRecord(
             bytes.constData() + (n - 1) * VocabFile::RecordLength, VocabFile::RecordLength);
-        if (entry.trimmed().isEmpty())
-            lines.append({n, QStringLiteral("blank record"), true});
-        else if (n > VocabFile::LastRecord)
-            lines.append({n, QStringLiteral("past record %1, never read").arg(VocabFile::LastRecord), true});
+        if (n > VocabFile::LastRecord) {
+            lines.append({n, QStringLiteral("past record %1, never read").arg(VocabFile::LastRecord), true, true});
+            continue;
+        }
+        entries.append(entry);
+        if (!VocabFile::isWordEntry(entry))
+            lines.append({n, QStringLiteral("control characters: the game refuses the file"), true, true});
+        else if (VocabFile::isBlank(entry))
+            lines.append({n, QStringLiteral("blank record"), true, false});
         else
-            lines.append({n, entry.trimmed(), false});
+            lines.append({n, entry.trimmed(), false, false});
     }
     if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
-        lines.append({records + 1, QStringLiteral("trailing fragment of %1 byte(s), never read").arg(rest), true});
-    if (lines.isEmpty())
-        lines.append({0, QStringLiteral("holds no words"), true});
+        lines.append({records + 1, QStringLiteral("trailing fragment of %1 byte(s), never read").arg(rest), true, true});
+    if (VocabFile::judge(entries) == VocabFile::Content::NoWords)
+        lines.append({0, QStringLiteral("holds no words: the game refuses the file"), true, true});
     return lines;
 }
 
@@ -267,14 +276,14 @@ int check(const QString &path)
     QByteArray bytes;
     if (!readAll(path, bytes))
         return Trouble;
-    int marks = 0;
+    int problems = 0;
     for (const Line &line : readList(bytes)) {
-        if (line.mark) {
+        if (line.problem) {
             report(path, 0, markText(line));
-            ++marks;
+            ++problems;
         }
     }
-    return marks == 0 ? Ok : Problems;
+    return problems == 0 ? Ok : Problems;
 }
 
 } // namespace

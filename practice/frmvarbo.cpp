@@ -96,6 +96,17 @@ constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {732
                                                 {6980, 1080}}};
 constexpr int FaceSize = 480;
 
+// The answer button's place, which the next-word button takes while no
+// word is in play, and the note left of the faces once the list is used up.
+constexpr QRect AnswerPlace = twipsRect(240, 720, 495, 615);
+constexpr QRect AnswerButton = twipsRect(0, 0, 451, 570);
+constexpr QRect UsedUpPlace = twipsRect(1320, 1080, 4560, 1920);
+const char *const UsedUpText =
+    "That was the last word on the list. Well done!\n\n"
+    "Grown-ups: Our Words > Next List draws ten new words from the list "
+    "(choose a Grade Level first for another grade), or File > Open A List "
+    "plays a list of your own.";
+
 QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
 {
     auto *frame = named(new QFrame(parent), name);
@@ -127,6 +138,9 @@ QListWidget *makeList(QWidget *parent, const QString &name, QRect where)
     // by ellipses and without a sideways scroll bar.
     list->setTextElideMode(Qt::ElideNone);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A dead key pressed while a list has the focus is the game's, to put
+    // its accent on the next letter typed.
+    list->setAttribute(Qt::WA_InputMethodEnabled, false);
     return list;
 }
 
@@ -145,9 +159,10 @@ frmVarbo::frmVarbo(Services &services, QWidget *parent)
     // the filter sits on the native window, which gets every key first.
     create();
     windowHandle()->installEventFilter(this);
-    // With no control in focus the window itself takes what an input method
-    // composes, such as a dead key and the letter after it.
-    setAttribute(Qt::WA_InputMethodEnabled);
+    // Dead keys come to the game as keys of their own, wherever the focus
+    // is, and the game composes them (only the text boxes take what an
+    // input method composes).
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     Form_Load();
 }
 
@@ -165,15 +180,31 @@ void frmVarbo::createControls()
     cmdSaveFerris->setFont(plainFont(9.75, true));
     cmdSaveFerris->hide();
 
-    fraCom = makeFrame(m_ground, QStringLiteral("fraCom"), twipsRect(240, 720, 495, 615), Cyan);
+    fraCom = makeFrame(m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
     cmdSpelledCorrect = makeButton(fraCom, QStringLiteral("cmdSpelledCorrect"), QString(),
-                                   twipsRect(0, 0, 451, 570), {255, 255, 255});
+                                   AnswerButton, {255, 255, 255});
     cmdSpelledCorrect->setIcon(QIcon(picture(QStringLiteral("questionmark"), QSize(32, 32), 2.0)));
     cmdSpelledCorrect->setIconSize(QSize(32, 32));
-    // The space bar is the child's key: neither of the window's own buttons
+    nextWordButton = makeButton(m_ground, QStringLiteral("nextWordButton"), QString(),
+                                AnswerButton.translated(AnswerPlace.topLeft()), {255, 255, 255});
+    nextWordButton->setIcon(QIcon(picture(QStringLiteral("nextword"), QSize(32, 32), 2.0)));
+    nextWordButton->setIconSize(QSize(32, 32));
+    nextWordButton->setToolTip(QStringLiteral("Next Word"));
+    nextWordButton->hide();
+    // The space bar is the child's key: none of the window's own buttons
     // takes the focus from a click, so the space bar never presses one.
-    for (QPushButton *button : {cmdSaveFerris, cmdSpelledCorrect})
+    for (QPushButton *button : {cmdSaveFerris, cmdSpelledCorrect, nextWordButton})
         button->setFocusPolicy(Qt::NoFocus);
+
+    listUsedUp = named(new QLabel(QString::fromLatin1(UsedUpText), m_ground),
+                       QStringLiteral("listUsedUp"));
+    listUsedUp->setGeometry(UsedUpPlace);
+    listUsedUp->setWordWrap(true);
+    listUsedUp->setTextFormat(Qt::PlainText);
+    listUsedUp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    listUsedUp->setFont(plainFont(9.75, true));
+    paintText(listUsedUp, QColor(0, 0, 192));
+    listUsedUp->hide();
 
     fraList = makeFrame(m_ground, QStringLiteral("fraList"), twipsRect(1320, 720, 4215, 2415),
                         Cyan);
@@ -254,7 +285,7 @@ void frmVarbo::createControls()
 
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
-    for (QFrame *panel : {fraCom, fraList, fraWord})
+    for (QWidget *panel : std::initializer_list<QWidget *>{fraCom, nextWordButton, fraList, fraWord})
         panel->raise();
 }
 
@@ -326,6 +357,8 @@ void frmVarbo::connectHandlers()
     connect(cmdOuttaHere, &QPushButton::clicked, this, &frmVarbo::cmdOuttaHere_Click);
     connect(cmdAddWord, &QPushButton::clicked, this, &frmVarbo::cmdAddWord_Click);
     connect(cmdAllDone, &QPushButton::clicked, this, &frmVarbo::cmdAllDone_Click);
+    connect(nextWordButton, &QPushButton::clicked, this, &frmVarbo::mnuFileNextWord_Click);
+    connect(mnuFileNextWord, &QAction::enabledChanged, this, &frmVarbo::showWhatComesNext);
 }
 
 void frmVarbo::Form_Load()
@@ -347,6 +380,7 @@ void frmVarbo::Form_Load()
                     VocabFile::Mode::ReadOnly);
     lstVocab->addItems(m_listFile.readEntries());
     tenWordDraw();
+    showWhatComesNext();
 }
 
 void frmVarbo::closeEvent(QCloseEvent *event)

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMouseEvent;
 class QPushButton;
 class CircleShape;
 class frmHelp;
@@ -58,7 +60,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
@@ -112,9 +113,18 @@ private:
     void hideFaces();
     void playProgramWave(const QString &name);
 
+    bool menusHaveTheKey(const virtualkeys::Press &press);
+    bool isDoubleClickLeftover(const QMouseEvent *mouse);
+    int nextFreeSlot() const;
+    void dropBlankEntriesOnTop();
+    void showWhatComesNext();
+
     Services &m_services;
     VocabFile m_listFile;
     virtualkeys::RepeatMerger m_repeats;
+    virtualkeys::DeadKeys m_deadKeys;
+    // When the last mouse button went down, on the mouse's clock.
+    std::optional<std::uint32_t> m_lastPress;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
 
@@ -135,6 +145,11 @@ private:
     QPushButton *cmdAddWord = nullptr;
     QLineEdit *txtPrompt = nullptr;
     QLabel *lblLetterCount = nullptr;
+    // Where the answer button stands while no word is in play: Next Word
+    // without the menu.
+    QPushButton *nextWordButton = nullptr;
+    // Says that the practice list is used up and where the next comes from.
+    QLabel *listUsedUp = nullptr;
     std::array<QLabel *, Slots> lblPrompt{};
     std::array<QLabel *, Slots> lblWord{};
     std::array<CircleShape *, Slots> shaZam{};

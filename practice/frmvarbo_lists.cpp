@@ -10,6 +10,7 @@
 #include "wordlist/programpath.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,7 @@ void frmVarbo::mnuOursNextList_Click()
     // button goes with it.
     fraCom->hide();
     blnWordOpen = false;
+    showWhatComesNext();
 }
 
 void frmVarbo::mnuFileOpenList_Click()
@@ -103,19 +105,35 @@ void frmVarbo::mnuFileOpenList_Click()
     const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
     if (path.isEmpty())
         return;
-    m_listFile.close();
-    if (!m_listFile.open(path, VocabFile::Mode::ReadOnly))
+    VocabFile file;
+    if (!file.open(path, VocabFile::Mode::ReadOnly)) {
+        m_listFile.close();
         return;
+    }
+    const QStringList entries = file.readEntries();
+    // A file that is no word list (a picture, a letter) would fill the
+    // lists with junk, and one without words would leave nothing to play:
+    // the parent is told, and the lists stay as they were.
+    const VocabFile::Content content = VocabFile::judge(entries);
+    if (content != VocabFile::Content::Words) {
+        const QString name = QFileInfo(path).fileName();
+        m_services.messages.exclamation(
+            this, QStringLiteral("Open A List"),
+            content == VocabFile::Content::NoWords
+                ? QStringLiteral("\"%1\" holds no words, so it was not opened.").arg(name)
+                : QStringLiteral("\"%1\" is not a word list, so it was not opened. Word lists "
+                                 "are made with Your Words > Custom List.").arg(name));
+        return;
+    }
+    m_listFile = std::move(file);
     lstVocab->clear();
     lstMiddle->clear();
     txtPrompt->clear();
     // The whole file becomes the practice list, in file order, and the
     // vocabulary too, with no row current.
-    const QStringList entries = m_listFile.readEntries();
     lstMiddle->addItems(entries);
     lstVocab->addItems(entries);
     lstVocab->setCurrentRow(-1);
     // A loaded list is there to be played, even after the last one ran out.
-    if (lstMiddle->count() > 0)
-        mnuFileNextWord->setEnabled(true);
+    mnuFileNextWord->setEnabled(true);
 }

@@ -12,13 +12,15 @@
 #include "wordlist/randomsource.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace {
@@ -46,35 +48,83 @@ QString capitals(QString word)
 
 bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle()) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            // A repeat merged into the one that waits is gone for every
-            // control, as if the keyboard had never sent it.
-            if (!m_repeats.letThrough(key->key(), key->isAutoRepeat(),
-                                      std::uint32_t(key->timestamp())))
-                return true;
-            const auto press = virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text());
-            if (press.code != virtualkeys::None || !press.typed.isEmpty())
-                Form_KeyDown(press.code, press.typed);
-        } else if (event->type() == QEvent::KeyRelease) {
-            // A held key repeats its press; only the real release counts.
-            if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
-                Form_KeyUp();
-        }
+    if (watched != windowHandle())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // A repeat merged into the one that waits is gone for every
+        // control, as if the keyboard had never sent it.
+        if (!m_repeats.letThrough(key->key(), key->isAutoRepeat(),
+                                  std::uint32_t(key->timestamp())))
+            return true;
+        if (m_deadKeys.take(key->key()))
+            break;
+        const QString composed = m_deadKeys.compose(key->text());
+        const auto press = composed.isEmpty()
+                               ? virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text())
+                               : virtualkeys::fromText(composed);
+        if ((press.code != virtualkeys::None || !press.typed.isEmpty()) && !menusHaveTheKey(press))
+            Form_KeyDown(press.code, press.typed);
+        break;
+    }
+    case QEvent::KeyRelease:
+        // A held key repeats its press; only the real release counts.
+        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
+            Form_KeyUp();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (isDoubleClickLeftover(static_cast<QMouseEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
     }
     // The key goes on to the control that has the focus.
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmVarbo::inputMethodEvent(QInputMethodEvent *event)
+bool frmVarbo::menusHaveTheKey(const virtualkeys::Press &press)
 {
-    // A dead key and the letter after it come composed, as the text the
-    // input method commits; the release of the letter's key follows as usual.
-    const QString letter = virtualkeys::letterBeyondAToZ(event->commitString());
-    if (!letter.isEmpty())
-        Form_KeyDown(virtualkeys::None, letter);
-    event->accept();
+    // An open menu takes every key.
+    if (QApplication::activePopupWidget())
+        return true;
+    // A menu closed with Escape (or Alt pressed alone) lights the menu bar
+    // for the keyboard: Escape, Return and the arrows are then its own. A
+    // character is the child's: it puts the menu bar out and is typed. The
+    // menu bar never keeps the focus once out, for it would open a menu on
+    // a bare letter: access letters go with Alt.
+    QMenuBar *bar = menuBar();
+    if (!bar->hasFocus())
+        return false;
+    const bool lit = bar->activeAction() != nullptr;
+    const bool character = !press.typed.isEmpty() && press.code != virtualkeys::Delete
+                           && press.code != virtualkeys::Backspace;
+    if (lit && !character)
+        return true;
+    if (lit) {
+        QKeyEvent out(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &out);
+    }
+    bar->clearFocus();
+    return false;
+}
+
+bool frmVarbo::isDoubleClickLeftover(const QMouseEvent *mouse)
+{
+    // The mouse's clock wraps at 2^32 milliseconds, as the keyboard's does.
+    const auto stamp = std::uint32_t(mouse->timestamp());
+    const auto interval = std::uint32_t(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const bool second = m_lastPress && stamp - *m_lastPress < interval;
+    if (mouse->type() == QEvent::MouseButtonPress)
+        m_lastPress = stamp;
+    // The second click of a double-click on the answer button comes in once
+    // the applause for the first has played, where the next-word button
+    // now stands: it was never meant for that button.
+    const QPoint at = nextWordButton->mapFrom(this, mouse->position().toPoint());
+    return (second || mouse->type() == QEvent::MouseButtonDblClick) && nextWordButton->isVisible()
+           && nextWordButton->rect().contains(at);
 }
 
 void frmVarbo::mnuFileNextWord_Click()
@@ -84,19 +134,24 @@ void frmVarbo::mnuFileNextWord_Click()
     blnAllRight = true;
     blnWordOpen = true;
     clearLetterRows();
+    listUsedUp->hide();
 
-    const int n = lstMiddle->count();
-    if (n == 0) {
+    // A blank entry (a blank record of a list) is no word: it is passed over
+    // as if it were not there.
+    dropBlankEntriesOnTop();
+    if (lstMiddle->count() == 0) {
         // Nothing left to take: no word is put in play.
         txtPrompt->clear();
         mnuFileNextWord->setEnabled(false);
         bytWordLen = 0;
         blnWordOpen = false;
+        showWhatComesNext();
         return;
     }
     txtPrompt->setText(lstMiddle->item(0)->text());
     delete lstMiddle->takeItem(0);
-    if (n <= 1)
+    dropBlankEntriesOnTop();
+    if (lstMiddle->count() == 0)
         mnuFileNextWord->setEnabled(false);
 
     // Longer words never reach the list (the extra-word panel refuses them);
@@ -109,6 +164,32 @@ void frmVarbo::mnuFileNextWord_Click()
         lblWord[size_t(i)]->clear();
         lblPrompt[size_t(i)]->setText(word.at(i));
     }
+    showWhatComesNext();
+}
+
+void frmVarbo::dropBlankEntriesOnTop()
+{
+    while (lstMiddle->count() > 0 && VocabFile::isBlank(lstMiddle->item(0)->text()))
+        delete lstMiddle->takeItem(0);
+}
+
+void frmVarbo::showWhatComesNext()
+{
+    // While no word is in play, the next one is a click away; once the
+    // list is used up, the window says where the next list comes from, until
+    // the next word is on screen.
+    nextWordButton->setVisible(!blnWordOpen && mnuFileNextWord->isEnabled());
+    if (!blnWordOpen && !mnuFileNextWord->isEnabled())
+        listUsedUp->show();
+}
+
+int frmVarbo::nextFreeSlot() const
+{
+    for (int i = 0; i < Slots; ++i) {
+        if (!lblWord[size_t(i)]->isHidden() && lblWord[size_t(i)]->text().isEmpty())
+            return i;
+    }
+    return -1;
 }
 
 void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
@@ -117,17 +198,21 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         cmdSaveFerris->show();
     if (!fraWord->isHidden())
         return;
+    if (keyCode == virtualkeys::Enter && !nextWordButton->isHidden() && fraList->isHidden()) {
+        mnuFileNextWord_Click();
+        return;
+    }
 
-    if (!lblPrompt[0]->isHidden() && !typed.isEmpty()) {
-        for (int i = 0; i < Slots; ++i) {
-            QLabel *slot = lblWord[size_t(i)];
-            if (!slot->isHidden() && slot->text().isEmpty()) {
-                slot->setText(typed);
-                intLetterPos = std::int16_t(i);
-                lblLetterCount->setText(QString::number(i));
-                break;
-            }
-        }
+    const int i = lblPrompt[0]->isHidden() ? -1 : nextFreeSlot();
+    // The space bar places the space a word holds ("ice cream"), and only
+    // there.
+    const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space
+                          && lblPrompt[size_t(i)]->text() == QLatin1String(" ");
+    const QString placed = spaceDue ? QStringLiteral(" ") : typed;
+    if (i >= 0 && !placed.isEmpty()) {
+        lblWord[size_t(i)]->setText(placed);
+        intLetterPos = std::int16_t(i);
+        lblLetterCount->setText(QString::number(i));
     }
 
     if (bytSoundTheme < keysounds::Animals || bytSoundTheme > keysounds::Tech)
@@ -140,7 +225,7 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         EraseLastLetter();
         return;
     }
-    const QString wave = keysounds::waveFor(bytSoundTheme, keyCode);
+    const QString wave = keysounds::waveFor(bytSoundTheme, virtualkeys::soundKey(typed));
     if (!wave.isEmpty()) {
         playProgramWave(wave);
         return;
@@ -154,11 +239,12 @@ void frmVarbo::Form_KeyUp()
 {
     if (!fraWord->isHidden())
         return;
+    // The answer button stands only beside a full attempt: a wiped, cleared
+    // or shortened one has nothing to check.
     int filled = 0;
     for (const QLabel *slot : lblWord)
         filled += slot->text().isEmpty() ? 0 : 1;
-    if (filled >= bytWordLen && blnWordOpen)
-        fraCom->show();
+    fraCom->setVisible(filled >= bytWordLen && blnWordOpen);
 }
 
 void frmVarbo::cmdSpelledCorrect_Click()
@@ -185,7 +271,11 @@ void frmVarbo::CheckSpelling()
             ++intFaceCount;
         }
         blnWordOpen = false;
+        // The word is done: the next-word button takes the answer button's
+        // place once the applause is over.
+        fraCom->hide();
         playProgramWave(QString::fromLatin1(keysounds::Applause));
+        showWhatComesNext();
         return;
     }
     ++intTimesRight;
@@ -197,6 +287,9 @@ void frmVarbo::HideSomeLetters()
 {
     for (QLabel *slot : lblWord)
         slot->clear();
+    // The wiped attempt has nothing to check: a second click of a
+    // double-click must not find the button and mark every slot wrong.
+    fraCom->hide();
     const int length = bytWordLen;
     const int draws = draw::hidingDraws(intTimesRight, length);
     for (int d = 0; d < draws; ++d) {

@@ -6,7 +6,13 @@
 #include "editorfixture.h"
 #include "testfolder.h"
 
+#include "ui/qtservices.h"
+
+#include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -208,19 +214,32 @@ private slots:
         QCOMPARE(bytes("first.dat"), rec("word1") + rec("word2") + blanks(8));
     }
 
+    // Words not yet in the file are kept unless the parent says to drop
+    // them: the desktop's question comes before closing, and only then.
     void everyWayOutClosesTheFile_data()
     {
         QTest::addColumn<int>("way");
-        QTest::newRow("I'm Done!") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("Escape, then the close box") << 2;
+        QTest::addColumn<int>("toFile");
+        QTest::addColumn<MessageBoxes::Unsaved>("answer");
+        using A = MessageBoxes::Unsaved;
+        QTest::newRow("I'm Done!, discarding") << 0 << 1 << A::Discard;
+        QTest::newRow("close box, discarding") << 1 << 1 << A::Discard;
+        QTest::newRow("Escape, then the close box") << 2 << 1 << A::Discard;
+        QTest::newRow("close box, saving") << 1 << 1 << A::Save;
+        QTest::newRow("close box, cancelled") << 1 << 1 << A::Cancel;
+        QTest::newRow("every word in the file") << 0 << 11 << A::Cancel;
     }
     void everyWayOutClosesTheFile()
     {
         QFETCH(int, way);
+        QFETCH(int, toFile);
+        QFETCH(MessageBoxes::Unsaved, answer);
+        const int written = answer == MessageBoxes::Unsaved::Save ? 11 : toFile;
+        f->fakes.messages.answer = answer;
         typeWords(11);
         makeFile("out.dat");
-        addToFile(0);
+        for (int i = 0; i < toFile; ++i)
+            addToFile(0);
         QVERIFY(heldOpen(dir->file(QStringLiteral("out.dat"))));
         if (way == 0)
             get("cmdExit")->click();
@@ -234,16 +253,46 @@ private slots:
             QVERIFY(heldOpen(dir->file(QStringLiteral("out.dat"))));
             f->editor->close();
         }
-        QVERIFY(!f->editor->isVisible());
-        QVERIFY(!heldOpen(dir->file(QStringLiteral("out.dat"))));
-        QCOMPARE(bytes("out.dat"), rec("word1") + blanks(9));
+        QCOMPARE(f->fakes.messages.asked.size(), size_t(toFile < 11 ? 1 : 0));
+        const bool stays = answer == MessageBoxes::Unsaved::Cancel && toFile < 11;
+        QCOMPARE(f->editor->isVisible(), stays);
+        QCOMPARE(heldOpen(dir->file(QStringLiteral("out.dat"))), stays);
+        QByteArray records;
+        for (int i = 1; i <= written; ++i)
+            records += rec(qPrintable(QStringLiteral("word%1").arg(i)));
+        QCOMPARE(bytes("out.dat"), records + blanks(qMax(0, 10 - written)));
     }
 
-    // A file that takes not even its blank records is let go: with room
-    // again, the next "Make File" works.
+    // A name typed without an extension gets ".dat" in the real dialog, so
+    // that Open A List, which shows only those, finds the file.
+    void makeFileNamesADatFile()
+    {
+        QtFileDialogs qt;
+        FakeServices &s = f->fakes;
+        Services withQt{s.player, qt, s.messages, s.random, s.ending, dir->path()};
+        f->editor = std::make_unique<frmCreateList>(withQt);
+        typeWords(10);
+        QTimer::singleShot(0, this, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(dir->path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(QStringLiteral("week12"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        get("cmdMakeFile")->click();
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"week12.dat"});
+    }
+
+    // A file that cannot be made, or takes not even its blank records, is
+    // let go and the parent told why; with room again, the next "Make File"
+    // works.
     void makeFileAgainAfterAFullDisk()
     {
         typeWords(10);
+        makeFile("no such folder/list.dat");
+        QCOMPARE(f->fakes.messages.shown.size(), size_t(1));
+        QVERIFY(f->fakes.messages.shown.back().text.contains(QLatin1String("No such file")));
         {
             WriteLimit full(5 * VocabFile::RecordLength + 3);
             QVERIFY(full.ok());
@@ -251,6 +300,8 @@ private slots:
         }
         QVERIFY(!get("cmdAddToFile")->isEnabled() && !get("cmdExit")->isEnabled());
         QVERIFY(!heldOpen(dir->file(QStringLiteral("list.dat"))));
+        QCOMPARE(f->fakes.messages.shown.size(), size_t(2));
+        QCOMPARE(list()->count(), 10);
         makeFile("list.dat");
         QVERIFY(get("cmdAddToFile")->isEnabled() && get("cmdExit")->isEnabled());
         QCOMPARE(bytes("list.dat"), blanks(10));

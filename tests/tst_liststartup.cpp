@@ -116,6 +116,8 @@ private slots:
         QStringList keys;
         for (int i = 10; i < 36; ++i)
             keys.append(QStringLiteral("lblKey%1").arg(i));
+        // No word is in play yet: the next one is a click away.
+        keys.append(QStringLiteral("nextWordButton"));
         shown.sort();
         keys.sort();
         QCOMPARE(shown, keys);

@@ -13,70 +13,77 @@ class TestVirtualKeys : public QObject
     Q_OBJECT
 
 private slots:
-    void codes_data()
+    // What a key places: A to Z by their key whatever Shift says, any
+    // other key what its layout prints on it when it can be seen and
+    // stored, and nothing for keys without such a character or held with
+    // Ctrl or Alt. Each letter sounds as its base letter.
+    void presses_data()
     {
         QTest::addColumn<int>("qtKey");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("sound");
         const int none = Qt::NoModifier, shift = Qt::ShiftModifier, pad = Qt::KeypadModifier;
-        QTest::newRow("A") << int(Qt::Key_A) << none << 65;
-        QTest::newRow("shift Z") << int(Qt::Key_Z) << shift << 90;
-        QTest::newRow("0") << int(Qt::Key_0) << none << 48;
-        QTest::newRow("9") << int(Qt::Key_9) << none << 57;
-        QTest::newRow("shift 1 as !") << int(Qt::Key_Exclam) << shift << 49;
-        QTest::newRow("shift 0 as )") << int(Qt::Key_ParenRight) << shift << 48;
-        QTest::newRow("keypad 0") << int(Qt::Key_0) << pad << 96;
-        QTest::newRow("keypad 9") << int(Qt::Key_9) << pad << 105;
-        QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << pad << 106;
-        QTest::newRow("space") << int(Qt::Key_Space) << none << 32;
-        QTest::newRow("delete") << int(Qt::Key_Delete) << none << 46;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << 8;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << none << 27;
-        QTest::newRow("return") << int(Qt::Key_Return) << none << 13;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << pad << 13;
-        QTest::newRow("tab") << int(Qt::Key_Tab) << none << 9;
-        QTest::newRow("shift tab") << int(Qt::Key_Backtab) << shift << 9;
-        QTest::newRow("shift") << int(Qt::Key_Shift) << shift << 16;
-        QTest::newRow("control") << int(Qt::Key_Control) << int(Qt::ControlModifier) << 17;
-        QTest::newRow("alt") << int(Qt::Key_Alt) << int(Qt::AltModifier) << 18;
-        QTest::newRow("left") << int(Qt::Key_Left) << none << 37;
-        QTest::newRow("down") << int(Qt::Key_Down) << none << 40;
-        QTest::newRow("F1") << int(Qt::Key_F1) << none << 112;
-        QTest::newRow("F12") << int(Qt::Key_F12) << none << 123;
-        QTest::newRow(";") << int(Qt::Key_Semicolon) << none << 186;
-        QTest::newRow(":") << int(Qt::Key_Colon) << shift << 186;
-        QTest::newRow("=") << int(Qt::Key_Equal) << none << 187;
-        QTest::newRow(",") << int(Qt::Key_Comma) << none << 188;
-        QTest::newRow("-") << int(Qt::Key_Minus) << none << 189;
-        QTest::newRow(".") << int(Qt::Key_Period) << none << 190;
-        QTest::newRow("?") << int(Qt::Key_Question) << shift << 191;
-        QTest::newRow("`") << int(Qt::Key_QuoteLeft) << none << 192;
-        QTest::newRow("[") << int(Qt::Key_BracketLeft) << none << 219;
-        QTest::newRow("|") << int(Qt::Key_Bar) << shift << 220;
-        QTest::newRow("]") << int(Qt::Key_BracketRight) << none << 221;
-        QTest::newRow("'") << int(Qt::Key_Apostrophe) << none << 222;
-        QTest::newRow("unknown") << int(Qt::Key_LaunchMail) << none << 0;
+        const auto row = [](const char *name, int key, int mods, const QString &text, int code,
+                            const QString &typed, int sound) {
+            QTest::newRow(name) << key << mods << text << code << typed << sound;
+        };
+        row("a", Qt::Key_A, none, "a", 65, "A", 'A');
+        row("shift z", Qt::Key_Z, shift, "Z", 90, "Z", 'Z');
+        row("7", Qt::Key_7, none, "7", 0, "7", 0);
+        row("shift 1", Qt::Key_Exclam, shift, "!", 0, "!", 0);
+        row("keypad 1", Qt::Key_1, pad, "1", 0, "1", 0);
+        row("keypad End, Num Lock off", Qt::Key_End, pad, "", 0, "", 0);
+        row("keypad +", Qt::Key_Plus, pad, "+", 0, "+", 0);
+        row("-", Qt::Key_Minus, none, "-", 0, "-", 0);
+        row("'", Qt::Key_Apostrophe, none, "'", 0, "'", 0);
+        row(".", Qt::Key_Period, none, ".", 0, ".", 0);
+        row("F1", Qt::Key_F1, none, "", 0, "", 0);
+        row("left", Qt::Key_Left, none, "", 0, "", 0);
+        row("tab", Qt::Key_Tab, none, "\t", 0, "", 0);
+        row("shift alone", Qt::Key_Shift, shift, "", 0, "", 0);
+        row("ctrl q", Qt::Key_Q, int(Qt::ControlModifier), "\x11", 0, "", 0);
+        row("alt f", Qt::Key_F, int(Qt::AltModifier), "f", 0, "", 0);
+        row("é of a French layout", Qt::Key_Eacute, none, "é", 'E', "É", 'E');
+        row("ß", Qt::Key_ssharp, none, "ß", 'S', "ß", 'S');
+        row("æ", Qt::Key_AE, none, "æ", 'A', "Æ", 'A');
+        row("ł, outside the code page", Qt::Key_unknown, none, "ł", 0, "", 0);
+        row("no-break space", Qt::Key_nobreakspace, none, "\u00a0", 0, "", 0);
+        row("space", Qt::Key_Space, none, " ", 32, "", 0);
+        row("return", Qt::Key_Return, none, "\r", 13, "", 0);
+        row("escape", Qt::Key_Escape, none, "\x1b", 27, "", 0);
+        row("delete", Qt::Key_Delete, none, "\x7f", 46, ".", 0);
+        row("backspace", Qt::Key_Backspace, none, "\b", 8, "\b", 0);
     }
-    void codes()
+    void presses()
     {
         QFETCH(int, qtKey);
         QFETCH(int, modifiers);
+        QFETCH(QString, text);
         QFETCH(int, code);
-        QCOMPARE(virtualkeys::fromQtKey(qtKey, Qt::KeyboardModifiers(modifiers)), code);
+        QFETCH(QString, typed);
+        QFETCH(int, sound);
+        const auto press = virtualkeys::fromKeyPress(qtKey, Qt::KeyboardModifiers(modifiers), text);
+        QCOMPARE(press.code, code);
+        QCOMPARE(press.typed, typed);
+        QCOMPARE(virtualkeys::soundKey(press.typed), sound);
     }
 
-    void characters()
+    // A dead key's accent goes on the next letter when they make one
+    // character; otherwise it is dropped and the key is itself.
+    void deadKeys()
     {
-        QCOMPARE(virtualkeys::typedCharacter('Q'), QStringLiteral("Q"));
-        QCOMPARE(virtualkeys::typedCharacter('7'), QStringLiteral("7"));
-        QCOMPARE(virtualkeys::typedCharacter(96), QStringLiteral("`")); // keypad 0
-        QCOMPARE(virtualkeys::typedCharacter(97), QStringLiteral("a")); // keypad 1
-        QCOMPARE(virtualkeys::typedCharacter(46), QStringLiteral("."));
-        QCOMPARE(virtualkeys::typedCharacter(16), QString(QChar(16)));
-        QCOMPARE(virtualkeys::typedCharacter(186), QString(QChar(0xBA)));
-        QCOMPARE(virtualkeys::typedCharacter(128), QString(QChar(0x20AC)));
-        QVERIFY(virtualkeys::typedCharacter(0).size() == 1);
-        QVERIFY(virtualkeys::typedCharacter(300).isEmpty());
+        virtualkeys::DeadKeys dead;
+        QVERIFY(!dead.take(Qt::Key_E));
+        QVERIFY(dead.take(Qt::Key_Dead_Circumflex));
+        QCOMPARE(dead.compose(QStringLiteral("e")), QStringLiteral("ê"));
+        QCOMPARE(dead.compose(QStringLiteral("e")), QString()); // used up
+        QVERIFY(dead.take(Qt::Key_Dead_Diaeresis));
+        QCOMPARE(dead.compose(QStringLiteral("x")), QString());
+        QVERIFY(dead.take(Qt::Key_Dead_Cedilla));
+        QCOMPARE(virtualkeys::fromText(dead.compose(QStringLiteral("c"))).typed, QStringLiteral("Ç"));
     }
 
     // Every wave the game names is one the build makes: the sound list is

@@ -15,6 +15,13 @@ QString qtFilter(const QString &filter)
     return described.isEmpty() ? filter : described;
 }
 
+// "dat" of "Data (*.dat) | *.dat".
+QString filterSuffix(const QString &filter)
+{
+    const qsizetype star = filter.lastIndexOf(QLatin1String("*."));
+    return star < 0 ? QString() : filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).trimmed();
+}
+
 } // namespace
 
 QString QtFileDialogs::openFileName(QWidget *parent, const QString &filter)
@@ -36,8 +43,10 @@ QString QtFileDialogs::saveFileName(QWidget *parent, const QString &filter)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFilter(filter));
-    // Qt asks before an existing file is chosen; no default suffix is set,
-    // so a name typed without an extension stays without one.
+    // A name typed without an extension gets the list's, or the game's own
+    // Open A List, which shows only those, would never find it; Qt asks
+    // before the file so named is written over.
+    dialog.setDefaultSuffix(filterSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -46,6 +55,21 @@ QString QtFileDialogs::saveFileName(QWidget *parent, const QString &filter)
 void QtMessageBoxes::exclamation(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+MessageBoxes::Unsaved QtMessageBoxes::askToSave(QWidget *parent, const QString &title,
+                                                const QString &text)
+{
+    switch (QMessageBox::warning(parent, title, text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return Unsaved::Save;
+    case QMessageBox::Discard:
+        return Unsaved::Discard;
+    default:
+        return Unsaved::Cancel;
+    }
 }
 
 void QtProgramEnd::endNow()

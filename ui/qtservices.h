@@ -16,6 +16,7 @@ class QtMessageBoxes final : public MessageBoxes
 {
 public:
     void exclamation(QWidget *parent, const QString &title, const QString &text) override;
+    Unsaved askToSave(QWidget *parent, const QString &title, const QString &text) override;
 };
 
 class QtProgramEnd final : public ProgramEnd

@@ -16,7 +16,7 @@ public:
     // An existing file to open.
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
     // A file to write, confirmed by the user when it exists already; a name
-    // typed without an extension gets none.
+    // typed without an extension gets the filter's (".dat").
     virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
 };
 
@@ -26,6 +26,9 @@ public:
     virtual ~MessageBoxes() = default;
     // A message with the exclamation icon and an OK button.
     virtual void exclamation(QWidget *parent, const QString &title, const QString &text) = 0;
+    // The desktop's question before closing on work not yet saved.
+    enum class Unsaved { Save, Discard, Cancel };
+    virtual Unsaved askToSave(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 class ProgramEnd

@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <utility>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,9 +29,23 @@ bool VocabFile::open(const QString &path, Mode mode)
     m_fd = openRegularFile(path, mode == Mode::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY);
     m_mode = mode;
     m_path = path;
-    if (!isOpen())
-        noteOnce(lcLists(), path, QStringLiteral("not opened: ") + openFailure(errno));
+    if (!isOpen()) {
+        m_error = openFailure(errno);
+        noteOnce(lcLists(), path, QStringLiteral("not opened: ") + m_error);
+    }
     return isOpen();
+}
+
+VocabFile &VocabFile::operator=(VocabFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_mode = other.m_mode;
+        m_path = std::move(other.m_path);
+        m_error = std::move(other.m_error);
+    }
+    return *this;
 }
 
 void VocabFile::close()
@@ -47,11 +62,27 @@ QString VocabFile::decodeRecord(const char *record, int length)
     return codepage::toUnicode(record, used);
 }
 
+bool VocabFile::isBlank(const QString &entry)
+{
+    return std::all_of(entry.begin(), entry.end(), [](QChar c) { return c == QLatin1Char(' '); });
+}
+
+bool VocabFile::isWordEntry(const QString &entry)
+{
+    return std::none_of(entry.begin(), entry.end(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+VocabFile::Content VocabFile::judge(const QStringList &entries)
+{
+    if (!std::all_of(entries.begin(), entries.end(), isWordEntry))
+        return Content::NotWords;
+    return std::all_of(entries.begin(), entries.end(), isBlank) ? Content::NoWords : Content::Words;
+}
+
 VocabFile::Fit VocabFile::fit(const QString &word)
 {
-    const bool control = std::any_of(word.begin(), word.end(),
-                                     [](QChar c) { return c.category() == QChar::Other_Control; });
-    if (control || !codepage::canWrite(word))
+    if (!isWordEntry(word) || !codepage::canWrite(word))
         return Fit::BadCharacter;
     // Counted as stored: an invisible character the code page leaves out
     // takes no room.
@@ -129,6 +160,7 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
+            m_error = openFailure(put < 0 ? errno : ENOSPC);
             // A full disk or a size limit can take part of a record and then
             // stop. The part is taken off again: the file stays whole
             // records, and the records before it stay as they were.
@@ -139,5 +171,8 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
         done += put;
     }
     // A word the parent has written must survive a crash right after.
-    return ::fdatasync(m_fd) == 0;
+    if (::fdatasync(m_fd) == 0)
+        return true;
+    m_error = openFailure(errno);
+    return false;
 }

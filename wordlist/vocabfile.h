@@ -29,6 +29,8 @@ public:
     ~VocabFile();
     VocabFile(const VocabFile &) = delete;
     VocabFile &operator=(const VocabFile &) = delete;
+    // Closes this handle's file and takes over the other's.
+    VocabFile &operator=(VocabFile &&other) noexcept;
 
     // Only regular files are opened: a directory, FIFO or device is refused
     // at once without blocking. Opening an open handle fails and leaves the
@@ -53,12 +55,25 @@ public:
     // a handle not open for writing.
     bool writeRecord(int n, const QString &word);
     bool writeBlankRecord(int n);
+    // Why the last open or write failed, in words.
+    QString errorString() const { return m_error; }
 
     // Whether a word is stored whole: at most 14 characters, each one the
     // code page writes, and no control character. A word that does not fit
     // would be cut or changed on writing.
     enum class Fit { Fits, TooLong, BadCharacter };
     static Fit fit(const QString &word);
+
+    // A blank entry is no word: a blank record, or one of spaces only.
+    static bool isBlank(const QString &entry);
+    // Whether an entry can be read as a word: no control character in it.
+    // The bytes of a picture, a program or any file that is no word list
+    // give entries that hold some.
+    static bool isWordEntry(const QString &entry);
+    // What a file's entries are to the game: a word list, a list without a
+    // word in it, or no word list at all.
+    enum class Content { Words, NoWords, NotWords };
+    static Content judge(const QStringList &entries);
 
     // The 14 bytes a word is stored as.
     static QByteArray encodeRecord(const QString &word);
@@ -71,5 +86,6 @@ private:
     int m_fd = -1;
     Mode m_mode = Mode::ReadOnly;
     QString m_path; // for the log
+    QString m_error;
 
 };

@@ -64,7 +64,7 @@ scenario_start() {
 
     wait_window 'Quillobrite!' 1 || return 1
     look "the main window after start" 3 --ground cyan \
-        "no answer button=$answer_button:all:cyan" "no word=$(prompt_slot 0):all:cyan" \
+        "next-word button=$answer_button:some:magenta:30" "no word=$(prompt_slot 0):all:cyan" \
         "no attempt=$(word_slot 0):all:cyan" "no face=$face0:all:cyan" \
         "key Q=8,224,25,28:some:yellow:200" "key M=552,360,25,28:some:white:200" || return 1
 
@@ -81,7 +81,7 @@ scenario_word() {
     play_in "$dir" || return 1
     start_recording || return 1
     look "before the first word" 3 --ground cyan \
-        "no answer button=$answer_button:all:cyan" "no word=$(prompt_slot 0):all:cyan" \
+        "next-word button=$answer_button:some:magenta:30" "no word=$(prompt_slot 0):all:cyan" \
         "no face=$face0:all:cyan" || return 1
 
     xdotool key ctrl+n
@@ -186,9 +186,58 @@ scenario_keys() {
     hear "nothing after the space bar" space spaced --silence || return 1
 }
 
+# windows_shown N: true once the game shows N windows (a menu is one), within
+# a second
+windows_shown() {
+    local _
+    for _ in {1..50}; do
+        (($(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l) == $1)) && return 0
+        sleep 0.02
+    done
+    return 1
+}
+
+# Menus keep their keys and keys place what is printed on them: Escape twice
+# after a menu opened by the mouse ends nothing; after a menu closed with
+# Escape, the letters of X-RAY are typed and open no menu (Y is the access
+# letter of Your Words), the hyphen key places a hyphen, and the word is
+# praised.
+scenario_menus() {
+    local dir
+    dir=$(program_folder menus x-ray -- frogDouble loons chicken peacock goodJob) || return 1
+    play_in "$dir" || return 1
+    client_origin || return 1
+    start_recording || return 1
+    xdotool key ctrl+n
+    look "X-RAY on screen" 3 --ground cyan \
+        "letter 5=$(prompt_slot 4):some:dark:15" "empty slot 5=$(word_slot 4):all:white" || return 1
+
+    # Grade Level, then File, opened by a click on the menu bar.
+    click_at $((cx + 239)) $((cy - 11))
+    windows_shown 2 || fail "a click on Grade Level opened no menu" || return 1
+    xdotool key --delay 200 Escape Escape
+    sleep 0.6
+    game_ended && { fail "Escape twice after a menu opened by the mouse ended the game"; return 1; }
+    windows_shown 1 || fail "a menu is still open after Escape twice" || return 1
+    click_at $((cx + 20)) $((cy - 11))
+    windows_shown 2 || fail "a click on File opened no menu" || return 1
+    xdotool key Escape
+    sleep 0.2
+    xdotool type --delay 100 x-ray
+    look "X-RAY typed after a menu closed with Escape" 3 --ground cyan \
+        "X typed=$(word_slot 0):some:dark:15" "hyphen typed=$(word_slot 1):some:dark:4" \
+        "Y typed=$(word_slot 4):some:dark:15" "answer button=$answer_button:some:magenta:30" || return 1
+    windows_shown 1 || fail "a letter typed after a menu closed opened a menu" || return 1
+    mark click
+    click_at $((cx + 32)) $((cy + 68))
+    mark_after praised click 1.0
+    look "X-RAY right" 3 --ground cyan "no dots=389,40,150,25:none:red" || return 1
+    hear "praise for X-RAY" click praised --expect goodJob.wav --onset-within 0.4 || return 1
+}
+
 # The sound themes: a letter under Animals, then under Tech.
 scenario_theme() {
-    local dir menus
+    local dir
     dir=$(program_folder theme cat -- "${key_sounds[@]}") || return 1
     play_in "$dir" || return 1
     start_recording || return 1
@@ -202,18 +251,9 @@ scenario_theme() {
     # Sounds > Tech by keyboard: Alt+U opens the menu, Up goes round to its
     # last item.
     xdotool key alt+u
-    menus=0
-    for _ in {1..50}; do
-        menus=$(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l)
-        ((menus > 1)) && break
-        sleep 0.02
-    done
-    ((menus > 1)) || fail "Alt+U opened no menu" || return 1
+    windows_shown 2 || fail "Alt+U opened no menu" || return 1
     xdotool key Up Return
-    for _ in {1..50}; do
-        (($(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l) == 1)) && break
-        sleep 0.02
-    done
+    windows_shown 1
 
     mark tech_l
     xdotool key l
@@ -329,8 +369,14 @@ scenario_editor() {
         "no row 8=10,100,117,78:none:dark" || return 1
     "${observe[@]}" words "$file" rocket lamp tiger '' '' '' '' '' '' '' ||
         fail "Add To File did not write the first three words as records 1 to 3" || return 1
+    # Seven words are in no file yet: closing asks first, and Return saves
+    # them.
     click_at "${finish[@]}"
+    wait_other_window 5 "$main" "$editor" || return 1
+    xdotool key Return
     wait_gone "$editor" 5 || return 1
+    "${observe[@]}" words "$file" "${words[@]}" ||
+        fail "Save did not write the seven words left after the first three" || return 1
 
     win=$main
     geometry "$win"

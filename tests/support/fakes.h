@@ -90,7 +90,14 @@ public:
     {
         shown.push_back({title, text});
     }
+    Unsaved askToSave(QWidget *, const QString &title, const QString &text) override
+    {
+        asked.push_back({title, text});
+        return answer;
+    }
     std::vector<Shown> shown;
+    std::vector<Shown> asked;
+    Unsaved answer = Unsaved::Discard;
 };
 
 // Replays chosen values; once they run out it answers 0.

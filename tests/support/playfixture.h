@@ -77,6 +77,15 @@ struct PlayFixture {
         }
     }
     void answer() { find<QPushButton>(QStringLiteral("cmdSpelledCorrect"))->click(); }
+    // A double-click as the mouse makes it, on the window where the
+    // answer button stands.
+    void doubleClickAnswer()
+    {
+        const QWidget *button = find(QStringLiteral("cmdSpelledCorrect"));
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                           button->mapTo(window.get(), button->rect().center()));
+    }
+    bool nextWordShown() const { return !find(QStringLiteral("nextWordButton"))->isHidden(); }
 
     // The answer row as typed, and the word as shown, over their visible
     // slots.
