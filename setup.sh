@@ -25,6 +25,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libsndfile1-dev libpulse-dev libicu-dev
+    flite1-dev libespeak-ng-dev
     sox espeak-ng
     "${fonts[@]}"
 )

@@ -4,6 +4,8 @@
 #include "practice/frmvarbo.h"
 #include "ui/qtservices.h"
 #include "sound/pulsewaveplayer.h"
+#include "speech/speechsynth.h"
+#include "speech/wordspeaker.h"
 #include "wordlist/programpath.h"
 #include "wordlist/clockrandomsource.h"
 
@@ -24,11 +26,14 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     PulseWavePlayer player;
+    SpeechSynth voice(SpeechSynth::desktopLanguage());
+    VoiceSpeaker speaker(voice, player);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
-    Services services{player, dialogs, messages, random, ending, programFolder(executableFolder())};
+    Services services{player, speaker, dialogs, messages, random, ending,
+                      programFolder(executableFolder())};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

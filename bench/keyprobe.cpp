@@ -5,7 +5,13 @@
 // comes out of the sound server.
 //
 //   parec ... --raw --format=s16le --channels=1 --rate=R |
-//   qb_keyprobe --window ID --rate R [--keys asdf] [--presses N] [--gap-ms MS]
+//   qb_keyprobe --window ID --rate R [--keys asdf | --key NAME] [--presses N]
+//               [--gap-ms MS] [--level L]
+//
+// --key presses one xdotool key name (ctrl+n) each time instead of the
+// letters of --keys in turn; --level counts a sound as begun at its first
+// sample of at least that size (a voice's soft lead-in is not yet heard),
+// where by default any sample that is not zero begins it.
 //
 // The clock is CLOCK_MONOTONIC.
 //  - The press: this program selects KeyPress on the game's window too, so
@@ -73,8 +79,8 @@ double median(std::vector<double> v)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: qb_keyprobe --window ID --rate R [--keys KEYS] [--presses N] "
-                         "[--gap-ms MS] < RAW-S16LE-MONO\n");
+    std::fprintf(stderr, "usage: qb_keyprobe --window ID --rate R [--keys KEYS | --key NAME] "
+                         "[--presses N] [--gap-ms MS] [--level L] < RAW-S16LE-MONO\n");
     return 2;
 }
 
@@ -83,8 +89,8 @@ int usage()
 int main(int argc, char *argv[])
 {
     xcb_window_t window = 0;
-    int rate = 0, presses = 20, gapMs = 1500;
-    std::string keys = "asdf";
+    int rate = 0, presses = 20, gapMs = 1500, level = 1;
+    std::string keys = "asdf", keyName;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         if (a == "--window")
@@ -97,6 +103,10 @@ int main(int argc, char *argv[])
             presses = std::atoi(argv[i + 1]);
         else if (a == "--gap-ms")
             gapMs = std::atoi(argv[i + 1]);
+        else if (a == "--key")
+            keyName = argv[i + 1];
+        else if (a == "--level")
+            level = std::max(1, std::atoi(argv[i + 1]));
         else
             return usage();
     }
@@ -141,11 +151,12 @@ int main(int argc, char *argv[])
         const double t = now();
         if (int(done.size()) < presses && t >= nextPress && !tool) {
             Press p;
-            p.key = keys[done.size() % keys.size()];
+            p.key = keyName.empty() ? keys[done.size() % keys.size()] : '*';
             p.spawned = now();
             tool = fork();
             if (tool == 0) {
-                const char name[2] = {p.key, 0};
+                const char letter[2] = {p.key, 0};
+                const char *name = keyName.empty() ? letter : keyName.c_str();
                 execlp("xdotool", "xdotool", "key", "--clearmodifiers", name, static_cast<char *>(nullptr));
                 _exit(127);
             }
@@ -218,7 +229,7 @@ int main(int argc, char *argv[])
             for (size_t i = 0; i < count; ++i) {
                 int16_t s;
                 std::memcpy(&s, buffer.data() + 2 * i, 2);
-                if (s == 0)
+                if (std::abs(int(s)) < level)
                     continue;
                 const long long index = samples + (long long)i;
                 if (index - lastNonZero > quiet)

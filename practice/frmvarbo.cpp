@@ -11,6 +11,7 @@
 #include "ui/pictures.h"
 #include "sound/keysounds.h"
 #include "sound/waveplayer.h"
+#include "speech/wordspeaker.h"
 #include "wordlist/programpath.h"
 
 #include <QAction>
@@ -159,6 +160,8 @@ frmVarbo::frmVarbo(Services &services, QWidget *parent)
     // the filter sits on the native window, which gets every key first.
     create();
     windowHandle()->installEventFilter(this);
+    // A click on the word row says the word again.
+    m_ground->installEventFilter(this);
     // Dead keys come to the game as keys of their own, wherever the focus
     // is, and the game composes them (only the text boxes take what an
     // input method composes).
@@ -308,6 +311,8 @@ void frmVarbo::createMenus()
                            QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileNextWord = item(mnuFile, QStringLiteral("mnuFileNextWord"), QStringLiteral("&Next Word"),
                            QKeySequence(Qt::CTRL | Qt::Key_N));
+    sayWordAction = item(mnuFile, QStringLiteral("sayWordAction"), QStringLiteral("&Say The Word"),
+                         QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuOurs = menu(QStringLiteral("mnuOurs"), QStringLiteral("&Our Words"));
     mnuOursNextList = item(mnuOurs, QStringLiteral("mnuOursNextList"), QStringLiteral("Next &List"),
                            QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -328,6 +333,11 @@ void frmVarbo::createMenus()
     mnuSoundsAnimals = item(mnuSounds, QStringLiteral("mnuSoundsAnimals"), QStringLiteral("Animals"));
     mnuSoundCartoon = item(mnuSounds, QStringLiteral("mnuSoundCartoon"), QStringLiteral("Cartoon"));
     mnuSoundTech = item(mnuSounds, QStringLiteral("mnuSoundTech"), QStringLiteral("Tech"));
+    mnuSounds->addSeparator();
+    // The game says each word; the parent may turn that off for the run.
+    sayWordsAction = item(mnuSounds, QStringLiteral("sayWordsAction"), QStringLiteral("Say The Words"));
+    sayWordsAction->setCheckable(true);
+    sayWordsAction->setChecked(true);
     mnuHelp = menu(QStringLiteral("mnuHelp"), QStringLiteral("Help"));
     mnuHelpHelp = item(mnuHelp, QStringLiteral("mnuHelpHelp"), QStringLiteral("Help"));
 }
@@ -358,6 +368,8 @@ void frmVarbo::connectHandlers()
     connect(cmdAddWord, &QPushButton::clicked, this, &frmVarbo::cmdAddWord_Click);
     connect(cmdAllDone, &QPushButton::clicked, this, &frmVarbo::cmdAllDone_Click);
     connect(nextWordButton, &QPushButton::clicked, this, &frmVarbo::mnuFileNextWord_Click);
+    connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWord);
+    connect(sayWordsAction, &QAction::toggled, this, &frmVarbo::sayTheWordsToggled);
     connect(mnuFileNextWord, &QAction::enabledChanged, this, &frmVarbo::showWhatComesNext);
 }
 
@@ -403,6 +415,12 @@ void frmVarbo::Form_Unload()
 
 void frmVarbo::playProgramWave(const QString &name)
 {
+    paintNow();
+    m_services.player.PlayWave(programFile(m_services.programFolder, name));
+}
+
+void frmVarbo::paintNow()
+{
     // The window takes no events while a sound plays, so what the handler
     // has changed so far (the letter just typed, the face just earned) is
     // painted now, to be seen while the sound is heard. Only the changed
@@ -410,7 +428,6 @@ void frmVarbo::playProgramWave(const QString &name)
     // where repainting all of it would cost more than the rest of a key.
     if (m_ground->isVisible())
         QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-    m_services.player.PlayWave(programFile(m_services.programFolder, name));
 }
 
 void frmVarbo::mnuYoursCustomList_Click()

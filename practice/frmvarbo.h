@@ -91,6 +91,9 @@ private slots:
     // Other windows
     void mnuYoursCustomList_Click();
     void mnuHelpHelp_Click();
+    // Hearing the word
+    void sayTheWord();
+    void sayTheWordsToggled(bool on);
 
 private:
     void createControls();
@@ -112,6 +115,7 @@ private:
     void clearLetterRows();
     void hideFaces();
     void playProgramWave(const QString &name);
+    void paintNow();
 
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
@@ -178,6 +182,8 @@ private:
     QAction *mnuSoundTech = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpHelp = nullptr;
+    QAction *sayWordAction = nullptr;
+    QAction *sayWordsAction = nullptr;
 
     // State
     std::int16_t intLetterPos = 0;

@@ -8,6 +8,7 @@
 #include "ui/circleshape.h"
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
+#include "speech/wordspeaker.h"
 #include "wordlist/draw.h"
 #include "wordlist/randomsource.h"
 
@@ -48,6 +49,11 @@ QString capitals(QString word)
 
 bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ground && event->type() == QEvent::MouseButtonPress && bytWordLen > 0) {
+        const QRect row = lblPrompt[0]->geometry().united(lblPrompt[bytWordLen - 1]->geometry());
+        if (row.contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            sayTheWord();
+    }
     if (watched != windowHandle())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -165,6 +171,22 @@ void frmVarbo::mnuFileNextWord_Click()
         lblPrompt[size_t(i)]->setText(word.at(i));
     }
     showWhatComesNext();
+    sayTheWord();
+}
+
+void frmVarbo::sayTheWord()
+{
+    // Only a word on screen is said, and only while the parent lets the
+    // game speak.
+    if (!sayWordsAction->isChecked() || lblPrompt[0]->isHidden())
+        return;
+    paintNow();
+    m_services.speaker.say(trimSpaces(txtPrompt->text()));
+}
+
+void frmVarbo::sayTheWordsToggled(bool on)
+{
+    sayWordAction->setEnabled(on);
 }
 
 void frmVarbo::dropBlankEntriesOnTop()
@@ -281,6 +303,8 @@ void frmVarbo::CheckSpelling()
     ++intTimesRight;
     playProgramWave(QString::fromLatin1(keysounds::Praise));
     HideSomeLetters();
+    // Spelled more from memory now: the child hears what to spell.
+    sayTheWord();
 }
 
 void frmVarbo::HideSomeLetters()

@@ -85,11 +85,11 @@ public:
 
     // Plays the sound on a new stream of its format and returns once it has
     // been played out, or false when the server would not take it.
-    bool play(WaveReader &file, const pa_sample_spec &samples)
+    bool play(const Chunks &chunks, const pa_sample_spec &samples)
     {
         m_samples = samples;
         const bool played = openStream(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))
-            && playOut(file);
+            && playOut(chunks);
         endStream();
         return played;
     }
@@ -127,14 +127,14 @@ private:
     // once it has been played out. The server plays in real time, so each
     // wait may last as long as the sound handed over so far, and a little
     // more.
-    bool playOut(WaveReader &file)
+    bool playOut(const Chunks &chunks)
     {
         QDeadlineTimer deadline(PlayOutGraceMs, Qt::PreciseTimer);
         const size_t storeBytes = pa_usec_to_bytes(QueueUsec, &m_samples);
         std::vector<short> chunk;
         std::vector<short> piece;
         for (bool more = true; more;) {
-            const std::int64_t frames = file.readChunk(chunk);
+            const std::int64_t frames = chunks(chunk);
             more = frames > 0;
             if (more)
                 piece.insert(piece.end(), chunk.begin(),
@@ -227,13 +227,29 @@ PulseWavePlayer::~PulseWavePlayer() = default;
 void PulseWavePlayer::PlayWave(const QString &path)
 {
     WaveReader file;
-    if (!file.open(path))
-        return;
+    if (file.open(path))
+        play([&file](std::vector<short> &chunk) { return file.readChunk(chunk); },
+             file.sampleRate(), file.channels());
+}
 
+void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate)
+{
+    bool given = false;
+    play(
+        [&](std::vector<short> &chunk) {
+            chunk = given ? std::vector<short>() : samples;
+            given = true;
+            return std::int64_t(chunk.size());
+        },
+        rate, 1);
+}
+
+void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels)
+{
     pa_sample_spec samples{};
     samples.format = PA_SAMPLE_S16NE;
-    samples.rate = uint32_t(file.sampleRate());
-    samples.channels = uint8_t(file.channels());
+    samples.rate = uint32_t(rate);
+    samples.channels = uint8_t(channels);
     if (!pa_sample_spec_valid(&samples))
         return;
 
@@ -249,7 +265,7 @@ void PulseWavePlayer::PlayWave(const QString &path)
             return;
         }
     }
-    if (!m_connection->play(file, samples))
+    if (!m_connection->play(chunks, samples))
         giveUp(QStringLiteral("it stopped taking or playing out sound"));
 }
 

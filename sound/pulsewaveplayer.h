@@ -6,7 +6,10 @@
 
 #include <QDeadlineTimer>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 // The wave player of the real program: libsndfile reads the file, the
 // PulseAudio client library (served by PipeWire too) plays it and drains.
@@ -21,9 +24,16 @@ public:
     ~PulseWavePlayer() override;
 
     void PlayWave(const QString &path) override;
+    // Plays mono 16-bit samples made in memory (a word the game says) the
+    // same way, on the same connection.
+    void playSamples(const std::vector<short> &samples, int rate);
 
 private:
     class Connection;
+    // Hands out the next piece of a sound into `chunk`: its frames, 0 at
+    // the end.
+    using Chunks = std::function<std::int64_t(std::vector<short> &chunk)>;
+    void play(const Chunks &chunks, int rate, int channels);
     void giveUp(const QString &why);
 
     // The connection stays open between sounds, so a key sound starts

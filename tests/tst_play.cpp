@@ -572,7 +572,35 @@ private slots:
         }
         QVERIFY(f.sounds().isEmpty());
         for (QAction *a : f.find(QStringLiteral("mnuSounds"))->findChildren<QAction *>())
-            QVERIFY(!a->isChecked());
+            QVERIFY(!a->isChecked() || a->objectName() == QLatin1String("sayWordsAction"));
+    }
+
+    // The word on screen is said, trimmed: at Next Word, after each of the
+    // first three right attempts, on a click on its row and by Say The
+    // Word; not at all once Say The Words is off.
+    void wordIsSaid()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("dog"), QStringLiteral(" ice cream")});
+        const QStringList &said = f.fakes.speaker.said;
+        f.action("sayWordAction")->trigger(); // no word on screen yet
+        QVERIFY(said.isEmpty());
+        f.nextWord();
+        QTest::mouseClick(f.prompt(2), Qt::LeftButton);
+        f.action("sayWordAction")->trigger();
+        QCOMPARE(said, QStringList(3, QStringLiteral("dog")));
+        for (int i = 0; i < 4; ++i)
+            f.spellRight(QStringLiteral("dog"));
+        QCOMPARE(said.size(), 6);
+
+        f.action("sayWordsAction")->trigger();
+        QVERIFY(!f.action("sayWordAction")->isEnabled());
+        f.nextWord();
+        QTest::mouseClick(f.prompt(0), Qt::LeftButton);
+        QCOMPARE(said.size(), 6);
+        f.action("sayWordsAction")->trigger();
+        f.action("sayWordAction")->trigger();
+        QCOMPARE(said.last(), QStringLiteral("ice cream"));
     }
 
     // Escape ends the game at once under Animals and the hidden theme only.

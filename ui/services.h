@@ -7,6 +7,7 @@
 class QWidget;
 class RandomSource;
 class WavePlayer;
+class WordSpeaker;
 
 // The file dialogs of the game. An empty result means the user cancelled.
 class FileDialogs
@@ -42,6 +43,7 @@ public:
 // Everything a window needs from outside that a test replaces.
 struct Services {
     WavePlayer &player;
+    WordSpeaker &speaker;
     FileDialogs &dialogs;
     MessageBoxes &messages;
     RandomSource &random;

@@ -5,11 +5,13 @@
 # PulseAudio server whose only sound card is a null sink, recorded with parec.
 #
 #   run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR
-#              [--only NAME[,NAME...]] [--keep] [--deadline SECONDS]
-#              [--scenarios FILE]
+#              [--sayword TOOL] [--only NAME[,NAME...]] [--keep]
+#              [--deadline SECONDS] [--scenarios FILE]
 #
 # --program   the built quillobrite executable
 # --makelist  the build's word-list writer (qb_makelist WORDS.txt OUT.dat)
+# --sayword   the game's voice into a wave file (qb_sayword WORD OUT.wav), for
+#             the scenario that listens for a spoken word
 # --sounds    the folder with the built wave files
 # --out       where screenshots and recordings of failed scenarios are kept
 # --keep      keep them for scenarios that passed as well
@@ -26,11 +28,12 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 
-program='' makelist='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
+program='' makelist='' sayword='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
 while (($#)); do
     case $1 in
     --program) program=$2; shift 2 ;;
     --makelist) makelist=$2; shift 2 ;;
+    --sayword) sayword=$(realpath "$2"); shift 2 ;;
     --sounds) sounds=$2; shift 2 ;;
     --out) out=$2; shift 2 ;;
     --only) only=$2; shift 2 ;;
@@ -333,6 +336,7 @@ hear() {
     local args=() a
     for a in "$@"; do
         case $a in
+        /*.wav) args+=("$a") ;;
         *.wav) args+=("$sounds/$a") ;;
         *) args+=("$a") ;;
         esac

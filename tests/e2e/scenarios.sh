@@ -11,6 +11,26 @@ for f in "$sounds"/*.wav; do
     case $f in claugh | goodJob | manyClapping) ;; *) key_sounds+=("$f") ;; esac
 done
 
+# windows_shown N: true once the game shows N windows (a menu is one), within
+# a second
+windows_shown() {
+    local _
+    for _ in {1..50}; do
+        (($(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l) == $1)) && return 0
+        sleep 0.02
+    done
+    return 1
+}
+
+# voice_off: Sounds > Say The Words unchecked with the keyboard (the menu's
+# last item), so that the sounds a scenario listens for are heard alone
+voice_off() {
+    xdotool key alt+u
+    windows_shown 2 || fail "Alt+U opened no menu" || return 1
+    xdotool key Up Return
+    windows_shown 1 || fail "the Sounds menu did not close"
+}
+
 # The greeting: the splash, then the main window after the splash's 777 ms
 # and the greeting laugh; the laugh is heard while the splash is up.
 scenario_start() {
@@ -79,6 +99,7 @@ scenario_word() {
     local dir n bx by
     dir=$(program_folder word cat -- goodJob manyClapping) || return 1
     play_in "$dir" || return 1
+    voice_off || return 1
     start_recording || return 1
     look "before the first word" 3 --ground cyan \
         "next-word button=$answer_button:some:magenta:30" "no word=$(prompt_slot 0):all:cyan" \
@@ -132,6 +153,7 @@ cat_shown() {
     local dir
     dir=$(program_folder "$1" cat -- goodJob manyClapping) || return 1
     play_in "$dir" || return 1
+    voice_off || return 1
     start_recording || return 1
     xdotool key ctrl+n
     look "the word on screen" 3 --ground cyan \
@@ -186,17 +208,6 @@ scenario_keys() {
     hear "nothing after the space bar" space spaced --silence || return 1
 }
 
-# windows_shown N: true once the game shows N windows (a menu is one), within
-# a second
-windows_shown() {
-    local _
-    for _ in {1..50}; do
-        (($(xdotool search --all --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l) == $1)) && return 0
-        sleep 0.02
-    done
-    return 1
-}
-
 # Menus keep their keys and keys place what is printed on them: Escape twice
 # after a menu opened by the mouse ends nothing; after a menu closed with
 # Escape, the letters of X-RAY are typed and open no menu (Y is the access
@@ -206,6 +217,7 @@ scenario_menus() {
     local dir
     dir=$(program_folder menus x-ray -- frogDouble loons chicken peacock goodJob) || return 1
     play_in "$dir" || return 1
+    voice_off || return 1
     client_origin || return 1
     start_recording || return 1
     xdotool key ctrl+n
@@ -235,6 +247,31 @@ scenario_menus() {
     hear "praise for X-RAY" click praised --expect goodJob.wav --onset-within 0.4 || return 1
 }
 
+# The word said: Next Word says it as the game's voice says it alone, and
+# once Sounds > Say The Words is unchecked the next word is not said.
+scenario_say() {
+    local dir
+    local -x LANGUAGE='' LC_ALL=C.UTF-8
+    [[ -n $sayword ]] || fail "run-e2e.sh was given no --sayword" || return 1
+    dir=$(program_folder say because) || return 1
+    "$sayword" because "$work/said.wav" && sox "$work/said.wav" -r 22050 "$work/because.wav" ||
+        fail "the game's voice did not say \"because\" into a file" || return 1
+    play_in "$dir" || return 1
+    start_recording || return 1
+    mark next1
+    xdotool key ctrl+n
+    mark_after said next1 1.5
+    hear "BECAUSE said at Next Word" next1 said --expect "$work/because.wav" --onset-within 0.2 -v ||
+        return 1
+
+    voice_off || return 1
+    mark next2
+    xdotool key ctrl+n
+    mark_after quiet next2 1.5
+    look "the next word on screen" 3 --ground cyan "letter 7=$(prompt_slot 6):some:dark:15" || return 1
+    hear "no word said once Say The Words is unchecked" next2 quiet --silence || return 1
+}
+
 # The sound themes: a letter under Animals, then under Tech.
 scenario_theme() {
     local dir
@@ -249,10 +286,10 @@ scenario_theme() {
         --expect dog1.wav --unlike menace.wav --onset-within 0.4 || return 1
 
     # Sounds > Tech by keyboard: Alt+U opens the menu, Up goes round to its
-    # last item.
+    # last item, Say The Words, and once more to Tech.
     xdotool key alt+u
     windows_shown 2 || fail "Alt+U opened no menu" || return 1
-    xdotool key Up Return
+    xdotool key Up Up Return
     windows_shown 1
 
     mark tech_l
@@ -337,6 +374,7 @@ scenario_editor() {
     file=$work/lists/spelling.dat
     mkdir -p "$work/lists"
     play_in "$dir" || return 1
+    voice_off || return 1
     start_recording || return 1
 
     open_editor || return 1

@@ -7,6 +7,7 @@
 
 #include "ui/services.h"
 #include "sound/waveplayer.h"
+#include "speech/wordspeaker.h"
 #include "wordlist/clockrandomsource.h"
 #include "wordlist/randomsource.h"
 
@@ -47,6 +48,13 @@ public:
     // paths by the million.
     bool recording = true;
     std::function<void(const QString &)> onPlay;
+};
+
+class FakeWordSpeaker final : public WordSpeaker
+{
+public:
+    void say(const QString &word) override { said.append(word); }
+    QStringList said;
 };
 
 class FakeFileDialogs final : public FileDialogs
@@ -132,12 +140,13 @@ public:
 struct FakeServices {
     enum class Draws { Fake, Clock };
     explicit FakeServices(const QString &programFolder, Draws draws = Draws::Fake)
-        : services{player, dialogs, messages,
+        : services{player, speaker, dialogs, messages,
                    draws == Draws::Clock ? static_cast<RandomSource &>(clock) : random, ending,
                    programFolder}
     {
     }
     FakeWavePlayer player;
+    FakeWordSpeaker speaker;
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
     FakeRandomSource random;

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+class PulseWavePlayer;
+class SpeechSynth;
+
+// Says one word aloud, synchronously: returns when it has been said. A word
+// the voice cannot say, or no sound server, is silence, as a missing wave is.
+class WordSpeaker
+{
+public:
+    virtual ~WordSpeaker() = default;
+    virtual void say(const QString &word) = 0;
+};
+
+// The game's own voice: the word made by the speech engines here and played
+// by the wave player, with its deadlines, on its connection.
+class VoiceSpeaker final : public WordSpeaker
+{
+public:
+    VoiceSpeaker(SpeechSynth &synth, PulseWavePlayer &player);
+    void say(const QString &word) override;
+
+private:
+    SpeechSynth &m_synth;
+    PulseWavePlayer &m_player;
+};
