@@ -6,8 +6,8 @@
 #include "sound/pulsewaveplayer.h"
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
-#include "wordlist/programpath.h"
-#include "wordlist/clockrandomsource.h"
+#include "base/programpath.h"
+#include "base/clockrandomsource.h"
 
 #include <QApplication>
 

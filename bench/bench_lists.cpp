@@ -9,7 +9,7 @@
 #include "testfolder.h"
 
 #include "wordlist/draw.h"
-#include "wordlist/clockrandomsource.h"
+#include "base/clockrandomsource.h"
 #include "wordlist/vocabfile.h"
 
 #include <benchmark/benchmark.h>

@@ -9,7 +9,7 @@
 #include "benchwindow.h"
 #include "budgets.h"
 
-#include "wordlist/clockrandomsource.h"
+#include "base/clockrandomsource.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 
 #include "keys/virtualkeys.h"
 
-#include "wordlist/codepage.h"
+#include "base/codepage.h"
 
 #include <utility>
 

@@ -12,7 +12,7 @@
 #include "sound/keysounds.h"
 #include "sound/waveplayer.h"
 #include "speech/wordspeaker.h"
-#include "wordlist/programpath.h"
+#include "base/programpath.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 
 #include "ui/circleshape.h"
 #include "wordlist/draw.h"
-#include "wordlist/programpath.h"
+#include "base/programpath.h"
 
 #include <QAction>
 #include <QFileInfo>

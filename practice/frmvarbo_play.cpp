@@ -9,8 +9,8 @@
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
-#include "wordlist/draw.h"
-#include "wordlist/randomsource.h"
+#include "practice/letterhiding.h"
+#include "base/randomsource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -315,7 +315,7 @@ void frmVarbo::HideSomeLetters()
     // double-click must not find the button and mark every slot wrong.
     fraCom->hide();
     const int length = bytWordLen;
-    const int draws = draw::hidingDraws(intTimesRight, length);
+    const int draws = letterhiding::draws(intTimesRight, length);
     for (int d = 0; d < draws; ++d) {
         m_services.random.reseed();
         // k = int(L * r) + 1 names letter k + 1; k = L names none, so the

@@ -3,7 +3,7 @@
 #include "sound/pulsewaveplayer.h"
 
 #include "sound/wavereader.h"
-#include "wordlist/log.h"
+#include "base/log.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>

@@ -2,8 +2,8 @@
 
 #include "sound/wavereader.h"
 
-#include "wordlist/log.h"
-#include "wordlist/regularfile.h"
+#include "base/log.h"
+#include "base/regularfile.h"
 
 #include <sndfile.h>
 

@@ -2,7 +2,7 @@
 
 #include "speech/speechsynth.h"
 
-#include "wordlist/log.h"
+#include "base/log.h"
 
 #include <QRegularExpression>
 

@@ -4,8 +4,10 @@
 // letter-hiding counts, and the clock-seeded generator.
 
 #include "fakes.h"
+#include "base/randomsource.h"
+#include "practice/letterhiding.h"
 #include "wordlist/draw.h"
-#include "wordlist/clockrandomsource.h"
+#include "base/clockrandomsource.h"
 
 #include <QtTest>
 
@@ -59,17 +61,17 @@ private slots:
     }
 
     // The table of draws per stage and word length, halves to even.
-    void hidingDraws()
+    void letterHidingDraws()
     {
         const int stage1[] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5};
         const int stage2[] = {0, 1, 2, 2, 2, 3, 4, 4, 4, 5, 6, 6, 6, 7};
         for (int length = 1; length <= 14; ++length) {
-            QCOMPARE(draw::hidingDraws(1, length), stage1[length - 1]);
-            QCOMPARE(draw::hidingDraws(2, length), stage2[length - 1]);
-            QCOMPARE(draw::hidingDraws(3, length), length);
+            QCOMPARE(letterhiding::draws(1, length), stage1[length - 1]);
+            QCOMPARE(letterhiding::draws(2, length), stage2[length - 1]);
+            QCOMPARE(letterhiding::draws(3, length), length);
         }
-        QCOMPARE(draw::hidingDraws(0, 6), 0);
-        QCOMPARE(draw::hidingDraws(4, 6), 0);
+        QCOMPARE(letterhiding::draws(0, 6), 0);
+        QCOMPARE(letterhiding::draws(4, 6), 0);
     }
 
     // Reseeding within one clock tick must not replay the same value, and

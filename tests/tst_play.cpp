@@ -4,7 +4,7 @@
 // typing, the answer check, letter hiding, faces and the sound themes.
 
 #include "playfixture.h"
-#include "wordlist/codepage.h"
+#include "base/codepage.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>

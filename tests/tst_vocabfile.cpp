@@ -5,7 +5,7 @@
 
 #include "fifowatchdog.h"
 #include "testfolder.h"
-#include "wordlist/codepage.h"
+#include "base/codepage.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 

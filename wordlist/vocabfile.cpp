@@ -2,9 +2,9 @@
 
 #include "wordlist/vocabfile.h"
 
-#include "wordlist/codepage.h"
-#include "wordlist/log.h"
-#include "wordlist/regularfile.h"
+#include "base/codepage.h"
+#include "base/log.h"
+#include "base/regularfile.h"
 
 #include <QFile>
 

@@ -8,8 +8,8 @@
 #include "ui/services.h"
 #include "sound/waveplayer.h"
 #include "speech/wordspeaker.h"
-#include "wordlist/clockrandomsource.h"
-#include "wordlist/randomsource.h"
+#include "base/clockrandomsource.h"
+#include "base/randomsource.h"
 
 #include <QString>
 #include <QStringList>

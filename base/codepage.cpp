@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wordlist/codepage.h"
+#include "base/codepage.h"
 
 #include <QList>
 

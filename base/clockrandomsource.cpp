@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wordlist/clockrandomsource.h"
+#include "base/clockrandomsource.h"
 
 #include <chrono>
 

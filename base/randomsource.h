@@ -14,3 +14,12 @@ public:
     // A uniform value in [0, 1).
     virtual double next() = 0;
 };
+
+namespace draw {
+
+// The pick k = int(n * r) + 1 of a list of n entries, as a row index 0..n-1.
+// A value of r so close to 1 that n * r rounds up to n still names the last
+// row; an empty list gives -1.
+int pickRow(int n, double r);
+
+} // namespace draw

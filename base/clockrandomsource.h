@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "wordlist/randomsource.h"
+#include "base/randomsource.h"
 
 #include <cstdint>
 

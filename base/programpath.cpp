@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wordlist/programpath.h"
+#include "base/programpath.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wordlist/log.h"
+#include "base/log.h"
 
-#include "wordlist/regularfile.h"
+#include "base/regularfile.h"
 
 #include <QMutex>
 #include <QSet>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wordlist/regularfile.h"
+#include "base/regularfile.h"
 
 #include <QFile>
 
