@@ -2,6 +2,7 @@
 
 #include "help/frmhelp.h"
 
+#include "sound/keysounds.h"
 #include "ui/look.h"
 
 #include <QPlainTextEdit>
@@ -34,9 +35,7 @@ constexpr const char ManualText[] =
     "applause and a smiley face, and the arrow button comes back for the next word. A wrong "
     "letter gets a small red dot beneath it: press the Delete key to clear the attempt and the "
     "dots, and try again. After each of the first three correct spellings the game says the word "
-    "again, so it can be spelled from memory; Sounds > Say The Words turns the voice off. Careful "
-    "with the Escape key: with the Animals sounds, and with one other set, it ends the game at "
-    "once."
+    "again, so it can be spelled from memory; Sounds > Say The Words turns the voice off.%1"
     "\r\n\r\n"
     "Every word spelled right four times earns one smiley face, up to ten faces for ten words. "
     "When the words run out, the window says so: choose Our Words > Next List to draw ten new "
@@ -57,13 +56,70 @@ constexpr const char ManualText[] =
     "for making a word list of your own. Give your list a name that is easy to remember, because "
     "the only way to load it later is File > Open A List."
     "\r\n\r\n\r\n"
-    "Fun stuff: Quillobrite plays sounds while your child types. There are four sound lists. "
-    "Three of them are in the Sounds menu, and the fourth is reached by a secret command. Can you "
-    "find it? If you do, write and tell me how you did it!"
+    "Fun stuff: Quillobrite plays sounds while your child types. %2"
     "\r\n\r\n"
     "Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident "
     "speller."
     "\r\n";
+
+QString numberWord(qsizetype n, bool ordinal = false)
+{
+    static const char *const cardinals[] = {"no", "one", "two", "three", "four", "five", "six",
+                                            "seven", "eight", "nine", "ten"};
+    static const char *const ordinals[] = {"", "first", "second", "third", "fourth", "fifth",
+                                           "sixth", "seventh", "eighth", "ninth", "tenth"};
+    if (n < 0 || n > 10)
+        return QString::number(n) + (ordinal ? QStringLiteral("th") : QString());
+    return QLatin1String(ordinal ? ordinals[n] : cardinals[n]);
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
+}
+
+// The themes under which Escape ends the game, as the sound themes say.
+QString escapeWarning()
+{
+    QStringList named;
+    qsizetype secret = 0;
+    for (const keysounds::Theme &theme : keysounds::themes()) {
+        if (theme.escapeEnds && theme.caption)
+            named.append(QStringLiteral("the %1 sounds").arg(QLatin1String(theme.caption)));
+        else if (theme.escapeEnds)
+            ++secret;
+    }
+    if (secret > 0)
+        named.append(QStringLiteral("with %1 other set%2").arg(numberWord(secret))
+                         .arg(secret > 1 ? "s" : ""));
+    if (named.isEmpty())
+        return {};
+    return QStringLiteral(" Careful with the Escape key: with %1, it ends the game at once.")
+        .arg(named.join(QStringLiteral(", and ")));
+}
+
+// How many sound themes there are, and how many the menu lists.
+QString soundLists()
+{
+    const auto themes = keysounds::themes();
+    const auto listed = std::count_if(themes.begin(), themes.end(),
+                                      [](const keysounds::Theme &t) { return t.caption; });
+    const qsizetype secret = qsizetype(themes.size()) - listed;
+    QString text = QStringLiteral("There are %1 sound lists. %2 of them are in the Sounds menu")
+                       .arg(numberWord(qsizetype(themes.size())), capitalised(numberWord(listed)));
+    if (secret == 0)
+        return text + QStringLiteral(".");
+    return text
+           + (secret == 1 ? QStringLiteral(", and the %1 is reached by a secret command. Can you "
+                                           "find it?")
+                                .arg(numberWord(qsizetype(themes.size()), true))
+                          : QStringLiteral(", and the other %1 are reached by secret commands. Can "
+                                           "you find them?")
+                                .arg(numberWord(secret)))
+           + QStringLiteral(" If you do, write and tell me how you did it!");
+}
 
 } // namespace
 
@@ -85,7 +141,7 @@ frmHelp::~frmHelp() = default;
 
 QString frmHelp::manual()
 {
-    return QString::fromLatin1(ManualText);
+    return QString::fromLatin1(ManualText).arg(escapeWarning(), soundLists());
 }
 
 void frmHelp::createControls()

@@ -330,9 +330,12 @@ void frmVarbo::createMenus()
     mnuFourth = item(mnuGrade, QStringLiteral("mnuFourth"), QStringLiteral("Fourth"));
     mnuFifth = item(mnuGrade, QStringLiteral("mnuFifth"), QStringLiteral("Fifth"));
     mnuSounds = menu(QStringLiteral("mnuSounds"), QStringLiteral("So&unds"));
-    mnuSoundsAnimals = item(mnuSounds, QStringLiteral("mnuSoundsAnimals"), QStringLiteral("Animals"));
-    mnuSoundCartoon = item(mnuSounds, QStringLiteral("mnuSoundCartoon"), QStringLiteral("Cartoon"));
-    mnuSoundTech = item(mnuSounds, QStringLiteral("mnuSoundTech"), QStringLiteral("Tech"));
+    for (int number = 1; const keysounds::Theme &theme : keysounds::themes()) {
+        if (theme.menuItem)
+            item(mnuSounds, QLatin1String(theme.menuItem), QLatin1String(theme.caption))
+                ->setData(number);
+        ++number;
+    }
     mnuSounds->addSeparator();
     // The game says each word; the parent may turn that off for the run.
     sayWordsAction = item(mnuSounds, QStringLiteral("sayWordsAction"), QStringLiteral("Say The Words"));
@@ -355,10 +358,13 @@ void frmVarbo::connectHandlers()
     connect(mnuThird, &QAction::triggered, this, &frmVarbo::mnuThird_Click);
     connect(mnuFourth, &QAction::triggered, this, &frmVarbo::mnuFourth_Click);
     connect(mnuFifth, &QAction::triggered, this, &frmVarbo::mnuFifth_Click);
-    connect(mnuSoundsAnimals, &QAction::triggered, this, &frmVarbo::mnuSoundsAnimals_Click);
-    connect(mnuSoundCartoon, &QAction::triggered, this, &frmVarbo::mnuSoundCartoon_Click);
-    connect(mnuSoundTech, &QAction::triggered, this, &frmVarbo::mnuSoundTech_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &frmVarbo::mnuHelpHelp_Click);
+    // Each theme's item chooses the theme its number names.
+    for (QAction *theme : mnuSounds->actions()) {
+        if (theme->data().isValid())
+            connect(theme, &QAction::triggered, this,
+                    [this, theme] { chooseSoundTheme(theme->data().toInt()); });
+    }
     connect(cmdSpelledCorrect, &QPushButton::clicked, this, &frmVarbo::cmdSpelledCorrect_Click);
     connect(cmdSaveFerris, &QPushButton::clicked, this, &frmVarbo::cmdSaveFerris_Click);
     connect(cmdAddWordFromMainList, &QPushButton::clicked, this,

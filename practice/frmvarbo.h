@@ -75,9 +75,6 @@ private slots:
     void mnuFileNextWord_Click();
     void cmdSpelledCorrect_Click();
     // Sound themes
-    void mnuSoundsAnimals_Click();
-    void mnuSoundCartoon_Click();
-    void mnuSoundTech_Click();
     void cmdSaveFerris_Click();
     // Word-picking panel
     void mnuOursAddLots_Click();
@@ -116,6 +113,7 @@ private:
     void hideFaces();
     void playProgramWave(const QString &name);
     void paintNow();
+    void chooseSoundTheme(int number);
 
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
@@ -176,10 +174,8 @@ private:
     QAction *mnuThird = nullptr;
     QAction *mnuFourth = nullptr;
     QAction *mnuFifth = nullptr;
+    // Its items, one for each theme the menu lists, come from the themes.
     QMenu *mnuSounds = nullptr;
-    QAction *mnuSoundsAnimals = nullptr;
-    QAction *mnuSoundCartoon = nullptr;
-    QAction *mnuSoundTech = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpHelp = nullptr;
     QAction *sayWordAction = nullptr;

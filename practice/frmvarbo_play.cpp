@@ -237,7 +237,8 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         lblLetterCount->setText(QString::number(i));
     }
 
-    if (bytSoundTheme < keysounds::Animals || bytSoundTheme > keysounds::Tech)
+    const keysounds::Theme *theme = keysounds::theme(bytSoundTheme);
+    if (!theme)
         return;
     if (keyCode == virtualkeys::Delete) {
         ClearAttempt();
@@ -252,8 +253,7 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         playProgramWave(wave);
         return;
     }
-    if (keyCode == virtualkeys::Escape
-        && (bytSoundTheme == keysounds::Animals || bytSoundTheme == keysounds::Hidden))
+    if (keyCode == virtualkeys::Escape && theme->escapeEnds)
         m_services.ending.endNow();
 }
 
@@ -348,23 +348,13 @@ void frmVarbo::EraseLastLetter()
     intLetterPos = std::int16_t(p - 1);
 }
 
-void frmVarbo::mnuSoundsAnimals_Click()
+void frmVarbo::chooseSoundTheme(int number)
 {
-    bytSoundTheme = keysounds::Animals;
-}
-
-void frmVarbo::mnuSoundCartoon_Click()
-{
-    bytSoundTheme = keysounds::Cartoon;
-}
-
-void frmVarbo::mnuSoundTech_Click()
-{
-    bytSoundTheme = keysounds::Tech;
+    bytSoundTheme = std::uint8_t(number);
 }
 
 void frmVarbo::cmdSaveFerris_Click()
 {
-    bytSoundTheme = keysounds::Hidden;
+    chooseSoundTheme(keysounds::hiddenTheme());
     cmdSaveFerris->hide();
 }

@@ -2,49 +2,79 @@
 
 #include "sound/keysounds.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace keysounds {
+namespace {
 
 // clang-format off
-const std::array<KeySound, 26> Table = {{
-    //        Animals                    hidden               Cartoon              Tech
-    {'Q', {{ "\\canaryhigh.wav",      "\\Ferris1.wav",  "\\splat1.wav",    "\\Trekdoor.wav"     }}},
-    {'W', {{ "\\smallDog.wav",        "\\Ferris2.wav",  "\\splat2.wav",    "\\alert1.wav"       }}},
-    {'E', {{ "\\sheepHigh.wav",       "\\Ferris3.wav",  "\\cartoonA.wav",  "\\photon.wav"       }}},
-    {'R', {{ "\\loons.wav",           "\\Ferris4.wav",  "\\cartoonB.wav",  "\\wowoShort.wav"    }}},
-    {'T', {{ "\\raven.wav",           "\\Ferris5.wav",  "\\cartoonC.wav",  "\\compuBeep.wav"    }}},
-    {'Y', {{ "\\peacock.wav",         "\\Ferris6.wav",  "\\wapwapwa.wav",  "\\Grunge.wav"       }}},
-    {'U', {{ "\\parrot.wav",          "\\Ferris7.wav",  "\\weep.wav",      "\\Zing.wav"         }}},
-    {'I', {{ "\\swanHigh.wav",        "\\Ferris8.wav",  "\\doink.wav",     "\\revThrust.wav"    }}},
-    {'O', {{ "\\duck.wav",            "\\Ferris9.wav",  "\\Wrrrr.wav",     "\\flyOver.wav"      }}},
-    {'P', {{ "\\goatHighPitch.wav",   "\\BFerris1.wav", "\\corkpop.wav",   "\\justWeird.wav"    }}},
-    {'A', {{ "\\chicken.wav",         "\\BFerris2.wav", "\\doubtake.wav",  "\\justWeird2.wav"   }}},
-    {'S', {{ "\\dogWhine.wav",        "\\BFerris3.wav", "\\peeeow.wav",    "\\Astral.wav"       }}},
-    {'D', {{ "\\cricket.wav",         "\\BFerris4.wav", "\\pingpong.wav",  "\\alienBabble.wav"  }}},
-    {'F', {{ "\\owl.wav",             "\\BFerris5.wav", "\\skid1.wav",     "\\robotChimes.wav"  }}},
-    {'G', {{ "\\coyote.wav",          "\\BFerris6.wav", "\\tosfwee.wav",   "\\bibBabble.wav"    }}},
-    {'H', {{ "\\dogGrowl.wav",        "\\BFerris7.wav", "\\twangang.wav",  "\\funnel.wav"       }}},
-    {'J', {{ "\\pigHigh.wav",         "\\BFerris8.wav", "\\jetsons1.wav",  "\\circSaw.wav"      }}},
-    {'K', {{ "\\lionGrowl.wav",       "\\BFerris9.wav", "\\Pop.wav",       "\\turntable.wav"    }}},
-    {'L', {{ "\\dog1.wav",            "\\Ferris1.wav",  "\\raspberry.wav", "\\menace.wav"       }}},
-    {'Z', {{ "\\puppyWhine.wav",      "\\Ferris2.wav",  "\\plankcra.wav",  "\\lightsaber.wav"   }}},
-    {'X', {{ "\\frogDouble.wav",      "\\Ferris3.wav",  "\\raspberry.wav", "\\crackle.wav"      }}},
-    {'C', {{ "\\cowMedium.wav",       "\\Ferris4.wav",  "\\twang.wav",     "\\strangeWhine.wav" }}},
-    {'V', {{ "\\sheepDeep.wav",       "\\Ferris5.wav",  "\\twing.wav",     "\\alienSpark.wav"   }}},
-    {'B', {{ "\\pigDeep.wav",         "\\Ferris6.wav",  "\\shoow.wav",     "\\aRev.wav"         }}},
-    {'N', {{ "\\cowLow.wav",          "\\Ferris7.wav",  "\\iaiaia.wav",    "\\nicebeep.wav"     }}},
-    {'M', {{ "\\gorilla.wav",         "\\Ferris8.wav",  "\\rahr.wav",      "\\spaceChime.wav"   }}},
-}};
+constexpr Theme Table[] = {
+    {"animals", "mnuSoundsAnimals", "Animals", true,
+     {{
+         "\\canaryhigh.wav", "\\smallDog.wav", "\\sheepHigh.wav", "\\loons.wav", "\\raven.wav",
+         "\\peacock.wav", "\\parrot.wav", "\\swanHigh.wav", "\\duck.wav", "\\goatHighPitch.wav",
+         "\\chicken.wav", "\\dogWhine.wav", "\\cricket.wav", "\\owl.wav", "\\coyote.wav",
+         "\\dogGrowl.wav", "\\pigHigh.wav", "\\lionGrowl.wav", "\\dog1.wav", "\\puppyWhine.wav",
+         "\\frogDouble.wav", "\\cowMedium.wav", "\\sheepDeep.wav", "\\pigDeep.wav", "\\cowLow.wav",
+         "\\gorilla.wav",
+     }}},
+    {"hidden", nullptr, nullptr, true,
+     {{
+         "\\Ferris1.wav", "\\Ferris2.wav", "\\Ferris3.wav", "\\Ferris4.wav", "\\Ferris5.wav",
+         "\\Ferris6.wav", "\\Ferris7.wav", "\\Ferris8.wav", "\\Ferris9.wav", "\\BFerris1.wav",
+         "\\BFerris2.wav", "\\BFerris3.wav", "\\BFerris4.wav", "\\BFerris5.wav", "\\BFerris6.wav",
+         "\\BFerris7.wav", "\\BFerris8.wav", "\\BFerris9.wav", "\\Ferris1.wav", "\\Ferris2.wav",
+         "\\Ferris3.wav", "\\Ferris4.wav", "\\Ferris5.wav", "\\Ferris6.wav", "\\Ferris7.wav",
+         "\\Ferris8.wav",
+     }}},
+    {"cartoon", "mnuSoundCartoon", "Cartoon", false,
+     {{
+         "\\splat1.wav", "\\splat2.wav", "\\cartoonA.wav", "\\cartoonB.wav", "\\cartoonC.wav",
+         "\\wapwapwa.wav", "\\weep.wav", "\\doink.wav", "\\Wrrrr.wav", "\\corkpop.wav",
+         "\\doubtake.wav", "\\peeeow.wav", "\\pingpong.wav", "\\skid1.wav", "\\tosfwee.wav",
+         "\\twangang.wav", "\\jetsons1.wav", "\\Pop.wav", "\\raspberry.wav", "\\plankcra.wav",
+         "\\raspberry.wav", "\\twang.wav", "\\twing.wav", "\\shoow.wav", "\\iaiaia.wav",
+         "\\rahr.wav",
+     }}},
+    {"tech", "mnuSoundTech", "Tech", false,
+     {{
+         "\\Trekdoor.wav", "\\alert1.wav", "\\photon.wav", "\\wowoShort.wav", "\\compuBeep.wav",
+         "\\Grunge.wav", "\\Zing.wav", "\\revThrust.wav", "\\flyOver.wav", "\\justWeird.wav",
+         "\\justWeird2.wav", "\\Astral.wav", "\\alienBabble.wav", "\\robotChimes.wav", "\\bibBabble.wav",
+         "\\funnel.wav", "\\circSaw.wav", "\\turntable.wav", "\\menace.wav", "\\lightsaber.wav",
+         "\\crackle.wav", "\\strangeWhine.wav", "\\alienSpark.wav", "\\aRev.wav", "\\nicebeep.wav",
+         "\\spaceChime.wav",
+     }}},
+};
 // clang-format on
 
-QString waveFor(int theme, int keyCode)
+} // namespace
+
+std::span<const Theme> themes()
 {
-    if (theme < Animals || theme > Tech)
+    return Table;
+}
+
+const Theme *theme(int number)
+{
+    return number >= 1 && number <= int(std::size(Table)) ? &Table[number - 1] : nullptr;
+}
+
+int hiddenTheme()
+{
+    const auto *hidden =
+        std::find_if(std::begin(Table), std::end(Table), [](const Theme &t) { return !t.menuItem; });
+    return int(hidden - std::begin(Table)) + 1;
+}
+
+QString waveFor(int number, int keyCode)
+{
+    const Theme *t = theme(number);
+    const char *key = keyCode > 0 && keyCode < 128 ? std::strchr(Keys, keyCode) : nullptr;
+    if (!t || !key || *key == 0)
         return {};
-    for (const KeySound &key : Table) {
-        if (key.keyCode == keyCode)
-            return QString::fromLatin1(key.waves[size_t(theme - 1)]);
-    }
-    return {};
+    return QString::fromLatin1(t->waves[size_t(key - Keys)]);
 }
 
 } // namespace keysounds

@@ -5,36 +5,43 @@
 #include <QString>
 
 #include <array>
-#include <cstdint>
+#include <span>
 
 namespace keysounds {
 
-// Sound themes as the game numbers them.
-enum Theme : std::uint8_t {
-    Animals = 1,
-    Hidden = 2, // reached through the "Save Ferris" button, never a menu
-    Cartoon = 3,
-    Tech = 4,
+// The letter keys in the order a theme names their waves: the keyboard's
+// rows, top row first, and each row from the left.
+inline constexpr char Keys[] = "QWERTYUIOPASDFGHJKLZXCVBNM";
+
+// A key-sound theme: every letter key plays a wave of its own.
+struct Theme {
+    // What the sound list calls the theme's waves ("animals").
+    const char *name;
+    // Its item in the Sounds menu: object name and caption. A theme without
+    // one is reached through the "Save Ferris" button instead.
+    const char *menuItem;
+    const char *caption;
+    // Escape ends the game at once under this theme.
+    bool escapeEnds;
+    // One wave for each key of Keys, in that order, each named as it is
+    // appended to the program folder ("\dog1.wav").
+    std::array<const char *, std::size(Keys) - 1> waves;
 };
 
-struct KeySound {
-    int keyCode; // 'A' to 'Z'
-    // One wave name per theme, in theme order 1 to 4; each begins with a
-    // backslash and is appended to the program folder.
-    std::array<const char *, 4> waves;
-};
+// The themes, numbered from 1 in this order; the game starts with theme 1.
+std::span<const Theme> themes();
+// Theme number n, or nullptr for a number that names none.
+const Theme *theme(int number);
+// The theme that no menu lists.
+int hiddenTheme();
 
-// The game's own sounds, named as the table names its waves.
+// The wave name for a key under a theme; empty for a key that is not a
+// letter and for a number that names no theme.
+QString waveFor(int theme, int keyCode);
+
+// The game's own sounds, named as the themes name their waves.
 inline constexpr char Greeting[] = "\\claugh.wav";
 inline constexpr char Praise[] = "\\goodJob.wav";
 inline constexpr char Applause[] = "\\manyClapping.wav";
-
-// The letter keys in the order they are looked up: the keyboard's rows,
-// top row first.
-extern const std::array<KeySound, 26> Table;
-
-// The wave name for a key under a theme; empty for a key that is not a
-// letter and for a theme outside 1 to 4.
-QString waveFor(int theme, int keyCode);
 
 } // namespace keysounds

@@ -86,31 +86,29 @@ private slots:
         QCOMPARE(virtualkeys::fromText(dead.compose(QStringLiteral("c"))).typed, QStringLiteral("Ç"));
     }
 
-    // Every wave the game names is one the build makes: the sound list is
-    // the one place that names them.
+    // Every wave the game names is one the build makes, listed for the
+    // theme that plays it: the sound list is the one place that names them.
     void everySoundIsListed()
     {
         QFile list(QStringLiteral(QB_SOUND_LIST));
         QVERIFY2(list.open(QIODevice::ReadOnly | QIODevice::Text), QB_SOUND_LIST);
-        QSet<QString> listed;
+        QHash<QString, QString> listed; // wave -> use
         while (!list.atEnd()) {
-            const QString line = QString::fromUtf8(list.readLine()).trimmed();
-            if (!line.isEmpty() && !line.startsWith(u'#'))
-                listed.insert(u'\\' + line.section(u' ', 0, 0) + QStringLiteral(".wav"));
+            const QStringList fields =
+                QString::fromUtf8(list.readLine()).split(u' ', Qt::SkipEmptyParts);
+            if (fields.size() == 3 && !fields.first().startsWith(u'#'))
+                listed.insert(u'\\' + fields.at(0) + QStringLiteral(".wav"), fields.at(1));
         }
-        QStringList named{QString::fromLatin1(keysounds::Greeting),
-                          QString::fromLatin1(keysounds::Praise),
-                          QString::fromLatin1(keysounds::Applause)};
-        for (const keysounds::KeySound &key : keysounds::Table) {
-            for (const char *wave : key.waves)
-                named.append(QString::fromLatin1(wave));
+        QStringList wrong;
+        for (const char *wave : {keysounds::Greeting, keysounds::Praise, keysounds::Applause})
+            if (!listed.contains(QString::fromLatin1(wave)))
+                wrong.append(QString::fromLatin1(wave));
+        for (const keysounds::Theme &theme : keysounds::themes()) {
+            for (const char *wave : theme.waves)
+                if (listed.value(QString::fromLatin1(wave)) != QLatin1String(theme.name))
+                    wrong.append(QString::fromLatin1(wave) + QStringLiteral(" for ") + theme.name);
         }
-        QStringList missing;
-        for (const QString &name : named) {
-            if (!listed.contains(name))
-                missing.append(name);
-        }
-        QCOMPARE(missing, QStringList());
+        QCOMPARE(wrong, QStringList());
     }
 };
 
