@@ -32,9 +32,6 @@ constexpr qreal CaptionPoints = 9.75;
 // counter box is only 19 pixels high.
 constexpr qreal BoxPoints = 8.25;
 
-// "Make File" prepares this many blank records, so that a list of fewer
-// than ten words still reads back as ten entries.
-constexpr int BlankRecords = 10;
 // "Make File" is offered from this many words in the list.
 constexpr int WordsForFile = 10;
 
@@ -303,7 +300,7 @@ bool frmCreateList::makeFile()
         cannotWrite(QStringLiteral("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
         return false;
     }
-    for (int n = 1; n <= BlankRecords; ++n) {
+    for (int n = 1; n <= VocabFile::BlankRecords; ++n) {
         // A file that takes no more (a full disk, a size limit) is let go,
         // so that the next "Make File" can open one again.
         if (!m_listFile.writeBlankRecord(n)) {

@@ -25,9 +25,7 @@
 namespace {
 
 constexpr int Ok = 0, Problems = 1, Trouble = 2;
-// The game's own editor starts each file with this many blank records, so
-// that a list of fewer words still reads back as this many entries.
-constexpr int BlankRecords = 10;
+constexpr int BlankRecords = VocabFile::BlankRecords;
 
 const char *const Usage =
     "Usage: quillobrite-list make [--force] WORDS.txt LIST.dat\n"
@@ -229,10 +227,10 @@ QList<Line> readList(const QByteArray &bytes)
 {
     QList<Line> lines;
     QStringList entries;
-    const qsizetype records = bytes.size() / VocabFile::RecordLength;
+    const QStringList all = VocabFile::entriesOf(bytes);
+    const qsizetype records = all.size();
     for (qsizetype n = 1; n <= records; ++n) {
-        const QString entry = VocabFile::decodeRecord(
-            bytes.constData() + (n - 1) * VocabFile::RecordLength, VocabFile::RecordLength);
+        const QString &entry = all.at(n - 1);
         if (n > VocabFile::LastRecord) {
             lines.append({n, QStringLiteral("past record %1, never read").arg(VocabFile::LastRecord), true, true});
             continue;

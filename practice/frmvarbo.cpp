@@ -394,10 +394,7 @@ void frmVarbo::Form_Load()
     bytSoundTheme = 1;
     txtPrompt->setEnabled(false);
     // Start-up load: the first grade, then ten words drawn from it.
-    m_listFile.open(programFile(m_services.programFolder, QStringLiteral("\\firstGrade.dat")),
-                    VocabFile::Mode::ReadOnly);
-    lstVocab->addItems(m_listFile.readEntries());
-    tenWordDraw();
+    mnuFirst_Click();
     showWhatComesNext();
 }
 

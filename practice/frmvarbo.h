@@ -107,6 +107,9 @@ private:
     void ClearAttempt();
     void EraseLastLetter();
 
+    // The one way a list file comes in: the list file held so far is
+    // closed and this one opened and read; nothing when it cannot be opened.
+    std::optional<QStringList> openList(const QString &path);
     void loadGrade(const QString &fileName);
     void tenWordDraw();
     void clearLetterRows();

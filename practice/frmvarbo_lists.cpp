@@ -46,16 +46,23 @@ void frmVarbo::clearLetterRows()
     }
 }
 
+std::optional<QStringList> frmVarbo::openList(const QString &path)
+{
+    // Read only: a list is never written here, and a missing one is not
+    // created.
+    m_listFile.close();
+    if (!m_listFile.open(path, VocabFile::Mode::ReadOnly))
+        return std::nullopt;
+    return m_listFile.readEntries();
+}
+
 void frmVarbo::loadGrade(const QString &fileName)
 {
-    m_listFile.close();
     lstMiddle->clear();
     lstVocab->clear();
     txtPrompt->clear();
-    // Read only: a grade list is never written, and a missing one leaves
-    // the vocabulary empty rather than creating a file.
-    m_listFile.open(programFile(m_services.programFolder, fileName), VocabFile::Mode::ReadOnly);
-    lstVocab->addItems(m_listFile.readEntries());
+    // A grade list that cannot be opened leaves the vocabulary empty.
+    lstVocab->addItems(openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
     tenWordDraw();
     hideFaces();
 }
@@ -105,17 +112,16 @@ void frmVarbo::mnuFileOpenList_Click()
     const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
     if (path.isEmpty())
         return;
-    VocabFile file;
-    if (!file.open(path, VocabFile::Mode::ReadOnly)) {
-        m_listFile.close();
+    const std::optional<QStringList> opened = openList(path);
+    if (!opened)
         return;
-    }
-    const QStringList entries = file.readEntries();
+    const QStringList &entries = *opened;
     // A file that is no word list (a picture, a letter) would fill the
     // lists with junk, and one without words would leave nothing to play:
     // the parent is told, and the lists stay as they were.
     const VocabFile::Content content = VocabFile::judge(entries);
     if (content != VocabFile::Content::Words) {
+        m_listFile.close();
         const QString name = QFileInfo(path).fileName();
         m_services.messages.exclamation(
             this, QStringLiteral("Open A List"),
@@ -125,7 +131,6 @@ void frmVarbo::mnuFileOpenList_Click()
                                  "are made with Your Words > Custom List.").arg(name));
         return;
     }
-    m_listFile = std::move(file);
     lstVocab->clear();
     lstMiddle->clear();
     txtPrompt->clear();

@@ -17,6 +17,6 @@ mkdir -p "$QB_SCREENSHOTS"
 out=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-screenshots.XXXXXX")
 trap 'rm -rf "$out"' EXIT
 bash "$root/tests/e2e/run-e2e.sh" --program "$build/bin/quillobrite" \
-    --makelist "$build/data/qb_makelist" --sounds "$build/bin" --out "$out" \
+    --sounds "$build/bin" --out "$out" \
     --scenarios "$here/screenshot-scenes.sh" --only game,editor --deadline 120
 ls -l "$QB_SCREENSHOTS"

@@ -9,7 +9,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <utility>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -34,18 +33,6 @@ bool VocabFile::open(const QString &path, Mode mode)
         noteOnce(lcLists(), path, QStringLiteral("not opened: ") + m_error);
     }
     return isOpen();
-}
-
-VocabFile &VocabFile::operator=(VocabFile &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_fd = std::exchange(other.m_fd, -1);
-        m_mode = other.m_mode;
-        m_path = std::move(other.m_path);
-        m_error = std::move(other.m_error);
-    }
-    return *this;
 }
 
 void VocabFile::close()
@@ -122,11 +109,12 @@ bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) co
             break;
         have += got;
     }
-    const qsizetype records = have / RecordLength;
+    data.truncate(have);
+    const QStringList entries = entriesOf(data);
     if (!ok)
-        noteOnce(lcLists(), m_path, QStringLiteral("read failed after %1 records").arg(records));
-    for (qsizetype n = 0; n < records; ++n)
-        sink(decodeRecord(data.constData() + n * RecordLength, RecordLength));
+        noteOnce(lcLists(), m_path, QStringLiteral("read failed after %1 records").arg(entries.size()));
+    for (const QString &entry : entries)
+        sink(entry);
     return ok;
 }
 
@@ -134,6 +122,16 @@ QStringList VocabFile::readEntries() const
 {
     QStringList entries;
     readEntries([&entries](const QString &entry) { entries.append(entry); });
+    return entries;
+}
+
+QStringList VocabFile::entriesOf(const QByteArray &bytes)
+{
+    QStringList entries;
+    const qsizetype records = bytes.size() / RecordLength;
+    entries.reserve(records);
+    for (qsizetype n = 0; n < records; ++n)
+        entries.append(decodeRecord(bytes.constData() + n * RecordLength, RecordLength));
     return entries;
 }
 

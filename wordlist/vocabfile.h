@@ -16,6 +16,10 @@ public:
     static constexpr int RecordLength = 14;
     // Record numbers are 16-bit: nothing past this record is read or written.
     static constexpr int LastRecord = 32767;
+    // A new list starts with this many blank records (the list editor's
+    // "Make File"), so that a list of fewer words still reads back as this
+    // many entries.
+    static constexpr int BlankRecords = 10;
 
     enum class Mode {
         // Loading a list never writes, so a read-only grade file still loads
@@ -29,8 +33,6 @@ public:
     ~VocabFile();
     VocabFile(const VocabFile &) = delete;
     VocabFile &operator=(const VocabFile &) = delete;
-    // Closes this handle's file and takes over the other's.
-    VocabFile &operator=(VocabFile &&other) noexcept;
 
     // Only regular files are opened: a directory, FIFO or device is refused
     // at once without blocking. Opening an open handle fails and leaves the
@@ -74,6 +76,10 @@ public:
     // word in it, or no word list at all.
     enum class Content { Words, NoWords, NotWords };
     static Content judge(const QStringList &entries);
+
+    // The entries of a list file's bytes, one for each whole record, however
+    // many; a trailing fragment shorter than a record is not one.
+    static QStringList entriesOf(const QByteArray &bytes);
 
     // The 14 bytes a word is stored as.
     static QByteArray encodeRecord(const QString &word);

@@ -4,12 +4,11 @@
 # (Xvfb) with xdotool as keyboard and mouse, and heard through a real
 # PulseAudio server whose only sound card is a null sink, recorded with parec.
 #
-#   run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR
-#              [--sayword TOOL] [--only NAME[,NAME...]] [--keep]
-#              [--deadline SECONDS] [--scenarios FILE]
+#   run-e2e.sh --program BIN --sounds DIR --out DIR [--sayword TOOL]
+#              [--only NAME[,NAME...]] [--keep] [--deadline SECONDS]
+#              [--scenarios FILE]
 #
 # --program   the built quillobrite executable
-# --makelist  the build's word-list writer (qb_makelist WORDS.txt OUT.dat)
 # --sayword   the game's voice into a wave file (qb_sayword WORD OUT.wav), for
 #             the scenario that listens for a spoken word
 # --sounds    the folder with the built wave files
@@ -28,11 +27,10 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 
-program='' makelist='' sayword='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
+program='' sayword='' sounds='' out='' only='' keep=0 deadline=170 scenarios=$here/scenarios.sh
 while (($#)); do
     case $1 in
     --program) program=$2; shift 2 ;;
-    --makelist) makelist=$2; shift 2 ;;
     --sayword) sayword=$(realpath "$2"); shift 2 ;;
     --sounds) sounds=$2; shift 2 ;;
     --out) out=$2; shift 2 ;;
@@ -43,11 +41,11 @@ while (($#)); do
     *) echo "run-e2e.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
-if [[ -z $program || -z $makelist || -z $sounds || -z $out ]]; then
-    echo "usage: run-e2e.sh --program BIN --makelist TOOL --sounds DIR --out DIR [--only NAMES] [--keep]" >&2
+if [[ -z $program || -z $sounds || -z $out ]]; then
+    echo "usage: run-e2e.sh --program BIN --sounds DIR --out DIR [--sayword TOOL] [--only NAMES] [--keep]" >&2
     exit 2
 fi
-program=$(realpath "$program") makelist=$(realpath "$makelist") sounds=$(realpath "$sounds")
+program=$(realpath "$program") sounds=$(realpath "$sounds")
 
 missing=()
 for tool in Xvfb xdotool import pulseaudio pactl pacat parec python3 realpath setsid; do
@@ -147,20 +145,20 @@ fail() {
 }
 
 # program_folder NAME WORD... -- WAVE...: a program folder holding a copy of
-# the executable, a first-grade list of the words and the named wave files.
+# the executable, a first-grade list of just the words (ASCII, a 14-byte
+# record each, no blank records, so that every draw is one of them) and the
+# named wave files.
 program_folder() {
     local dir=$work/$1 w
     shift
     mkdir -p "$dir"
     cp "$program" "$dir/quillobrite"
-    : >"$dir/words.txt"
+    : >"$dir/firstGrade.dat"
     while (($#)) && [[ $1 != -- ]]; do
-        echo "$1" >>"$dir/words.txt"
+        printf '%-14.14s' "$1" >>"$dir/firstGrade.dat"
         shift
     done
     [[ ${1:-} == -- ]] && shift
-    "$makelist" "$dir/words.txt" "$dir/firstGrade.dat" || return 1
-    rm "$dir/words.txt"
     for w in "$@"; do
         cp "$sounds/$w.wav" "$dir/" || return 1
     done
