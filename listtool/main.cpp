@@ -12,6 +12,8 @@
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -288,28 +290,30 @@ int check(const QString &path)
 
 int main(int argc, char *argv[])
 {
-    QStringList args;
-    bool force = false, options = true;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (options && arg == QLatin1String("--")) {
-            options = false;
-        } else if (options && (arg == QLatin1String("-h") || arg == QLatin1String("--help"))) {
-            std::fputs(Usage, stdout);
-            std::fputs("\n", stdout);
-            std::fputs(Help, stdout);
-            return Ok;
-        } else if (options && (arg == QLatin1String("-V") || arg == QLatin1String("--version"))) {
-            std::fputs("quillobrite-list " QB_VERSION "\n", stdout);
-            return Ok;
-        } else if (options && (arg == QLatin1String("-f") || arg == QLatin1String("--force"))) {
-            force = true;
-        } else if (options && arg.startsWith(u'-') && arg.size() > 1) {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        } else {
-            args.append(arg);
-        }
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    // The help and the messages are the tool's own, as its manual page gives
+    // them, not the parser's.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("V"), QStringLiteral("version")});
+    const QCommandLineOption force(QStringList{QStringLiteral("f"), QStringLiteral("force")});
+    parser.addOptions({help, version, force});
+    if (!parser.parse(QCoreApplication::arguments()) && !parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        return usageError(QStringLiteral("unknown option %1%2")
+                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
+    if (parser.isSet(help)) {
+        std::fputs(Usage, stdout);
+        std::fputs("\n", stdout);
+        std::fputs(Help, stdout);
+        return Ok;
+    }
+    if (parser.isSet(version)) {
+        std::fputs("quillobrite-list " QB_VERSION "\n", stdout);
+        return Ok;
+    }
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return usageError(QStringLiteral("no command given"));
     const QString command = args.takeFirst();
@@ -319,9 +323,9 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("unknown command %1").arg(command));
     if (args.size() != wanted)
         return usageError(QStringLiteral("%1 takes %2 file name(s)").arg(command).arg(wanted));
-    if (force && command != QLatin1String("make"))
+    if (parser.isSet(force) && command != QLatin1String("make"))
         return usageError(QStringLiteral("--force goes with make only"));
     if (command == QLatin1String("make"))
-        return make(args.at(0), args.at(1), force);
+        return make(args.at(0), args.at(1), parser.isSet(force));
     return command == QLatin1String("show") ? show(args.at(0)) : check(args.at(0));
 }
