@@ -32,11 +32,11 @@ struct Caption {
 };
 constexpr Rgb Blue{0, 0, 255};
 constexpr std::array<Caption, 5> Captions = {{
-    {"lblCompanyProduct", "Quillobrite!", {255, 0, 255}, Face::Title, 300, 225, 6765, 720},
-    {"Label2", "Version 1.0", {255, 255, 255}, Face::Plain, 5760, 2520, 975, 195},
-    {"Label1", "February 2001 ad", Blue, Face::Arial, 3960, 3480, 1380, 210},
-    {"lblCopyright", "Freeware", Blue, Face::Arial, 4200, 3060, 975, 255},
-    {"lblCompany", "By the Quillobrite team", Blue, Face::Arial, 3960, 3270, 3015, 255},
+    {"lblCompanyProduct", QT_TRANSLATE_NOOP("frmSplash", "Quillobrite!"), {255, 0, 255}, Face::Title, 300, 225, 6765, 720},
+    {"Label2", QT_TRANSLATE_NOOP("frmSplash", "Version 1.0"), {255, 255, 255}, Face::Plain, 5760, 2520, 975, 195},
+    {"Label1", QT_TRANSLATE_NOOP("frmSplash", "February 2001 ad"), Blue, Face::Arial, 3960, 3480, 1380, 210},
+    {"lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Freeware"), Blue, Face::Arial, 4200, 3060, 975, 255},
+    {"lblCompany", QT_TRANSLATE_NOOP("frmSplash", "By the Quillobrite team"), Blue, Face::Arial, 3960, 3270, 3015, 255},
 }};
 
 // Three alphabet blocks at the lower left, then the signature word ACHIEVE
@@ -153,7 +153,7 @@ void frmSplash::createControls()
                                        &lblCompany};
     for (size_t i = 0; i < Captions.size(); ++i) {
         const Caption &c = Captions[i];
-        QLabel *label = new QLabel(QString::fromLatin1(c.text), Frame1);
+        QLabel *label = new QLabel(tr(c.text), Frame1);
         label->setObjectName(QString::fromLatin1(c.name));
         label->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

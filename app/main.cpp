@@ -7,6 +7,7 @@
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
 #include "base/programpath.h"
+#include "base/translations.h"
 #include "base/clockrandomsource.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillobrite"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString folder = programFolder(executableFolder());
+    installTranslations(folder);
 
     PulseWavePlayer player;
     SpeechSynth voice(SpeechSynth::desktopLanguage());
@@ -32,8 +35,7 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
-    Services services{player, speaker, dialogs, messages, random, ending,
-                      programFolder(executableFolder())};
+    Services services{player, speaker, dialogs, messages, random, ending, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

@@ -43,20 +43,21 @@ struct ButtonPlace {
 };
 constexpr int ButtonWidth = 1215, ButtonHeight = 520;
 constexpr ButtonPlace Buttons[] = {
-    {"cmdEnter", "Add A Word", 7320, 720},
-    {"cmdRemove", "Remove Word", 7320, 1320},
-    {"cmdMakeFile", "Make File", 7320, 1920},
-    {"cmdExit", "I'm Done!", 7320, 2520},
-    {"cmdAddToFile", "Add To File", 360, 2880},
+    {"cmdEnter", QT_TRANSLATE_NOOP("frmCreateList", "Add A Word"), 7320, 720},
+    {"cmdRemove", QT_TRANSLATE_NOOP("frmCreateList", "Remove Word"), 7320, 1320},
+    {"cmdMakeFile", QT_TRANSLATE_NOOP("frmCreateList", "Make File"), 7320, 1920},
+    {"cmdExit", QT_TRANSLATE_NOOP("frmCreateList", "I'm Done!"), 7320, 2520},
+    {"cmdAddToFile", QT_TRANSLATE_NOOP("frmCreateList", "Add To File"), 360, 2880},
 };
 
-const char *const Instructions =
+const char *const Instructions = QT_TRANSLATE_NOOP(
+    "frmCreateList",
     "Hi there! This is where you can make your own customized list of spelling words. Just "
     "type a word in the textbox, and then click the \"Add A Word\" button. You must make your "
     "list at least ten words long.To remove a word, just click on it, and then hit the Remove "
     "button. Once you have at least ten words, click the Make File button, and give your file "
     "a name. To add your words to your file, simply click on a word, then click on the Add To "
-    "File button. Then, just click the I'm Done! button";
+    "File button. Then, just click the I'm Done! button");
 
 // The layout was drawn for a face narrower than most: where only a wider
 // one is found, it is condensed until the whole text shows.
@@ -90,7 +91,7 @@ void fitText(QLabel *label)
 
 QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
 {
-    auto *button = named(new QPushButton(QString::fromLatin1(place.caption), parent), place.name);
+    auto *button = named(new QPushButton(frmCreateList::tr(place.caption), parent), place.name);
     button->setGeometry(twipsRect(place.left, place.top, ButtonWidth, ButtonHeight));
     button->setFont(plainFont(CaptionPoints));
     fitCaption(button);
@@ -127,7 +128,7 @@ frmCreateList::frmCreateList(Services &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmCreateList"));
-    setWindowTitle(QStringLiteral("New Vocab List"));
+    setWindowTitle(tr("New Vocab List"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(LayoutWidth), twips(LayoutHeight));
@@ -151,7 +152,7 @@ void frmCreateList::createControls()
     txtNewWord->installEventFilter(this);
     txtCounter = makeBox(this, "txtCounter", QStringLiteral("0"), twipsRect(4680, 120, 495, 285));
 
-    Label1 = named(new QLabel(QString::fromLatin1(Instructions), this), "Label1");
+    Label1 = named(new QLabel(tr(Instructions), this), "Label1");
     Label1->setGeometry(twipsRect(2160, 600, 4935, 2175));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
@@ -198,8 +199,7 @@ void frmCreateList::done(int result)
     if (lstNewVocab->count() > 0) {
         switch (m_services.messages.askToSave(
             this, windowTitle(),
-            QStringLiteral("The words still in your list are not in a file yet. Save them before "
-                           "closing?"))) {
+            tr("The words still in your list are not in a file yet. Save them before closing?"))) {
         case MessageBoxes::Unsaved::Cancel:
             return;
         case MessageBoxes::Unsaved::Save:
@@ -284,28 +284,27 @@ void frmCreateList::cmdMakeFile_Click()
 bool frmCreateList::makeFile()
 {
     const QString path =
-        m_services.dialogs.saveFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
+        m_services.dialogs.saveFileName(this, tr("Data (*.dat) | *.dat"));
     if (path.isEmpty())
         return false;
     const QString name = QFileInfo(path).fileName();
     // While a file is open no second one is: the words keep going to the
     // first, at the records the counter has reached in it.
     if (m_listFile.isOpen()) {
-        cannotWrite(QStringLiteral("\"%1\" was not made: this list's words go to the file made "
-                                   "before. Close this window to start another list.")
+        cannotWrite(tr("\"%1\" was not made: this list's words go to the file made before. "
+                       "Close this window to start another list.")
                         .arg(name));
         return false;
     }
     if (!m_listFile.open(path, VocabFile::Mode::ReadWrite)) {
-        cannotWrite(QStringLiteral("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
+        cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
         return false;
     }
     for (int n = 1; n <= VocabFile::BlankRecords; ++n) {
         // A file that takes no more (a full disk, a size limit) is let go,
         // so that the next "Make File" can open one again.
         if (!m_listFile.writeBlankRecord(n)) {
-            cannotWrite(QStringLiteral("\"%1\" could not be made (%2).")
-                            .arg(name, m_listFile.errorString()));
+            cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
             m_listFile.close();
             return false;
         }
@@ -318,15 +317,15 @@ bool frmCreateList::makeFile()
 void frmCreateList::cannotWrite(const QString &what)
 {
     m_services.messages.exclamation(this, windowTitle(),
-                                    what + QStringLiteral(" Every word is still in your list."));
+                                    what + tr(" Every word is still in your list."));
 }
 
 void frmCreateList::cmdAddToFile_Click()
 {
     const int row = currentRow();
     if (row < 0) {
-        m_services.messages.exclamation(this, QStringLiteral("Choose a Word"),
-                                        QStringLiteral("Please click on a word in your list."));
+        m_services.messages.exclamation(this, tr("Choose a Word"),
+                                        tr("Please click on a word in your list."));
         return;
     }
     writeWord(row);
@@ -337,13 +336,13 @@ bool frmCreateList::writeWord(int row)
     // The last record holds a word already and the counter can name no
     // later one: the word stays in the list rather than overwrite a record.
     if (blnFileFull) {
-        cannotWrite(QStringLiteral("The file holds as many words as a list can."));
+        cannotWrite(tr("The file holds as many words as a list can."));
         return false;
     }
     // A word that could not be written stays in the list and the counter
     // stays put, so the parent loses nothing and may press again.
     if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text())) {
-        cannotWrite(QStringLiteral("\"%1\" could not be written (%2).")
+        cannotWrite(tr("\"%1\" could not be written (%2).")
                         .arg(lstNewVocab->item(row)->text(), m_listFile.errorString()));
         return false;
     }

@@ -23,10 +23,10 @@ constexpr int BlankRun = 60;
 QString invitation()
 {
     const QString blanks(BlankRun, QLatin1Char(' '));
-    return QStringLiteral("If you would like to comment on this program, make suggestions for "
+    return frmContact::tr("If you would like to comment on this program, make suggestions for "
                           "improvement, or would like to let me know about a program either you "
                           "or your family could use, write to me at:")
-        + blanks + QLatin1String(Address) + blanks + QStringLiteral("You'll be glad you did!");
+        + blanks + QLatin1String(Address) + blanks + frmContact::tr("You'll be glad you did!");
 }
 
 // Blanks take room on their line like letters do, so a run of them longer
@@ -79,7 +79,7 @@ frmContact::frmContact(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmContact"));
-    setWindowTitle(QStringLiteral("Give Me a Jingle!"));
+    setWindowTitle(tr("Give Me a Jingle!"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window does not count among the windows that keep the program
     // running; this one is the last window of all, and its closing must end it.
@@ -95,7 +95,7 @@ frmContact::~frmContact() = default;
 
 void frmContact::createControls()
 {
-    cmdExit = new QPushButton(QStringLiteral("EXIT"), this);
+    cmdExit = new QPushButton(tr("EXIT"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(twipsRect(1800, 2520, 1215, 495));
     cmdExit->setFont(plainFont(12, true));

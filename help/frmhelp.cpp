@@ -5,6 +5,7 @@
 #include "sound/keysounds.h"
 #include "ui/look.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -14,7 +15,7 @@ constexpr int ClientWidth = 9420, ClientHeight = 5895;
 
 // Each paragraph is one line; the text box wraps it. Written with its CR LF
 // breaks spelled out so that no checkout or editor can change them.
-constexpr const char ManualText[] =
+constexpr const char ManualText[] = QT_TRANSLATE_NOOP("frmHelp",
     "Welcome to Quillobrite! This program helps grade-school children learn to spell in a way "
     "that really works, with bright colours, cheerful sounds and plenty of fun along the way."
     "\r\n\r\n"
@@ -60,17 +61,27 @@ constexpr const char ManualText[] =
     "\r\n\r\n"
     "Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident "
     "speller."
-    "\r\n";
+    "\r\n");
 
 QString numberWord(qsizetype n, bool ordinal = false)
 {
-    static const char *const cardinals[] = {"no", "one", "two", "three", "four", "five", "six",
-                                            "seven", "eight", "nine", "ten"};
-    static const char *const ordinals[] = {"", "first", "second", "third", "fourth", "fifth",
-                                           "sixth", "seventh", "eighth", "ninth", "tenth"};
+    static const char *const cardinals[] = {
+        QT_TRANSLATE_NOOP("frmHelp", "no"),    QT_TRANSLATE_NOOP("frmHelp", "one"),
+        QT_TRANSLATE_NOOP("frmHelp", "two"),   QT_TRANSLATE_NOOP("frmHelp", "three"),
+        QT_TRANSLATE_NOOP("frmHelp", "four"),  QT_TRANSLATE_NOOP("frmHelp", "five"),
+        QT_TRANSLATE_NOOP("frmHelp", "six"),   QT_TRANSLATE_NOOP("frmHelp", "seven"),
+        QT_TRANSLATE_NOOP("frmHelp", "eight"), QT_TRANSLATE_NOOP("frmHelp", "nine"),
+        QT_TRANSLATE_NOOP("frmHelp", "ten")};
+    static const char *const ordinals[] = {
+        "",
+        QT_TRANSLATE_NOOP("frmHelp", "first"),   QT_TRANSLATE_NOOP("frmHelp", "second"),
+        QT_TRANSLATE_NOOP("frmHelp", "third"),   QT_TRANSLATE_NOOP("frmHelp", "fourth"),
+        QT_TRANSLATE_NOOP("frmHelp", "fifth"),   QT_TRANSLATE_NOOP("frmHelp", "sixth"),
+        QT_TRANSLATE_NOOP("frmHelp", "seventh"), QT_TRANSLATE_NOOP("frmHelp", "eighth"),
+        QT_TRANSLATE_NOOP("frmHelp", "ninth"),   QT_TRANSLATE_NOOP("frmHelp", "tenth")};
     if (n < 0 || n > 10)
-        return QString::number(n) + (ordinal ? QStringLiteral("th") : QString());
-    return QLatin1String(ordinal ? ordinals[n] : cardinals[n]);
+        return QString::number(n);
+    return frmHelp::tr(ordinal ? ordinals[n] : cardinals[n]);
 }
 
 QString capitalised(QString text)
@@ -87,17 +98,18 @@ QString escapeWarning()
     qsizetype secret = 0;
     for (const keysounds::Theme &theme : keysounds::themes()) {
         if (theme.escapeEnds && theme.caption)
-            named.append(QStringLiteral("the %1 sounds").arg(QLatin1String(theme.caption)));
+            named.append(frmHelp::tr("the %1 sounds")
+                             .arg(QCoreApplication::translate("keysounds", theme.caption)));
         else if (theme.escapeEnds)
             ++secret;
     }
     if (secret > 0)
-        named.append(QStringLiteral("with %1 other set%2").arg(numberWord(secret))
-                         .arg(secret > 1 ? "s" : ""));
+        named.append((secret == 1 ? frmHelp::tr("with %1 other set") : frmHelp::tr("with %1 other sets"))
+                         .arg(numberWord(secret)));
     if (named.isEmpty())
         return {};
-    return QStringLiteral(" Careful with the Escape key: with %1, it ends the game at once.")
-        .arg(named.join(QStringLiteral(", and ")));
+    return frmHelp::tr(" Careful with the Escape key: with %1, it ends the game at once.")
+        .arg(named.join(frmHelp::tr(", and ")));
 }
 
 // How many sound themes there are, and how many the menu lists.
@@ -107,18 +119,18 @@ QString soundLists()
     const auto listed = std::count_if(themes.begin(), themes.end(),
                                       [](const keysounds::Theme &t) { return t.caption; });
     const qsizetype secret = qsizetype(themes.size()) - listed;
-    QString text = QStringLiteral("There are %1 sound lists. %2 of them are in the Sounds menu")
+    QString text = frmHelp::tr("There are %1 sound lists. %2 of them are in the Sounds menu")
                        .arg(numberWord(qsizetype(themes.size())), capitalised(numberWord(listed)));
     if (secret == 0)
-        return text + QStringLiteral(".");
+        return text + frmHelp::tr(".");
     return text
-           + (secret == 1 ? QStringLiteral(", and the %1 is reached by a secret command. Can you "
-                                           "find it?")
+           + (secret == 1 ? frmHelp::tr(", and the %1 is reached by a secret command. Can you "
+                                        "find it?")
                                 .arg(numberWord(qsizetype(themes.size()), true))
-                          : QStringLiteral(", and the other %1 are reached by secret commands. Can "
-                                           "you find them?")
+                          : frmHelp::tr(", and the other %1 are reached by secret commands. Can "
+                                        "you find them?")
                                 .arg(numberWord(secret)))
-           + QStringLiteral(" If you do, write and tell me how you did it!");
+           + frmHelp::tr(" If you do, write and tell me how you did it!");
 }
 
 } // namespace
@@ -128,7 +140,7 @@ frmHelp::frmHelp(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help!"));
+    setWindowTitle(tr("Help!"));
     // Every opening starts again from the manual.
     setAttribute(Qt::WA_DeleteOnClose);
     paintBackground(this, QColor(0, 255, 255));
@@ -141,7 +153,7 @@ frmHelp::~frmHelp() = default;
 
 QString frmHelp::manual()
 {
-    return QString::fromLatin1(ManualText).arg(escapeWarning(), soundLists());
+    return tr(ManualText).arg(escapeWarning(), soundLists());
 }
 
 void frmHelp::createControls()

@@ -9,6 +9,8 @@
 // Exit status: 0 all well, 1 problems found in the words or the list, 2 a
 // usage or input/output error. Messages go to stderr as "FILE:LINE: what".
 
+#include "base/programpath.h"
+#include "base/translations.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
@@ -26,15 +28,20 @@
 
 namespace {
 
+// The tool's texts, translated in the context "ListTool".
+struct ListTool {
+    Q_DECLARE_TR_FUNCTIONS(ListTool)
+};
+
 constexpr int Ok = 0, Problems = 1, Trouble = 2;
 constexpr int BlankRecords = VocabFile::BlankRecords;
 
-const char *const Usage =
+const char *const Usage = QT_TRANSLATE_NOOP("ListTool",
     "Usage: quillobrite-list make [--force] WORDS.txt LIST.dat\n"
     "       quillobrite-list show LIST.dat\n"
-    "       quillobrite-list check LIST.dat\n";
+    "       quillobrite-list check LIST.dat\n");
 
-const char *const Help =
+const char *const Help = QT_TRANSLATE_NOOP("ListTool",
     "Make, show and check the word-list files Quillobrite plays.\n"
     "\n"
     "  make WORDS.txt LIST.dat  write the words of a UTF-8 text file into a new\n"
@@ -50,7 +57,7 @@ const char *const Help =
     "  -h, --help     show this help\n"
     "  -V, --version  show the version\n"
     "\n"
-    "Exit status: 0 all well, 1 problems found, 2 usage or input/output error.\n";
+    "Exit status: 0 all well, 1 problems found, 2 usage or input/output error.\n");
 
 void say(const QString &text)
 {
@@ -67,9 +74,9 @@ void report(const QString &file, int line, const QString &what)
 
 int usageError(const QString &what)
 {
-    say(QStringLiteral("quillobrite-list: ") + what);
-    std::fputs(Usage, stderr);
-    std::fputs("Try 'quillobrite-list --help' for more.\n", stderr);
+    say(ListTool::tr("quillobrite-list: ") + what);
+    std::fputs(ListTool::tr(Usage).toUtf8().constData(), stderr);
+    std::fputs(ListTool::tr("Try 'quillobrite-list --help' for more.\n").toUtf8().constData(), stderr);
     return Trouble;
 }
 
@@ -106,7 +113,7 @@ int readWords(const QString &path, const QByteArray &bytes, QStringList &words)
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString line = utf8(lines.at(i));
         if (utf8.hasError()) {
-            report(path, lineNo, QStringLiteral("not UTF-8 text"));
+            report(path, lineNo, ListTool::tr("not UTF-8 text"));
             ++refused;
             continue;
         }
@@ -116,18 +123,18 @@ int readWords(const QString &path, const QByteArray &bytes, QStringList &words)
             QString problem;
             switch (VocabFile::fit(word)) {
             case VocabFile::Fit::TooLong:
-                problem = QStringLiteral("%1 is longer than %2 letters")
+                problem = ListTool::tr("%1 is longer than %2 letters")
                               .arg(quoted(word)).arg(VocabFile::RecordLength);
                 break;
             case VocabFile::Fit::BadCharacter:
-                problem = QStringLiteral("%1 holds a character a list cannot store "
+                problem = ListTool::tr("%1 holds a character a list cannot store "
                                          "(outside Windows-1252)").arg(quoted(word));
                 break;
             case VocabFile::Fit::Fits:
                 // The game shows every word in capitals: "Cat" and "cat"
                 // are the same word to practise.
                 if (seen.contains(word.toCaseFolded()))
-                    problem = QStringLiteral("%1 is listed already").arg(quoted(word));
+                    problem = ListTool::tr("%1 is listed already").arg(quoted(word));
                 break;
             }
             if (!problem.isEmpty()) {
@@ -151,7 +158,7 @@ bool writeList(const QString &path, const QStringList &words)
     const QFileInfo target(path);
     QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!part.open()) {
-        report(path, 0, QStringLiteral("cannot write here: ") + part.errorString());
+        report(path, 0, ListTool::tr("cannot write here: ") + part.errorString());
         return false;
     }
     VocabFile list;
@@ -162,7 +169,7 @@ bool writeList(const QString &path, const QStringList &words)
         ok = list.writeRecord(int(i + 1), words.at(i));
     list.close();
     if (!ok) {
-        report(path, 0, QStringLiteral("could not be written"));
+        report(path, 0, ListTool::tr("could not be written"));
         return false;
     }
     // A new file gets the permissions the user's umask gives any other.
@@ -171,7 +178,7 @@ bool writeList(const QString &path, const QStringList &words)
     if (::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask) != 0
         || std::rename(QFile::encodeName(part.fileName()).constData(),
                        QFile::encodeName(path).constData()) != 0) {
-        report(path, 0, QStringLiteral("could not be written"));
+        report(path, 0, ListTool::tr("could not be written"));
         return false;
     }
     part.setAutoRemove(false);
@@ -181,7 +188,7 @@ bool writeList(const QString &path, const QStringList &words)
 int make(const QString &wordsPath, const QString &listPath, bool force)
 {
     if (!force && QFileInfo::exists(listPath)) {
-        report(listPath, 0, QStringLiteral("exists already; --force writes over it"));
+        report(listPath, 0, ListTool::tr("exists already; --force writes over it"));
         return Trouble;
     }
     QByteArray bytes;
@@ -190,23 +197,23 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
     QStringList words;
     const int refused = readWords(wordsPath, bytes, words);
     if (refused > 0 && !force) {
-        report(listPath, 0, QStringLiteral("not written: %1 word(s) cannot be stored; "
+        report(listPath, 0, ListTool::tr("not written: %1 word(s) cannot be stored; "
                                            "--force leaves them out").arg(refused));
         return Problems;
     }
     if (words.isEmpty()) {
-        report(wordsPath, 0, QStringLiteral("holds no words; nothing written"));
+        report(wordsPath, 0, ListTool::tr("holds no words; nothing written"));
         return Problems;
     }
     if (words.size() > VocabFile::LastRecord) {
-        report(wordsPath, 0, QStringLiteral("holds more than %1 words; nothing written")
+        report(wordsPath, 0, ListTool::tr("holds more than %1 words; nothing written")
                                  .arg(VocabFile::LastRecord));
         return Problems;
     }
     if (!writeList(listPath, words))
         return Trouble;
     if (words.size() < BlankRecords)
-        report(listPath, 0, QStringLiteral("only %1 word(s): records %2 to %3 stay blank, as the "
+        report(listPath, 0, ListTool::tr("only %1 word(s): records %2 to %3 stay blank, as the "
                                            "game's editor leaves them")
                                 .arg(words.size()).arg(words.size() + 1).arg(BlankRecords));
     return Ok;
@@ -234,27 +241,27 @@ QList<Line> readList(const QByteArray &bytes)
     for (qsizetype n = 1; n <= records; ++n) {
         const QString &entry = all.at(n - 1);
         if (n > VocabFile::LastRecord) {
-            lines.append({n, QStringLiteral("past record %1, never read").arg(VocabFile::LastRecord), true, true});
+            lines.append({n, ListTool::tr("past record %1, never read").arg(VocabFile::LastRecord), true, true});
             continue;
         }
         entries.append(entry);
         if (!VocabFile::isWordEntry(entry))
-            lines.append({n, QStringLiteral("control characters: the game refuses the file"), true, true});
+            lines.append({n, ListTool::tr("control characters: the game refuses the file"), true, true});
         else if (VocabFile::isBlank(entry))
-            lines.append({n, QStringLiteral("blank record"), true, false});
+            lines.append({n, ListTool::tr("blank record"), true, false});
         else
             lines.append({n, entry.trimmed(), false, false});
     }
     if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
-        lines.append({records + 1, QStringLiteral("trailing fragment of %1 byte(s), never read").arg(rest), true, true});
+        lines.append({records + 1, ListTool::tr("trailing fragment of %1 byte(s), never read").arg(rest), true, true});
     if (VocabFile::judge(entries) == VocabFile::Content::NoWords)
-        lines.append({0, QStringLiteral("holds no words: the game refuses the file"), true, true});
+        lines.append({0, ListTool::tr("holds no words: the game refuses the file"), true, true});
     return lines;
 }
 
 QString markText(const Line &line)
 {
-    return line.record > 0 ? QStringLiteral("record %1: %2").arg(line.record).arg(line.text) : line.text;
+    return line.record > 0 ? ListTool::tr("record %1: %2").arg(line.record).arg(line.text) : line.text;
 }
 
 // The words one per line, each mark in its place as a comment line, so that
@@ -291,6 +298,7 @@ int check(const QString &path)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installTranslations(programFolder(executableFolder()));
     QCommandLineParser parser;
     // The help and the messages are the tool's own, as its manual page gives
     // them, not the parser's.
@@ -300,13 +308,13 @@ int main(int argc, char *argv[])
     parser.addOptions({help, version, force});
     if (!parser.parse(QCoreApplication::arguments()) && !parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().constFirst();
-        return usageError(QStringLiteral("unknown option %1%2")
+        return usageError(ListTool::tr("unknown option %1%2")
                               .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
     if (parser.isSet(help)) {
-        std::fputs(Usage, stdout);
+        std::fputs(ListTool::tr(Usage).toUtf8().constData(), stdout);
         std::fputs("\n", stdout);
-        std::fputs(Help, stdout);
+        std::fputs(ListTool::tr(Help).toUtf8().constData(), stdout);
         return Ok;
     }
     if (parser.isSet(version)) {
@@ -315,16 +323,16 @@ int main(int argc, char *argv[])
     }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(ListTool::tr("no command given"));
     const QString command = args.takeFirst();
     const qsizetype wanted = command == QLatin1String("make") ? 2 : 1;
     if (command != QLatin1String("make") && command != QLatin1String("show")
         && command != QLatin1String("check"))
-        return usageError(QStringLiteral("unknown command %1").arg(command));
+        return usageError(ListTool::tr("unknown command %1").arg(command));
     if (args.size() != wanted)
-        return usageError(QStringLiteral("%1 takes %2 file name(s)").arg(command).arg(wanted));
+        return usageError(ListTool::tr("%1 takes %2 file name(s)").arg(command).arg(wanted));
     if (parser.isSet(force) && command != QLatin1String("make"))
-        return usageError(QStringLiteral("--force goes with make only"));
+        return usageError(ListTool::tr("--force goes with make only"));
     if (command == QLatin1String("make"))
         return make(args.at(0), args.at(1), parser.isSet(force));
     return command == QLatin1String("show") ? show(args.at(0)) : check(args.at(0));

@@ -102,11 +102,12 @@ constexpr int FaceSize = 480;
 constexpr QRect AnswerPlace = twipsRect(240, 720, 495, 615);
 constexpr QRect AnswerButton = twipsRect(0, 0, 451, 570);
 constexpr QRect UsedUpPlace = twipsRect(1320, 1080, 4560, 1920);
-const char *const UsedUpText =
+const char *const UsedUpText = QT_TRANSLATE_NOOP(
+    "frmVarbo",
     "That was the last word on the list. Well done!\n\n"
     "Grown-ups: Our Words > Next List draws ten new words from the list "
     "(choose a Grade Level first for another grade), or File > Open A List "
-    "plays a list of your own.";
+    "plays a list of your own.");
 
 QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
 {
@@ -152,7 +153,7 @@ frmVarbo::frmVarbo(Services &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmVarbo"));
-    setWindowTitle(QStringLiteral("Quillobrite!"));
+    setWindowTitle(tr("Quillobrite!"));
     createControls();
     createMenus();
     connectHandlers();
@@ -178,7 +179,7 @@ void frmVarbo::createControls()
     setCentralWidget(m_ground);
 
     cmdSaveFerris = makeButton(m_ground, QStringLiteral("cmdSaveFerris"),
-                               QStringLiteral("Save Ferris"), twipsRect(8280, 1680, 1335, 495),
+                               tr("Save Ferris"), twipsRect(8280, 1680, 1335, 495),
                                {255, 255, 255});
     cmdSaveFerris->setFont(plainFont(9.75, true));
     cmdSaveFerris->hide();
@@ -192,14 +193,14 @@ void frmVarbo::createControls()
                                 AnswerButton.translated(AnswerPlace.topLeft()), {255, 255, 255});
     nextWordButton->setIcon(QIcon(picture(QStringLiteral("nextword"), QSize(32, 32), 2.0)));
     nextWordButton->setIconSize(QSize(32, 32));
-    nextWordButton->setToolTip(QStringLiteral("Next Word"));
+    nextWordButton->setToolTip(tr("Next Word"));
     nextWordButton->hide();
     // The space bar is the child's key: none of the window's own buttons
     // takes the focus from a click, so the space bar never presses one.
     for (QPushButton *button : {cmdSaveFerris, cmdSpelledCorrect, nextWordButton})
         button->setFocusPolicy(Qt::NoFocus);
 
-    listUsedUp = named(new QLabel(QString::fromLatin1(UsedUpText), m_ground),
+    listUsedUp = named(new QLabel(tr(UsedUpText), m_ground),
                        QStringLiteral("listUsedUp"));
     listUsedUp->setGeometry(UsedUpPlace);
     listUsedUp->setWordWrap(true);
@@ -211,25 +212,25 @@ void frmVarbo::createControls()
 
     fraList = makeFrame(m_ground, QStringLiteral("fraList"), twipsRect(1320, 720, 4215, 2415),
                         Cyan);
-    cmdOuttaHere = makeButton(fraList, QStringLiteral("cmdOuttaHere"), QStringLiteral("All Done!"),
+    cmdOuttaHere = makeButton(fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
                               twipsRect(3240, 840, 855, 375), {128, 128, 255});
     lstVocab = makeList(fraList, QStringLiteral("lstVocab"), twipsRect(1920, 120, 1215, 1815));
     cmdRemoveWord = makeButton(fraList, QStringLiteral("cmdRemoveWord"),
-                               QStringLiteral("Remove Word"), twipsRect(480, 2040, 1215, 375),
+                               tr("Remove Word"), twipsRect(480, 2040, 1215, 375),
                                {255, 0, 0});
     cmdAddWordFromMainList = makeButton(fraList, QStringLiteral("cmdAddWordFromMainList"),
-                                        QStringLiteral("<<Add A Word"),
+                                        tr("<<Add A Word"),
                                         twipsRect(1920, 2040, 1215, 375), {0, 255, 0});
     lstMiddle = makeList(fraList, QStringLiteral("lstMiddle"), twipsRect(480, 120, 1215, 1815));
 
     fraWord = makeFrame(m_ground, QStringLiteral("fraWord"), twipsRect(5760, 960, 3975, 495),
                         {0, 0, 255});
-    cmdAllDone = makeButton(fraWord, QStringLiteral("cmdAllDone"), QStringLiteral("All Done!"),
+    cmdAllDone = makeButton(fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
                             twipsRect(2760, 80, 1095, 375), Cyan);
     txtDaWord = named(new QLineEdit(fraWord), QStringLiteral("txtDaWord"));
     txtDaWord->setGeometry(twipsRect(120, 80, 1335, 375));
     keepOnOneLine(txtDaWord);
-    cmdAddWord = makeButton(fraWord, QStringLiteral("cmdAddWord"), QStringLiteral("Add A Word"),
+    cmdAddWord = makeButton(fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
                             twipsRect(1560, 80, 1095, 375), Cyan);
 
     txtPrompt = named(new QLineEdit(m_ground), QStringLiteral("txtPrompt"));
@@ -306,43 +307,44 @@ void frmVarbo::createMenus()
         a->setShortcut(shortcut);
         return a;
     };
-    mnuFile = menu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    mnuFileOpenList = item(mnuFile, QStringLiteral("mnuFileOpenList"), QStringLiteral("Open A List"),
+    mnuFile = menu(QStringLiteral("mnuFile"), tr("&File"));
+    mnuFileOpenList = item(mnuFile, QStringLiteral("mnuFileOpenList"), tr("Open A List"),
                            QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileNextWord = item(mnuFile, QStringLiteral("mnuFileNextWord"), QStringLiteral("&Next Word"),
+    mnuFileNextWord = item(mnuFile, QStringLiteral("mnuFileNextWord"), tr("&Next Word"),
                            QKeySequence(Qt::CTRL | Qt::Key_N));
-    sayWordAction = item(mnuFile, QStringLiteral("sayWordAction"), QStringLiteral("&Say The Word"),
+    sayWordAction = item(mnuFile, QStringLiteral("sayWordAction"), tr("&Say The Word"),
                          QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuOurs = menu(QStringLiteral("mnuOurs"), QStringLiteral("&Our Words"));
-    mnuOursNextList = item(mnuOurs, QStringLiteral("mnuOursNextList"), QStringLiteral("Next &List"),
+    mnuOurs = menu(QStringLiteral("mnuOurs"), tr("&Our Words"));
+    mnuOursNextList = item(mnuOurs, QStringLiteral("mnuOursNextList"), tr("Next &List"),
                            QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuOursAddLots = item(mnuOurs, QStringLiteral("mnuOursAddLots"),
-                          QStringLiteral("Add Lots Of Words"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuYours = menu(QStringLiteral("mnuYours"), QStringLiteral("&Your Words"));
+                          tr("Add Lots Of Words"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuYours = menu(QStringLiteral("mnuYours"), tr("&Your Words"));
     mnuYoursCustomList = item(mnuYours, QStringLiteral("mnuYoursCustomList"),
-                              QStringLiteral("Custom Lis&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
+                              tr("Custom Lis&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"),
-                            QStringLiteral("Ad&d A Word"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuGrade = menu(QStringLiteral("mnuGrade"), QStringLiteral("Grade Level"));
-    mnuFirst = item(mnuGrade, QStringLiteral("mnuFirst"), QStringLiteral("First"));
-    mnuSecond = item(mnuGrade, QStringLiteral("mnuSecond"), QStringLiteral("Second"));
-    mnuThird = item(mnuGrade, QStringLiteral("mnuThird"), QStringLiteral("Third"));
-    mnuFourth = item(mnuGrade, QStringLiteral("mnuFourth"), QStringLiteral("Fourth"));
-    mnuFifth = item(mnuGrade, QStringLiteral("mnuFifth"), QStringLiteral("Fifth"));
-    mnuSounds = menu(QStringLiteral("mnuSounds"), QStringLiteral("So&unds"));
+                            tr("Ad&d A Word"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuGrade = menu(QStringLiteral("mnuGrade"), tr("Grade Level"));
+    mnuFirst = item(mnuGrade, QStringLiteral("mnuFirst"), tr("First"));
+    mnuSecond = item(mnuGrade, QStringLiteral("mnuSecond"), tr("Second"));
+    mnuThird = item(mnuGrade, QStringLiteral("mnuThird"), tr("Third"));
+    mnuFourth = item(mnuGrade, QStringLiteral("mnuFourth"), tr("Fourth"));
+    mnuFifth = item(mnuGrade, QStringLiteral("mnuFifth"), tr("Fifth"));
+    mnuSounds = menu(QStringLiteral("mnuSounds"), tr("So&unds"));
     for (int number = 1; const keysounds::Theme &theme : keysounds::themes()) {
         if (theme.menuItem)
-            item(mnuSounds, QLatin1String(theme.menuItem), QLatin1String(theme.caption))
+            item(mnuSounds, QLatin1String(theme.menuItem),
+                 QCoreApplication::translate("keysounds", theme.caption))
                 ->setData(number);
         ++number;
     }
     mnuSounds->addSeparator();
     // The game says each word; the parent may turn that off for the run.
-    sayWordsAction = item(mnuSounds, QStringLiteral("sayWordsAction"), QStringLiteral("Say The Words"));
+    sayWordsAction = item(mnuSounds, QStringLiteral("sayWordsAction"), tr("Say The Words"));
     sayWordsAction->setCheckable(true);
     sayWordsAction->setChecked(true);
-    mnuHelp = menu(QStringLiteral("mnuHelp"), QStringLiteral("Help"));
-    mnuHelpHelp = item(mnuHelp, QStringLiteral("mnuHelpHelp"), QStringLiteral("Help"));
+    mnuHelp = menu(QStringLiteral("mnuHelp"), tr("Help"));
+    mnuHelpHelp = item(mnuHelp, QStringLiteral("mnuHelpHelp"), tr("Help"));
 }
 
 void frmVarbo::connectHandlers()

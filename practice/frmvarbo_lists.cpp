@@ -109,7 +109,7 @@ void frmVarbo::mnuOursNextList_Click()
 
 void frmVarbo::mnuFileOpenList_Click()
 {
-    const QString path = m_services.dialogs.openFileName(this, QStringLiteral("Data (*.dat) | *.dat"));
+    const QString path = m_services.dialogs.openFileName(this, tr("Data (*.dat) | *.dat"));
     if (path.isEmpty())
         return;
     const std::optional<QStringList> opened = openList(path);
@@ -124,11 +124,11 @@ void frmVarbo::mnuFileOpenList_Click()
         m_listFile.close();
         const QString name = QFileInfo(path).fileName();
         m_services.messages.exclamation(
-            this, QStringLiteral("Open A List"),
+            this, tr("Open A List"),
             content == VocabFile::Content::NoWords
-                ? QStringLiteral("\"%1\" holds no words, so it was not opened.").arg(name)
-                : QStringLiteral("\"%1\" is not a word list, so it was not opened. Word lists "
-                                 "are made with Your Words > Custom List.").arg(name));
+                ? tr("\"%1\" holds no words, so it was not opened.").arg(name)
+                : tr("\"%1\" is not a word list, so it was not opened. Word lists are made with "
+                     "Your Words > Custom List.").arg(name));
         return;
     }
     lstVocab->clear();

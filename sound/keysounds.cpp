@@ -10,7 +10,7 @@ namespace {
 
 // clang-format off
 constexpr Theme Table[] = {
-    {"animals", "mnuSoundsAnimals", "Animals", true,
+    {"animals", "mnuSoundsAnimals", QT_TRANSLATE_NOOP("keysounds", "Animals"), true,
      {{
          "\\canaryhigh.wav", "\\smallDog.wav", "\\sheepHigh.wav", "\\loons.wav", "\\raven.wav",
          "\\peacock.wav", "\\parrot.wav", "\\swanHigh.wav", "\\duck.wav", "\\goatHighPitch.wav",
@@ -28,7 +28,7 @@ constexpr Theme Table[] = {
          "\\Ferris3.wav", "\\Ferris4.wav", "\\Ferris5.wav", "\\Ferris6.wav", "\\Ferris7.wav",
          "\\Ferris8.wav",
      }}},
-    {"cartoon", "mnuSoundCartoon", "Cartoon", false,
+    {"cartoon", "mnuSoundCartoon", QT_TRANSLATE_NOOP("keysounds", "Cartoon"), false,
      {{
          "\\splat1.wav", "\\splat2.wav", "\\cartoonA.wav", "\\cartoonB.wav", "\\cartoonC.wav",
          "\\wapwapwa.wav", "\\weep.wav", "\\doink.wav", "\\Wrrrr.wav", "\\corkpop.wav",
@@ -37,7 +37,7 @@ constexpr Theme Table[] = {
          "\\raspberry.wav", "\\twang.wav", "\\twing.wav", "\\shoow.wav", "\\iaiaia.wav",
          "\\rahr.wav",
      }}},
-    {"tech", "mnuSoundTech", "Tech", false,
+    {"tech", "mnuSoundTech", QT_TRANSLATE_NOOP("keysounds", "Tech"), false,
      {{
          "\\Trekdoor.wav", "\\alert1.wav", "\\photon.wav", "\\wowoShort.wav", "\\compuBeep.wav",
          "\\Grunge.wav", "\\Zing.wav", "\\revThrust.wav", "\\flyOver.wav", "\\justWeird.wav",

@@ -17,8 +17,9 @@ inline constexpr char Keys[] = "QWERTYUIOPASDFGHJKLZXCVBNM";
 struct Theme {
     // What the sound list calls the theme's waves ("animals").
     const char *name;
-    // Its item in the Sounds menu: object name and caption. A theme without
-    // one is reached through the "Save Ferris" button instead.
+    // Its item in the Sounds menu: object name and caption (translated in
+    // the context "keysounds"). A theme without one is reached through the
+    // "Save Ferris" button instead.
     const char *menuItem;
     const char *caption;
     // Escape ends the game at once under this theme.
