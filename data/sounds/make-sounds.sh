@@ -3,10 +3,11 @@
 # Makes every wave file the game plays: the four key-sound themes (animals,
 # hidden jingles, cartoon, tech) and the greeting, praise and applause.
 #
-#   make-sounds.sh SOUND_LIST OUTPUT_FOLDER
+#   [QB_SOUND_JOBS=N] make-sounds.sh SOUND_LIST OUTPUT_FOLDER
 #
 # SOUND_LIST is sounds.txt beside this script: the names to make, each by the
-# function s_NAME below.
+# function s_NAME below. They are made N at a time (default: one for each
+# core); scratch files go to a folder under $TMPDIR (default /tmp).
 #
 # Everything is made here from nothing: sox synthesises and shapes, espeak-ng
 # lends a voice to the animals and to the praise, and a small additive
@@ -32,6 +33,9 @@ for tool in sox espeak-ng awk; do
         exit 1
     }
 done
+# How many sounds are made at a time.
+jobs_max=${QB_SOUND_JOBS:-$(nproc 2>/dev/null || echo 2)}
+[[ $jobs_max =~ ^[1-9][0-9]*$ ]] || { echo "$0: QB_SOUND_JOBS must be a whole number above 0" >&2; exit 2; }
 mkdir -p "$1"
 OUT=$(cd "$1" && pwd)
 W=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-sounds.XXXXXX")
@@ -765,8 +769,6 @@ for n in "${NAMES[@]}"; do
     declare -F "s_$n" >/dev/null || { echo "$0: no recipe s_$n for $n" >&2; exit 1; }
 done
 
-# Make them two (or as many as there are cores) at a time.
-jobs_max=$(nproc 2>/dev/null || echo 2)
 failed=0
 make_one() {
     NAME=$1
