@@ -13,7 +13,8 @@
 # lends a voice to the animals and to the praise, and a small additive
 # synthesiser written in awk draws the tones whose pitch must follow a curve.
 # The output is byte-for-byte repeatable: sox runs with -R (fixed random seed)
-# and -D (no dither), and the awk noise comes from its own seeded generator.
+# and -D (no dither), the awk noise comes from its own seeded generator, and
+# espeak-ng is kept from the sound server (see SPEAK below).
 #
 # Every key waits for its sound to end, so key sounds are cut at 0.75 s, and
 # all sounds start at once (leading silence trimmed), peak at -3 dBFS, and are
@@ -40,6 +41,27 @@ mkdir -p "$1"
 OUT=$(cd "$1" && pwd)
 W=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-sounds.XXXXXX")
 trap 'rm -rf "$W"' EXIT
+
+# espeak-ng opens the sound server even when it only writes a file, through
+# the PulseAudio client library, in its own process. The breath in its female
+# voices (f2, f3, f5 here) is noise from the C library's rand(), never seeded,
+# so it is the same on every run only while nothing else in the process draws
+# from rand() first. The client library does when it has to make itself a
+# runtime folder: with no $XDG_RUNTIME_DIR and a $HOME it has not been in yet,
+# as in a package build, it makes /tmp/pulse-XXXXXXXXXXXX with a name drawn
+# from rand(), a different number of draws each time, and a breathy voice
+# spoken then comes out with other breath (in package builds the sheep,
+# whenever its espeak-ng got there before the small dog's). So espeak-ng runs
+# with a sound-server setting of this run's own: a runtime folder that is
+# there, no config of the machine's or the user's, and for the server
+# /dev/null, which refuses at once (an address, unlike a folder name, can hold
+# no space: PULSE_SERVER is a list). The library then draws no random numbers
+# and no sound server is reached.
+mkdir -m 700 "$W/.sound-server"
+printf 'autospawn = no\n' >"$W/.sound-server/client.conf"
+SPEAK=(env PULSE_RUNTIME_PATH="$W/.sound-server"
+    PULSE_CLIENTCONFIG="$W/.sound-server/client.conf"
+    PULSE_SERVER=unix:/dev/null espeak-ng)
 
 export LC_ALL=C
 R=22050
@@ -81,7 +103,7 @@ gap() { syn "$1" trim 0 "$2"; }
 # A spoken sound with the voice's own lead-in and tail silence removed.
 say() {
     local o=$1 v=$2 s=$3 p=$4 text=$5; shift 5
-    espeak-ng -v "$v" -s "$s" -p "$p" -w "$o.voice.wav" "$text"
+    "${SPEAK[@]}" -v "$v" -s "$s" -p "$p" -w "$o.voice.wav" "$text"
     fx "$o.voice.wav" "$o" silence 1 0.005 -45d reverse silence 1 0.005 -45d reverse "$@"
 }
 
