@@ -3,16 +3,18 @@
 # Makes every wave file the game plays: the four key-sound themes (animals,
 # hidden jingles, cartoon, tech) and the greeting, praise and applause.
 #
-#   make-sounds.sh SOUND_LIST OUTPUT_FOLDER
+#   [QB_SOUND_JOBS=N] make-sounds.sh SOUND_LIST OUTPUT_FOLDER
 #
 # SOUND_LIST is sounds.txt beside this script: the names to make, each by the
-# function s_NAME below.
+# function s_NAME below. They are made N at a time (default: one for each
+# core); scratch files go to a folder under $TMPDIR (default /tmp).
 #
 # Everything is made here from nothing: sox synthesises and shapes, espeak-ng
 # lends a voice to the animals and to the praise, and a small additive
 # synthesiser written in awk draws the tones whose pitch must follow a curve.
 # The output is byte-for-byte repeatable: sox runs with -R (fixed random seed)
-# and -D (no dither), and the awk noise comes from its own seeded generator.
+# and -D (no dither), the awk noise comes from its own seeded generator, and
+# espeak-ng is kept from the sound server (see SPEAK below).
 #
 # Every key waits for its sound to end, so key sounds are cut at 0.75 s, and
 # all sounds start at once (leading silence trimmed), peak at -3 dBFS, and are
@@ -32,10 +34,34 @@ for tool in sox espeak-ng awk; do
         exit 1
     }
 done
+# How many sounds are made at a time.
+jobs_max=${QB_SOUND_JOBS:-$(nproc 2>/dev/null || echo 2)}
+[[ $jobs_max =~ ^[1-9][0-9]*$ ]] || { echo "$0: QB_SOUND_JOBS must be a whole number above 0" >&2; exit 2; }
 mkdir -p "$1"
 OUT=$(cd "$1" && pwd)
 W=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-sounds.XXXXXX")
 trap 'rm -rf "$W"' EXIT
+
+# espeak-ng opens the sound server even when it only writes a file, through
+# the PulseAudio client library, in its own process. The breath in its female
+# voices (f2, f3, f5 here) is noise from the C library's rand(), never seeded,
+# so it is the same on every run only while nothing else in the process draws
+# from rand() first. The client library does when it has to make itself a
+# runtime folder: with no $XDG_RUNTIME_DIR and a $HOME it has not been in yet,
+# as in a package build, it makes /tmp/pulse-XXXXXXXXXXXX with a name drawn
+# from rand(), a different number of draws each time, and a breathy voice
+# spoken then comes out with other breath (in package builds the sheep,
+# whenever its espeak-ng got there before the small dog's). So espeak-ng runs
+# with a sound-server setting of this run's own: a runtime folder that is
+# there, no config of the machine's or the user's, and for the server
+# /dev/null, which refuses at once (an address, unlike a folder name, can hold
+# no space: PULSE_SERVER is a list). The library then draws no random numbers
+# and no sound server is reached.
+mkdir -m 700 "$W/.sound-server"
+printf 'autospawn = no\n' >"$W/.sound-server/client.conf"
+SPEAK=(env PULSE_RUNTIME_PATH="$W/.sound-server"
+    PULSE_CLIENTCONFIG="$W/.sound-server/client.conf"
+    PULSE_SERVER=unix:/dev/null espeak-ng)
 
 export LC_ALL=C
 R=22050
@@ -77,7 +103,7 @@ gap() { syn "$1" trim 0 "$2"; }
 # A spoken sound with the voice's own lead-in and tail silence removed.
 say() {
     local o=$1 v=$2 s=$3 p=$4 text=$5; shift 5
-    espeak-ng -v "$v" -s "$s" -p "$p" -w "$o.voice.wav" "$text"
+    "${SPEAK[@]}" -v "$v" -s "$s" -p "$p" -w "$o.voice.wav" "$text"
     fx "$o.voice.wav" "$o" silence 1 0.005 -45d reverse silence 1 0.005 -45d reverse "$@"
 }
 
@@ -765,8 +791,6 @@ for n in "${NAMES[@]}"; do
     declare -F "s_$n" >/dev/null || { echo "$0: no recipe s_$n for $n" >&2; exit 1; }
 done
 
-# Make them two (or as many as there are cores) at a time.
-jobs_max=$(nproc 2>/dev/null || echo 2)
 failed=0
 make_one() {
     NAME=$1

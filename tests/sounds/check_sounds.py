@@ -168,12 +168,26 @@ class SoundSet(unittest.TestCase):
         self.assertEqual(alike, [], "files with the same audio")
 
     def test_generator_repeats_itself(self):
+        # The two runs differ in what two builds may: locale, time zone,
+        # umask, output and scratch folders, jobs at once, and a fresh HOME
+        # without XDG_RUNTIME_DIR, as debhelper gives a package build.
         runs = []
         with tempfile.TemporaryDirectory() as tmp:
-            for run in ("a", "b"):
+            home = os.path.join(tmp, "home")
+            os.mkdir(home)
+            for run, umask, env in (
+                    ("a", 0o022, {"LANG": "C", "LC_ALL": "C", "TZ": "UTC0",
+                                  "QB_SOUND_JOBS": "1"}),
+                    ("b with space/out", 0o077, {
+                        "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8", "TZ": "<+1345>-13:45",
+                        "QB_SOUND_JOBS": "3", "HOME": home})):
                 folder = os.path.join(tmp, run)
+                env["TMPDIR"] = os.path.join(tmp, run + " scratch")
+                os.makedirs(env["TMPDIR"])
+                env = {k: v for k, v in {**os.environ, **env}.items()
+                       if k != "XDG_RUNTIME_DIR" or run == "a"}
                 made = subprocess.run(["bash", MAKE_SOUNDS, SOUND_LIST_PATH, folder],
-                                      capture_output=True, text=True)
+                                      capture_output=True, text=True, env=env, umask=umask)
                 self.assertEqual(made.returncode, 0, made.stderr)
                 runs.append({f: pathlib.Path(folder, f).read_bytes()
                              for f in sorted(os.listdir(folder))})
