@@ -11,7 +11,8 @@
 #
 # Everything is made here from nothing: sox synthesises and shapes, espeak-ng
 # lends a voice to the animals and to the praise, and a small additive
-# synthesiser written in awk draws the tones whose pitch must follow a curve.
+# synthesiser written in awk (osc.awk, and bursts.awk for noise in bursts)
+# draws the tones whose pitch must follow a curve.
 # The output is byte-for-byte repeatable: sox runs with -R (fixed random seed)
 # and -D (no dither), the awk noise comes from its own seeded generator, and
 # espeak-ng is kept from the sound server (see SPEAK below).
@@ -28,12 +29,16 @@ fi
 mapfile -t NAMES < <(awk '!/^#/ && NF { print $1 }' "$1")
 ((${#NAMES[@]} > 0)) || { echo "$0: no sound names in $1" >&2; exit 1; }
 shift
-for tool in sox espeak-ng awk; do
+# The synthesisers beside this script are run by mawk, Debian's own awk
+# (always installed), whatever awk the machine calls "awk".
+AWK=mawk
+for tool in sox espeak-ng "$AWK"; do
     command -v "$tool" >/dev/null || {
-        echo "$0: $tool not found (Debian packages: sox espeak-ng)" >&2
+        echo "$0: $tool not found (Debian packages: sox espeak-ng mawk)" >&2
         exit 1
     }
 done
+HERE=$(cd "$(dirname "$0")" && pwd)
 # How many sounds are made at a time.
 jobs_max=${QB_SOUND_JOBS:-$(nproc 2>/dev/null || echo 2)}
 [[ $jobs_max =~ ^[1-9][0-9]*$ ]] || { echo "$0: QB_SOUND_JOBS must be a whole number above 0" >&2; exit 2; }
@@ -107,143 +112,23 @@ say() {
     fx "$o.voice.wav" "$o" silence 1 0.005 -45d reverse silence 1 0.005 -45d reverse "$@"
 }
 
-# The awk synthesiser. One voice whose pitch follows a curve, or a run of
-# notes. Settings (name=value):
-#   dur   length in seconds
-#   c     pitch curve "t:Hz,t:Hz,..." (glides are exponential between points)
-#   nt    notes "t:semitone[:seconds],..." (semitones from A 440), each
-#         played for its own length or for nl seconds
-#   a     loudness curve "t:level,..." (straight lines between points)
-#   nh pw odd   harmonics: how many, loudness 1/k^pw, odd ones only
-#   pr    own partials "ratio:level:decay,..." instead of harmonics
-#   adec  exponential decay rate (1/s); hd extra decay per harmonic
-#   att rel    attack and release in seconds
-#   vr vd vdec vibrato rate (Hz), depth (fraction of pitch), depth decay
-#   nz    breath noise level, seed for it
-OSC_AWK='
-function rnd() { seed = (seed * 16807) % 2147483647; return 2 * seed / 2147483647 - 1 }
-function curve(t, n, T, V,   i) {
-    if (t <= T[1]) return V[1]
-    for (i = 2; i <= n; i++)
-        if (t <= T[i]) {
-            if (lin) return V[i-1] + (V[i] - V[i-1]) * (t - T[i-1]) / (T[i] - T[i-1])
-            return V[i-1] * exp(log(V[i] / V[i-1]) * (t - T[i-1]) / (T[i] - T[i-1]))
-        }
-    return V[n]
-}
-function parse(s, T, V,   n, i, p, q) {
-    n = split(s, p, ",")
-    for (i = 1; i <= n; i++) { split(p[i], q, ":"); T[i] = q[1] + 0; V[i] = q[2] + 0 }
-    return n
-}
-function voice(start, len, f0, usecurve,   i, j, k, t, f, s, env, amp, n, top) {
-    n = int(len * R); ph = 0
-    for (i = 0; i < n; i++) {
-        j = int(start * R) + i; if (j >= N) break
-        t = i / R
-        lin = 0; f = usecurve ? curve(t, nc, CT, CF) : f0
-        f *= 1 + vd * exp(-vdec * t) * sin(2 * PI * vr * t)
-        ph += 2 * PI * f / R
-        s = 0
-        for (k = 1; k <= np; k++) {
-            top = (0.45 * R - PR[k] * f) / (0.05 * R)     # fade out partials near the top
-            if (top > 0) s += (top < 1 ? top : 1) * PA[k] * exp(-adec * PD[k] * t) * sin(PR[k] * ph)
-        }
-        s /= norm
-        if (nz > 0) s += nz * rnd() * exp(-adec * t)
-        env = 1
-        if (t < att) env = t / att
-        if (t > len - rel) env *= (len - t) / rel
-        lin = 1; amp = na ? curve(start + t, na, AT, AV) : 1
-        B[j] += s * env * amp
-    }
-}
-BEGIN {
-    PI = atan2(0, -1); N = int(dur * R)
-    if (nh == "") nh = 1; if (pw == "") pw = 1; if (att == "") att = 0.005
-    if (rel == "") rel = 0.01; if (nl == "") nl = dur; if (seed == "") seed = 12345
-    if (hd == "") hd = 0; if (vdec == "") vdec = 0
-    if (pr != "") {
-        np = split(pr, parts, ",")
-        for (k = 1; k <= np; k++) { split(parts[k], q, ":"); PR[k] = q[1]; PA[k] = q[2]; PD[k] = q[3] }
-    } else {
-        np = 0
-        for (k = 1; k <= nh; k += (odd ? 2 : 1)) { np++; PR[np] = k; PA[np] = 1 / k ^ pw; PD[np] = 1 + hd * (k - 1) }
-    }
-    norm = 0; for (k = 1; k <= np; k++) norm += PA[k]
-    na = (a != "") ? parse(a, AT, AV) : 0
-    if (nt != "") {
-        m = split(nt, ev, ",")
-        for (e = 1; e <= m; e++) {
-            split(ev[e], q, ":")
-            voice(q[1] + 0, (q[3] != "") ? q[3] + 0 : nl, 440 * 2 ^ (q[2] / 12), 0)
-        }
-    } else {
-        nc = parse(c, CT, CF)
-        voice(0, dur, 0, 1)
-    }
-    peak = 0; for (i = 0; i < N; i++) { v = B[i] < 0 ? -B[i] : B[i]; if (v > peak) peak = v }
-    g = peak > 0 ? 0.9 / peak : 1
-    print "; Sample Rate " R; print "; Channels 1"
-    for (i = 0; i < N; i++) printf "%d %.6f\n", i, B[i] * g
-}'
+# The additive synthesiser (osc.awk): one voice whose pitch follows a curve,
+# or a run of notes; its settings are described there.
 # osc OUT name=value ...
 osc() {
     local o=$1 kv args=(); shift
     for kv in "$@"; do args+=(-v "$kv"); done
-    awk -v R="$R" "${args[@]}" "$OSC_AWK" >"$o.dat"
+    "$AWK" -v R="$R" "${args[@]}" -f "$HERE/osc.awk" >"$o.dat"
     "${SOX[@]}" "$o.dat" "${F[@]}" "$o" gain -n -6
 }
 
-# Bursts of filtered noise at random moments: hands clapping, sparks,
-# splinters. Settings: dur, rate curve "t:per-second,...", burst decay tau (s),
-# band lo..hi (Hz), q (resonance), sharp (loudness spread), seed.
-BURST_AWK='
-function rnd() { seed = (seed * 16807) % 2147483647; return seed / 2147483647 }
-function rate(t,   i) {
-    if (t <= RT[1]) return RV[1]
-    for (i = 2; i <= nr; i++)
-        if (t <= RT[i]) return RV[i-1] + (RV[i] - RV[i-1]) * (t - RT[i-1]) / (RT[i] - RT[i-1])
-    return RV[nr]
-}
-function burst(start,   n, i, j, fc, w, alpha, b0, a1, a2, x, y, y1, y2, x1, x2, amp) {
-    n = int(tau * 8 * R)
-    fc = lo * exp(log(hi / lo) * rnd())
-    w = 2 * PI * fc / R; alpha = sin(w) / (2 * q)
-    b0 = alpha / (1 + alpha); a1 = -2 * cos(w) / (1 + alpha); a2 = (1 - alpha) / (1 + alpha)
-    amp = rnd() ^ sharp
-    x1 = x2 = y1 = y2 = 0
-    for (i = 0; i < n; i++) {
-        j = int(start * R) + i; if (j >= N) break
-        x = (2 * rnd() - 1) * exp(-i / (tau * R)) * (i < 20 ? i / 20 : 1)
-        y = b0 * x - b0 * x2 - a1 * y1 - a2 * y2
-        x2 = x1; x1 = x; y2 = y1; y1 = y
-        B[j] += y * amp
-    }
-}
-BEGIN {
-    PI = atan2(0, -1); N = int(dur * R)
-    if (seed == "") seed = 4242; if (sharp == "") sharp = 1; if (q == "") q = 1.5
-    nr = split(rates, p, ",")
-    for (i = 1; i <= nr; i++) { split(p[i], z, ":"); RT[i] = z[1] + 0; RV[i] = z[2] + 0 }
-    burst(0)
-    t = 0
-    while (1) {
-        r = rate(t); if (r < 0.5) r = 0.5
-        t += -log(1 - rnd() * 0.999) / r
-        if (t >= dur - 0.01) break
-        if (rate(t) >= 0.5) burst(t)
-    }
-    peak = 0; for (i = 0; i < N; i++) { v = B[i] < 0 ? -B[i] : B[i]; if (v > peak) peak = v }
-    g = peak > 0 ? 0.9 / peak : 1
-    print "; Sample Rate " R; print "; Channels 1"
-    for (i = 0; i < N; i++) printf "%d %.6f\n", i, B[i] * g
-}'
+# Bursts of filtered noise at random moments (bursts.awk): hands clapping,
+# sparks, splinters; its settings are described there.
 # bursts OUT name=value ...
 bursts() {
     local o=$1 kv args=(); shift
     for kv in "$@"; do args+=(-v "$kv"); done
-    awk -v R="$R" "${args[@]}" "$BURST_AWK" >"$o.dat"
+    "$AWK" -v R="$R" "${args[@]}" -f "$HERE/bursts.awk" >"$o.dat"
     "${SOX[@]}" "$o.dat" "${F[@]}" "$o" gain -n -6
 }
 
