@@ -2,28 +2,22 @@
 
 // Faults from outside the program: list files of every odd shape and kind
 // through File > Open A List, grade files that are missing, empty or stand
-// in a folder the player may not write, wave files that are broken or lie,
-// words nobody should type, and files that stop taking writes half-way.
-// Whatever comes in, the game stays playable and says nothing.
+// in a folder the player may not write, words nobody should type, and files
+// that stop taking writes half-way. Whatever comes in, the game stays
+// playable; a file that is no word list is refused with a message. (Wave
+// files that are broken or lie are the wave player's tests'.)
 
 #include "editorfixture.h"
 #include "fifowatchdog.h"
 #include "playfixture.h"
-#include "sound/pulsewaveplayer.h"
-#include "sound/wavereader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRandomGenerator>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QThread>
 #include <QtTest>
 
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,15 +30,6 @@
 namespace {
 
 constexpr int Record = VocabFile::RecordLength;
-
-QByteArray randomBytes(qsizetype size, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &b : bytes)
-        b = char(random.bounded(256));
-    return bytes;
-}
 
 // n records holding "w1", "w2", ... padded as the editor writes them.
 QByteArray numberedRecords(int n)
@@ -64,104 +49,6 @@ QStringList numberedWords(int n)
         words.append(QStringLiteral("word%1").arg(i));
     return words;
 }
-
-// A wave header for PCM data; the sizes and rate are whatever a test wants
-// them to claim.
-QByteArray waveHeader(quint32 riffSize, quint16 channels, quint32 rate, quint16 bits,
-                      quint32 dataSize)
-{
-    QByteArray h;
-    auto u16 = [&h](quint16 v) { h.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto u32 = [&u16](quint32 v) { u16(quint16(v & 0xffff)); u16(quint16(v >> 16)); };
-    const quint16 align = quint16(channels * ((bits + 7) / 8));
-    h += "RIFF";
-    u32(riffSize);
-    h += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(channels);
-    u32(rate);
-    u32(rate * align);
-    u16(align);
-    u16(bits);
-    h += "data";
-    u32(dataSize);
-    return h;
-}
-
-QByteArray realWave(double seconds)
-{
-    const int rate = 8000;
-    const int frames = int(rate * seconds);
-    QByteArray data(frames * 2, Qt::Uninitialized);
-    for (int i = 0; i < frames; ++i) {
-        const qint16 s = qint16(6000 * ((i / 9) % 2 ? 1 : -1));
-        data[2 * i] = char(s & 0xff);
-        data[2 * i + 1] = char((s >> 8) & 0xff);
-    }
-    return waveHeader(quint32(36 + data.size()), 1, rate, 16, quint32(data.size())) + data;
-}
-
-// A private sound server with a silent sink, when PulseAudio is installed:
-// the wave rows are then also run with a server that would play whatever
-// the player hands it, so "quick" means "not played", not "no server".
-class SoundServer
-{
-public:
-    bool start()
-    {
-        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty())
-            return false;
-        const QString socket = m_dir.filePath(QStringLiteral("native"));
-        QFile script(m_dir.filePath(QStringLiteral("default.pa")));
-        if (!script.open(QIODevice::WriteOnly))
-            return false;
-        script.write(QStringLiteral("load-module module-native-protocol-unix socket=%1 "
-                                    "auth-anonymous=1\n"
-                                    "load-module module-null-sink sink_name=quiet\n"
-                                    "set-default-sink quiet\n")
-                         .arg(socket)
-                         .toUtf8());
-        script.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-        env.remove(QStringLiteral("PULSE_SERVER"));
-        m_server.setProcessEnvironment(env);
-        m_server.setProcessChannelMode(QProcess::MergedChannels);
-        m_server.start(QStringLiteral("pulseaudio"),
-                       {QStringLiteral("-n"), QStringLiteral("-F"), script.fileName(),
-                        QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                        QStringLiteral("--use-pid-file=no"), QStringLiteral("--system=no"),
-                        QStringLiteral("--log-target=stderr")});
-        if (!m_server.waitForStarted(5000))
-            return false;
-        m_address = QStringLiteral("unix:") + socket;
-        for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
-            QThread::msleep(50);
-        // The socket appears before the server answers; give it a moment.
-        QThread::msleep(200);
-        return QFile::exists(socket) && m_server.state() == QProcess::Running;
-    }
-    ~SoundServer() { stop(); }
-    void stop()
-    {
-        if (m_server.state() != QProcess::NotRunning) {
-            m_server.terminate();
-            if (!m_server.waitForFinished(3000))
-                m_server.kill();
-            m_server.waitForFinished(3000);
-        }
-        QFile::remove(m_dir.filePath(QStringLiteral("native")));
-    }
-    QString address() const { return m_address; }
-    QString log() { return QString::fromLocal8Bit(m_server.readAll()); }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_server;
-    QString m_address;
-};
 
 // Runs this test program again, as the unprivileged user "nobody", for the
 // one test function named. Root ignores permission bits, so a read-only
@@ -627,131 +514,6 @@ private slots:
         // With room again the word left over goes to the next record.
         editor.addFirstWord();
         QCOMPARE(QFileInfo(path).size(), qint64(13) * Record);
-    }
-
-    // The other side of the wave rows below: a sound server that plays
-    // what it is given, so that "quick" there means "refused". A server
-    // that restarts between two sounds plays the second too: the stream
-    // kept from the first is found dead and made anew, not written to and
-    // the sound dropped.
-    void realSoundPlaysOnTheServer()
-    {
-        SoundServer server;
-        if (!server.start())
-            QSKIP("PulseAudio is not installed or would not start here");
-        const QByteArray oldServer = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", server.address().toUtf8());
-        auto restore = qScopeGuard([&] { qputenv("PULSE_SERVER", oldServer); });
-        TestFolder folder;
-        QVERIFY(folder.writeBytes(QStringLiteral("tone.wav"), realWave(1.0)));
-        PulseWavePlayer player;
-        for (const bool restarted : {false, true}) {
-            if (restarted) {
-                server.stop();
-                QVERIFY(server.start());
-            }
-            QElapsedTimer clock;
-            clock.start();
-            player.PlayWave(folder.file(QStringLiteral("tone.wav")));
-            // Longer than giving up on a connection (half a second) takes.
-            const qint64 took = clock.elapsed();
-            QVERIFY2(took >= 900, qPrintable(QStringLiteral("%1 ms%2").arg(took).arg(
-                                      restarted ? " after a restart" : "")));
-        }
-    }
-
-    // Broken wave files are silence, at once, whether or not a sound server
-    // is there to play them.
-    void brokenWavesAreQuickSilence_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QByteArray>("content");
-        const QByteArray real = realWave(2.0);
-        QTest::newRow("missing") << "missing" << QByteArray();
-        QTest::newRow("empty") << "file" << QByteArray("");
-        QTest::newRow("cut in the header") << "file" << real.left(30);
-        QTest::newRow("header only") << "file" << real.left(44);
-        QTest::newRow("claims 2 GB of data, has none")
-            << "file" << waveHeader(0x7fffffff, 1, 8000, 16, 0x7fffffff);
-        QTest::newRow("claims 0 channels") << "file" << waveHeader(36 + 64, 0, 8000, 16, 64)
-                                                              + QByteArray(64, '\x10');
-        QTest::newRow("claims 99 channels") << "file" << waveHeader(36 + 198, 99, 8000, 16, 198)
-                                                               + QByteArray(198, '\x10');
-        QTest::newRow("claims rate 0") << "file" << waveHeader(36 + 64, 1, 0, 16, 64)
-                                                         + QByteArray(64, '\x10');
-        // Few frames, so that a player taken in by the rate holds the test
-        // up for seconds, not hours.
-        QTest::newRow("claims rate 1 Hz") << "file" << waveHeader(36 + 16, 1, 1, 16, 16)
-                                                            + randomBytes(16, 1);
-        QTest::newRow("claims rate 10 Hz") << "file" << waveHeader(36 + 40, 1, 10, 8, 40)
-                                                             + randomBytes(40, 2);
-        QTest::newRow("text") << "file" << QByteArray("not a wave at all\n");
-        QTest::newRow("random") << "file" << randomBytes(8192, 3);
-        QTest::newRow("AIFF, not WAV") << "aiff" << QByteArray();
-        QTest::newRow("directory") << "directory" << QByteArray();
-        QTest::newRow("FIFO") << "fifo" << QByteArray();
-    }
-    void brokenWavesAreQuickSilence()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QByteArray, content);
-        TestFolder folder;
-        const QString path = folder.file(QStringLiteral("claugh.wav"));
-        const QByteArray name = QFile::encodeName(path);
-        if (kind == "file") {
-            QVERIFY(folder.writeBytes(QStringLiteral("claugh.wav"), content));
-        } else if (kind == "directory") {
-            QVERIFY(QDir().mkpath(path));
-        } else if (kind == "fifo") {
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        } else if (kind == "aiff") {
-            SF_INFO info{};
-            info.samplerate = 8000;
-            info.channels = 1;
-            info.format = SF_FORMAT_AIFF | SF_FORMAT_PCM_16;
-            SNDFILE *f = sf_open(name.constData(), SFM_WRITE, &info);
-            QVERIFY(f);
-            const std::vector<short> tone(16000, 3000);
-            sf_writef_short(f, tone.data(), sf_count_t(tone.size()));
-            sf_close(f);
-        }
-
-        // Silence: the reader refuses the file, so nothing of it reaches a
-        // server, and it does so without waiting on a FIFO.
-        {
-            FifoWatchdog watchdog(path);
-            WaveReader reader;
-            QVERIFY(!reader.open(path));
-            QVERIFY(watchdog.finished());
-        }
-
-        for (const bool withServer : {false, true}) {
-            const QByteArray oldServer = qgetenv("PULSE_SERVER");
-            SoundServer server;
-            if (withServer) {
-                if (!server.start())
-                    continue; // no PulseAudio here: the run without a server stands alone
-                qputenv("PULSE_SERVER", server.address().toUtf8());
-            } else {
-                qputenv("PULSE_SERVER", "unix:/nonexistent/quillobrite-test");
-            }
-            auto restore = qScopeGuard([&] { qputenv("PULSE_SERVER", oldServer); });
-            PulseWavePlayer player;
-            // A FIFO must not wait for a writer: the game would hang at its
-            // greeting. Nor may a lying rate stretch the few frames there
-            // are into seconds of noise: a player taken in by either is
-            // still busy when the watchdog's patience runs out, well short
-            // of the 4 s and 8 s those rows would play for.
-            FifoWatchdog watchdog(path, std::chrono::seconds(2));
-            QElapsedTimer clock;
-            clock.start();
-            player.PlayWave(path);
-            const qint64 took = clock.elapsed();
-            qInfo("%lld ms with%s a sound server", took, withServer ? "" : "out");
-            QVERIFY2(watchdog.finished(), qPrintable(QStringLiteral("%1 ms with%2 a server")
-                                                         .arg(took)
-                                                         .arg(withServer ? "" : "out")));
-        }
     }
 };
 

@@ -4,11 +4,8 @@
 // load, and what each list command does to the lists, the text box, the
 // slots, the faces and File > Next Word.
 
-#include "fakes.h"
 #include "fifowatchdog.h"
-#include "lookup.h"
-#include "practice/frmvarbo.h"
-#include "testfolder.h"
+#include "playfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,9 +34,7 @@ class TestListStartup : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> folder;
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<frmVarbo> window;
+    std::unique_ptr<GameFixture> g;
 
     const QStringList first{QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("sun")};
     const QStringList third{QStringLiteral("because"), QStringLiteral("friend"),
@@ -47,68 +42,57 @@ class TestListStartup : public QObject
 
     void start(const std::deque<double> &values = {}, const QString &programFolder = {})
     {
-        fakes = std::make_unique<FakeServices>(programFolder.isEmpty() ? folder->path()
-                                                                       : programFolder);
-        fakes->random.values = values;
-        window = std::make_unique<frmVarbo>(fakes->services);
+        g->fakes.random.values = values;
+        if (!programFolder.isEmpty())
+            g->fakes.services.programFolder = programFolder;
+        g->start();
     }
-    template<typename T>
-    T *find(const char *name) const
-    {
-        return child<T>(window.get(), QLatin1String(name));
-    }
-    QListWidget *vocab() const { return find<QListWidget>("lstVocab"); }
-    QListWidget *middle() const { return find<QListWidget>("lstMiddle"); }
-    QAction *action(const char *name) const { return find<QAction>(name); }
+    QListWidget *vocab() const { return g->list("lstVocab"); }
+    QListWidget *middle() const { return g->list("lstMiddle"); }
     QLabel *label(const char *array, int i) const
     {
-        return find<QLabel>(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(i).toLatin1());
+        return g->find<QLabel>(QStringLiteral("%1%2").arg(QLatin1String(array)).arg(i));
     }
 
 private slots:
     void init()
     {
-        folder = std::make_unique<TestFolder>();
-        QVERIFY(folder->writeList(QStringLiteral("firstGrade.dat"), first));
-        QVERIFY(folder->writeList(QStringLiteral("thirdGrade.dat"), third));
+        g = std::make_unique<GameFixture>();
+        QVERIFY(g->folder.writeList(QStringLiteral("firstGrade.dat"), first));
+        QVERIFY(g->folder.writeList(QStringLiteral("thirdGrade.dat"), third));
     }
-    void cleanup()
-    {
-        window.reset();
-        fakes.reset();
-        folder.reset();
-    }
+    void cleanup() { g.reset(); }
 
     // The greeting comes first, then the first grade is loaded and ten
     // words are drawn from it; nothing but the keys and menus shows.
     void startsWithGreetingFirstGradeAndTenWords()
     {
         start({0.0, 0.5, 0.99});
-        QCOMPARE(fakes->player.names(folder->path()), QStringList{QStringLiteral("\\claugh.wav")});
-        QCOMPARE(fakes->player.played.first(), folder->path() + QStringLiteral("/claugh.wav"));
+        QCOMPARE(g->fakes.player.names(g->folder.path()), QStringList{QStringLiteral("\\claugh.wav")});
+        QCOMPARE(g->fakes.player.played.first(), g->folder.path() + QStringLiteral("/claugh.wav"));
         QCOMPARE(rows(vocab()), padded(first));
         QCOMPARE(middle()->count(), 10);
         QCOMPARE(rows(middle()).mid(0, 4),
                  padded({QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("sun"),
                          QStringLiteral("cat")}));
         QCOMPARE(vocab()->currentRow(), 0); // the tenth pick (r = 0 once the values run out)
-        QVERIFY(window->listFileOpen());
+        QVERIFY(g->window->listFileOpen());
 
-        QCOMPARE(window->property("intLetterPos").toInt(), 0);
-        QCOMPARE(window->property("intTimesRight").toInt(), 0);
-        QCOMPARE(window->property("blnAllRight").toBool(), true);
-        QCOMPARE(window->property("intFaceCount").toInt(), 0);
-        QCOMPARE(window->property("blnWordOpen").toBool(), false);
-        QCOMPARE(window->property("bytWordLen").toInt(), 0);
-        QCOMPARE(window->property("bytSoundTheme").toInt(), 1);
-        QVERIFY(!find<QLineEdit>("txtPrompt")->isEnabled());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Quillobrite!"));
+        QCOMPARE(g->window->property("intLetterPos").toInt(), 0);
+        QCOMPARE(g->window->property("intTimesRight").toInt(), 0);
+        QCOMPARE(g->window->property("blnAllRight").toBool(), true);
+        QCOMPARE(g->window->property("intFaceCount").toInt(), 0);
+        QCOMPARE(g->window->property("blnWordOpen").toBool(), false);
+        QCOMPARE(g->window->property("bytWordLen").toInt(), 0);
+        QCOMPARE(g->window->property("bytSoundTheme").toInt(), 1);
+        QVERIFY(!g->find<QLineEdit>("txtPrompt")->isEnabled());
+        QCOMPARE(g->window->windowTitle(), QStringLiteral("Quillobrite!"));
 
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        g->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g->window.get()));
         // The outer size the layout fixes: 10,845 x 6,615 twips.
-        QCOMPARE(window->frameGeometry().size(), QSize(723, 441));
-        QWidget *ground = window->centralWidget();
+        QCOMPARE(g->window->frameGeometry().size(), QSize(723, 441));
+        QWidget *ground = g->window->centralWidget();
         QStringList shown;
         for (QWidget *w : ground->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (w->isVisible())
@@ -130,27 +114,27 @@ private slots:
     // separator: a program folder whose own name holds one is used as is.
     void programFolderWithABackslashInItsName()
     {
-        const QString programFolder = folder->file(QStringLiteral("bs\\dir"));
+        const QString programFolder = g->folder.file(QStringLiteral("bs\\dir"));
         QVERIFY(QDir().mkdir(programFolder));
-        QVERIFY(folder->writeList(QStringLiteral("bs\\dir/firstGrade.dat"), third));
+        QVERIFY(g->folder.writeList(QStringLiteral("bs\\dir/firstGrade.dat"), third));
         start({}, programFolder);
         QCOMPARE(rows(vocab()), padded(third));
-        QCOMPARE(fakes->player.played, QStringList{programFolder + QStringLiteral("/claugh.wav")});
+        QCOMPARE(g->fakes.player.played, QStringList{programFolder + QStringLiteral("/claugh.wav")});
     }
 
     void menusAsLaidOut()
     {
         start();
         QStringList titles;
-        for (QAction *a : window->menuBar()->actions())
+        for (QAction *a : g->window->menuBar()->actions())
             titles.append(a->text());
         QCOMPARE(titles, (QStringList{"&File", "&Our Words", "&Your Words", "Grade Level",
                                       "So&unds", "Help"}));
-        QCOMPARE(action("mnuFileNextWord")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-        QCOMPARE(action("mnuYoursCustomList")->text(), QStringLiteral("Custom Lis&t"));
-        QCOMPARE(action("mnuYoursAddAWord")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+        QCOMPARE(g->action("mnuFileNextWord")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(g->action("mnuYoursCustomList")->text(), QStringLiteral("Custom Lis&t"));
+        QCOMPARE(g->action("mnuYoursAddAWord")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
         // Only "Say The Words" carries a check mark, set at every start.
-        for (QAction *a : window->findChildren<QAction *>())
+        for (QAction *a : g->window->findChildren<QAction *>())
             QVERIFY2(a->isEnabled() && a->isChecked() == (a->objectName() == "sayWordsAction"),
                      qPrintable(a->objectName()));
     }
@@ -158,37 +142,37 @@ private slots:
     // A missing grade file leaves the lists empty and is not created.
     void missingGradeFileIsNotCreated()
     {
-        QFile::remove(folder->file(QStringLiteral("firstGrade.dat")));
+        QFile::remove(g->folder.file(QStringLiteral("firstGrade.dat")));
         start();
         QCOMPARE(vocab()->count(), 0);
         QCOMPARE(middle()->count(), 0);
-        QVERIFY(!QFile::exists(folder->file(QStringLiteral("firstGrade.dat"))));
-        action("mnuSecond")->trigger();
-        QVERIFY(!QFile::exists(folder->file(QStringLiteral("secondGrade.dat"))));
+        QVERIFY(!QFile::exists(g->folder.file(QStringLiteral("firstGrade.dat"))));
+        g->action("mnuSecond")->trigger();
+        QVERIFY(!QFile::exists(g->folder.file(QStringLiteral("secondGrade.dat"))));
         QCOMPARE(middle()->count(), 0);
-        action("mnuOursNextList")->trigger();
+        g->action("mnuOursNextList")->trigger();
         QCOMPARE(middle()->count(), 0);
     }
 
     // Loading a list never writes to it.
     void gradeFileIsLeftUntouched()
     {
-        const QByteArray before = folder->readBytes(QStringLiteral("thirdGrade.dat"));
-        ::chmod(QFile::encodeName(folder->file(QStringLiteral("thirdGrade.dat"))).constData(), 0444);
+        const QByteArray before = g->folder.readBytes(QStringLiteral("thirdGrade.dat"));
+        ::chmod(QFile::encodeName(g->folder.file(QStringLiteral("thirdGrade.dat"))).constData(), 0444);
         start();
-        action("mnuThird")->trigger();
+        g->action("mnuThird")->trigger();
         QCOMPARE(rows(vocab()), padded(third));
-        QCOMPARE(folder->readBytes(QStringLiteral("thirdGrade.dat")), before);
+        QCOMPARE(g->folder.readBytes(QStringLiteral("thirdGrade.dat")), before);
     }
 
     void drawsFromOneEntryAndFromBlanks()
     {
-        QVERIFY(folder->writeList(QStringLiteral("secondGrade.dat"), {QStringLiteral("owl")}));
-        QVERIFY(folder->writeList(QStringLiteral("fourthGrade.dat"), QStringList(10, QString())));
+        QVERIFY(g->folder.writeList(QStringLiteral("secondGrade.dat"), {QStringLiteral("owl")}));
+        QVERIFY(g->folder.writeList(QStringLiteral("fourthGrade.dat"), QStringList(10, QString())));
         start();
-        action("mnuSecond")->trigger();
+        g->action("mnuSecond")->trigger();
         QCOMPARE(rows(middle()), padded(QStringList(10, QStringLiteral("owl"))));
-        action("mnuFourth")->trigger();
+        g->action("mnuFourth")->trigger();
         QCOMPARE(vocab()->count(), 10);
         QCOMPARE(rows(middle()), QStringList(10, QString()));
     }
@@ -198,42 +182,42 @@ private slots:
     void gradeLoadRefillsBothLists()
     {
         start();
-        action("mnuFileNextWord")->trigger(); // puts a word on screen
-        QVERIFY(label("lblPrompt", 0)->isVisibleTo(window.get()));
+        g->action("mnuFileNextWord")->trigger(); // puts a word on screen
+        QVERIFY(label("lblPrompt", 0)->isVisibleTo(g->window.get()));
         for (int i = 0; i < 9; ++i)
-            action("mnuFileNextWord")->trigger();
-        QVERIFY(!action("mnuFileNextWord")->isEnabled());
+            g->action("mnuFileNextWord")->trigger();
+        QVERIFY(!g->action("mnuFileNextWord")->isEnabled());
         const QString onScreen = label("lblPrompt", 0)->text();
 
-        fakes->random.values = {0.0, 0.25, 0.5, 0.75, 0.0, 0.25, 0.5, 0.75, 0.0, 0.99};
-        action("mnuThird")->trigger();
+        g->fakes.random.values = {0.0, 0.25, 0.5, 0.75, 0.0, 0.25, 0.5, 0.75, 0.0, 0.99};
+        g->action("mnuThird")->trigger();
         QCOMPARE(rows(vocab()), padded(third));
         QCOMPARE(rows(middle()),
                  padded({"because", "friend", "laughed", "people", "because", "friend",
                          "laughed", "people", "because", "people"}));
         QCOMPARE(vocab()->currentRow(), 3);
         QCOMPARE(vocab()->selectedItems().size(), 1);
-        QVERIFY(find<QLineEdit>("txtPrompt")->text().isEmpty());
+        QVERIFY(g->find<QLineEdit>("txtPrompt")->text().isEmpty());
         QCOMPARE(label("lblPrompt", 0)->text(), onScreen);
         QVERIFY(!label("lblPrompt", 0)->isHidden());
-        QVERIFY(!action("mnuFileNextWord")->isEnabled());
-        QVERIFY(window->listFileOpen());
+        QVERIFY(!g->action("mnuFileNextWord")->isEnabled());
+        QVERIFY(g->window->listFileOpen());
 
         // Third again: the same vocabulary, a new draw.
-        fakes->random.values = std::deque<double>(10, 0.3);
-        action("mnuThird")->trigger();
+        g->fakes.random.values = std::deque<double>(10, 0.3);
+        g->action("mnuThird")->trigger();
         QCOMPARE(rows(vocab()), padded(third));
         QCOMPARE(rows(middle()), QStringList(10, padded({"friend"}).first()));
 
         // Next List enables the command again and clears the rows.
-        action("mnuOursNextList")->trigger();
-        QVERIFY(action("mnuFileNextWord")->isEnabled());
+        g->action("mnuOursNextList")->trigger();
+        QVERIFY(g->action("mnuFileNextWord")->isEnabled());
         QCOMPARE(middle()->count(), 10);
         for (int i = 0; i < 14; ++i) {
             QVERIFY(label("lblPrompt", i)->isHidden() && label("lblPrompt", i)->text().isEmpty());
             QVERIFY(label("lblWord", i)->isHidden() && label("lblWord", i)->text().isEmpty());
         }
-        QVERIFY(find<QLineEdit>("txtPrompt")->text().isEmpty());
+        QVERIFY(g->find<QLineEdit>("txtPrompt")->text().isEmpty());
     }
 
     void openAListTakesTheWholeFile()
@@ -242,17 +226,17 @@ private slots:
         QStringList twelve;
         for (int i = 1; i <= 12; ++i)
             twelve.append(QStringLiteral("word%1").arg(i));
-        QVERIFY(folder->writeList(QStringLiteral("mine.dat"), twelve));
-        fakes->dialogs.nextOpen = {folder->file(QStringLiteral("mine.dat"))};
-        action("mnuFileOpenList")->trigger();
-        QCOMPARE(fakes->dialogs.openFilters, QStringList{QStringLiteral("Data (*.dat) | *.dat")});
+        QVERIFY(g->folder.writeList(QStringLiteral("mine.dat"), twelve));
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("mine.dat"))};
+        g->action("mnuFileOpenList")->trigger();
+        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.dat) | *.dat")});
         QCOMPARE(rows(middle()), padded(twelve));
         QCOMPARE(rows(vocab()), padded(twelve));
         QCOMPARE(vocab()->currentRow(), -1);
 
         // Next List now draws from the custom words.
-        fakes->random.values = std::deque<double>(10, 0.99);
-        action("mnuOursNextList")->trigger();
+        g->fakes.random.values = std::deque<double>(10, 0.99);
+        g->action("mnuOursNextList")->trigger();
         QCOMPARE(rows(middle()), QStringList(10, padded({"word12"}).first()));
     }
 
@@ -263,42 +247,42 @@ private slots:
         start();
         const QStringList vocabBefore = rows(vocab());
         const QStringList middleBefore = rows(middle());
-        const QString fifo = folder->file(QStringLiteral("pipe.dat"));
+        const QString fifo = g->folder.file(QStringLiteral("pipe.dat"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
 
-        fakes->dialogs.nextOpen = {QString()};
-        action("mnuFileOpenList")->trigger();
-        QVERIFY(window->listFileOpen()); // Cancel keeps the old list file
+        g->fakes.dialogs.nextOpen = {QString()};
+        g->action("mnuFileOpenList")->trigger();
+        QVERIFY(g->window->listFileOpen()); // Cancel keeps the old list file
 
-        fakes->dialogs.nextOpen = {folder->file(QStringLiteral("gone.dat")), folder->path(), fifo};
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("gone.dat")), g->folder.path(), fifo};
         FifoWatchdog watchdog(fifo);
         for (int i = 0; i < 3; ++i) {
-            action("mnuFileOpenList")->trigger();
+            g->action("mnuFileOpenList")->trigger();
             QCOMPARE(rows(vocab()), vocabBefore);
             QCOMPARE(rows(middle()), middleBefore);
         }
         QVERIFY(watchdog.finished());
-        QVERIFY(!window->listFileOpen());
+        QVERIFY(!g->window->listFileOpen());
     }
 
     // A file that is not a word list: every 14 bytes are one entry.
     void openAForeignFile()
     {
         start();
-        QVERIFY(folder->writeBytes(QStringLiteral("notes.txt"),
+        QVERIFY(g->folder.writeBytes(QStringLiteral("notes.txt"),
                                    "Dear diary, today we went to the zoo!"));
-        fakes->dialogs.nextOpen = {folder->file(QStringLiteral("notes.txt"))};
-        action("mnuFileOpenList")->trigger();
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("notes.txt"))};
+        g->action("mnuFileOpenList")->trigger();
         QCOMPARE(rows(middle()), (QStringList{"Dear diary, to", "day we went to"}));
     }
 
     void closingClosesTheListFile()
     {
         start();
-        window->show();
-        QVERIFY(window->listFileOpen());
-        window->close();
-        QVERIFY(!window->listFileOpen());
+        g->window->show();
+        QVERIFY(g->window->listFileOpen());
+        g->window->close();
+        QVERIFY(!g->window->listFileOpen());
     }
 };
 

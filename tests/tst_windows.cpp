@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -26,19 +25,6 @@
 
 namespace {
 
-// A game window with fakes and an empty program folder (no word list).
-struct Session {
-    QTemporaryDir folder;
-    FakeServices fakes{folder.path()};
-    std::unique_ptr<frmVarbo> game;
-
-    frmVarbo *makeGame()
-    {
-        game = std::make_unique<frmVarbo>(fakes.services);
-        return game.get();
-    }
-    void openHelp() { child<QAction>(game.get(), QStringLiteral("mnuHelpHelp"))->trigger(); }
-};
 
 template<typename Window>
 QList<Window *> shown()
@@ -98,7 +84,7 @@ void TstWindows::cleanup()
 
 void TstWindows::splashHandsOverToALoadedGameAfterItsTime()
 {
-    Session s;
+    GameFixture s;
     ShowHideLog watcher;
     // The splash counts from its construction; a clock started before it
     // can only read more than the splash's own count, however slow the
@@ -109,7 +95,7 @@ void TstWindows::splashHandsOverToALoadedGameAfterItsTime()
     QPointer<frmSplash> splash = new frmSplash([&]() -> QWidget * {
         builtAt = clock.elapsed();
         watcher.log << (splash->isVisible() ? "built, splash up" : "built, splash gone");
-        frmVarbo *game = s.makeGame();
+        frmVarbo *game = s.start();
         watcher.log << QStringLiteral("sounds played: %1").arg(s.fakes.player.played.size());
         game->installEventFilter(&watcher);
         return game;
@@ -145,8 +131,8 @@ void TstWindows::splashEarlyInput()
     QFETCH(int, key);
     QFETCH(QString, clicked);
     QFETCH(bool, closes);
-    Session s;
-    QPointer<frmSplash> splash = new frmSplash([&s] { return s.makeGame(); });
+    GameFixture s;
+    QPointer<frmSplash> splash = new frmSplash([&s] { return s.start(); });
     splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(splash.data()));
     if (key) {
@@ -160,11 +146,11 @@ void TstWindows::splashEarlyInput()
     }
     if (!closes) {
         QVERIFY(splash->isVisible());
-        QVERIFY(!s.game);
+        QVERIFY(!s.window);
         return;
     }
     // An early close opens the game at once rather than ending the program.
-    QVERIFY(s.game && s.game->isVisible());
+    QVERIFY(s.window && s.window->isVisible());
     QTRY_VERIFY(splash.isNull());
 }
 
@@ -191,22 +177,22 @@ void TstWindows::readyMadePicturesShowWhatTheirSourcesDraw()
 void TstWindows::helpIsOneWindowThatStartsFromTheManual()
 {
     const QString manual = frmHelp::manual().replace("\r\n", "\n");
-    Session s;
-    s.makeGame()->show();
-    s.openHelp();
+    GameFixture s;
+    s.start()->show();
+    s.action("mnuHelpHelp")->trigger();
     QPointer<frmHelp> help = shown<frmHelp>().value(0);
     QVERIFY(help && !help->parentWidget());
     QCOMPARE(helpText(help), manual);
     QTest::keyClicks(help->findChild<QPlainTextEdit *>(), QStringLiteral("my notes"));
 
     // Asked for again while open: the same window, as the reader left it.
-    s.openHelp();
+    s.action("mnuHelpHelp")->trigger();
     QCOMPARE(shown<frmHelp>(), QList<frmHelp *>({help.data()}));
     QVERIFY(helpText(help).contains("my notes"));
 
     // Asked for again at once after closing: a fresh window on the manual.
     help->close();
-    s.openHelp();
+    s.action("mnuHelpHelp")->trigger();
     QCOMPARE(shown<frmHelp>().size(), 1);
     QCOMPARE(helpText(shown<frmHelp>().constFirst()), manual);
     QTRY_VERIFY(help.isNull());
@@ -272,18 +258,18 @@ void TstWindows::returnPressesTheFocusedButton()
         QTest::keyClick(window->windowHandle(), Qt::Key_Return);
         return true;
     };
-    Session s;
-    s.makeGame()->show();
-    auto *middle = child<QListWidget>(s.game.get(), QStringLiteral("lstMiddle"));
-    auto *word = child<QLineEdit>(s.game.get(), QStringLiteral("txtDaWord"));
-    child<QAction>(s.game.get(), QStringLiteral("mnuYoursAddAWord"))->trigger();
+    GameFixture s;
+    s.start()->show();
+    auto *middle = s.find<QListWidget>(QStringLiteral("lstMiddle"));
+    auto *word = s.find<QLineEdit>(QStringLiteral("txtDaWord"));
+    s.find<QAction>(QStringLiteral("mnuYoursAddAWord"))->trigger();
     word->setText(QStringLiteral("owl"));
     QVERIFY(returnTo(word));
     QCOMPARE(middle->count(), 0);
-    QVERIFY(returnTo(child<QPushButton>(s.game.get(), QStringLiteral("cmdAddWord"))));
+    QVERIFY(returnTo(s.find<QPushButton>(QStringLiteral("cmdAddWord"))));
     QCOMPARE(middle->count(), 1);
-    QVERIFY(returnTo(child<QPushButton>(s.game.get(), QStringLiteral("cmdAllDone"))));
-    QVERIFY(child<QFrame>(s.game.get(), QStringLiteral("fraWord"))->isHidden());
+    QVERIFY(returnTo(s.find<QPushButton>(QStringLiteral("cmdAllDone"))));
+    QVERIFY(s.find<QFrame>(QStringLiteral("fraWord"))->isHidden());
 
     frmCreateList editor(s.fakes.services);
     editor.show();
@@ -296,7 +282,7 @@ void TstWindows::returnPressesTheFocusedButton()
     QCOMPARE(list->count(), 1);
     editor.close();
 
-    s.game->close();
+    s.window->close();
     QPointer<frmContact> farewell = shown<frmContact>().value(0);
     QVERIFY(farewell);
     QVERIFY(returnTo(child<QPushButton>(farewell, QStringLiteral("cmdExit"))));
@@ -305,12 +291,12 @@ void TstWindows::returnPressesTheFocusedButton()
 
 void TstWindows::closingTheGameClosesHelpAndExitEndsTheProgram()
 {
-    Session s;
-    s.makeGame()->show();
-    s.openHelp();
+    GameFixture s;
+    s.start()->show();
+    s.action("mnuHelpHelp")->trigger();
     QPointer<frmHelp> help = shown<frmHelp>().constFirst();
 
-    QVERIFY(s.game->close());
+    QVERIFY(s.window->close());
     QTRY_VERIFY(help.isNull());
     QCOMPARE(shown<frmContact>().size(), 1);
     QPointer<frmContact> farewell = shown<frmContact>().constFirst();

@@ -2,8 +2,10 @@
 
 #pragma once
 
-// A main window built with fakes and shown offscreen, with the words to
-// practise chosen by the test.
+// A main window built with fakes on a program folder of the test's own:
+// GameFixture builds it when the test has written the lists and chosen the
+// draws; PlayFixture builds it at once on a first-grade list of the test's
+// words and shows it, active, offscreen.
 
 #include "fakes.h"
 #include "lookup.h"
@@ -20,18 +22,37 @@
 
 #include <memory>
 
-struct PlayFixture {
+struct GameFixture {
     TestFolder folder;
     FakeServices fakes;
     std::unique_ptr<frmVarbo> window;
 
-    explicit PlayFixture(const QStringList &firstGrade = {QStringLiteral("cat")},
-                         FakeServices::Draws draws = FakeServices::Draws::Fake)
+    explicit GameFixture(FakeServices::Draws draws = FakeServices::Draws::Fake)
         : fakes(folder.path(), draws)
     {
-        folder.writeList(QStringLiteral("firstGrade.dat"), firstGrade);
+    }
+    frmVarbo *start()
+    {
         window = std::make_unique<frmVarbo>(fakes.services);
-        window->show();
+        return window.get();
+    }
+
+    template<typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return child<T>(window.get(), name);
+    }
+    QAction *action(const char *name) const { return find<QAction>(QLatin1String(name)); }
+    QListWidget *list(const char *name) const { return find<QListWidget>(QLatin1String(name)); }
+};
+
+struct PlayFixture : GameFixture {
+    explicit PlayFixture(const QStringList &firstGrade = {QStringLiteral("cat")},
+                         FakeServices::Draws draws = FakeServices::Draws::Fake)
+        : GameFixture(draws)
+    {
+        folder.writeList(QStringLiteral("firstGrade.dat"), firstGrade);
+        start()->show();
         window->activateWindow();
         // Key events go to the active window's focus widget: without it
         // every key of the test would go nowhere.
@@ -40,16 +61,10 @@ struct PlayFixture {
         fakes.player.played.clear();
     }
 
-    template<typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return child<T>(window.get(), name);
-    }
     QLabel *prompt(int i) const { return find<QLabel>(QStringLiteral("lblPrompt%1").arg(i)); }
     QLabel *slot(int i) const { return find<QLabel>(QStringLiteral("lblWord%1").arg(i)); }
     QWidget *dot(int i) const { return find(QStringLiteral("shaZam%1").arg(i)); }
     QLabel *face(int i) const { return find<QLabel>(QStringLiteral("imgHappy%1").arg(i)); }
-    QAction *action(const char *name) const { return find<QAction>(QLatin1String(name)); }
     bool answerShown() const { return !find(QStringLiteral("fraCom"))->isHidden(); }
     int state(const char *name) const { return window->property(name).toInt(); }
 

@@ -8,10 +8,21 @@
 
 #include <QFile>
 #include <QStringList>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
+
+// Bytes of a seeded random source: the same for the same seed.
+inline QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
 
 class TestFolder
 {
