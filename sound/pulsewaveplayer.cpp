@@ -88,11 +88,17 @@ public:
     bool play(const Chunks &chunks, const pa_sample_spec &samples)
     {
         m_samples = samples;
+        m_pieces = 0;
         const bool played = openStream(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))
             && playOut(chunks);
         endStream();
         return played;
     }
+
+    // The sound was handed over in one go, into a store the server keeps
+    // that large: it was whole at the server before a sample of it was
+    // played, and so no break in what the sink plays out can be the game's.
+    bool handedOverWhole() const { return m_pieces == 1 && m_wholeFits; }
 
 private:
     bool openStream(QDeadlineTimer deadline)
@@ -147,6 +153,9 @@ private:
                                                 pieceFrames * 1'000'000'000 / m_samples.rate);
             if (!write(piece.data(), bytes, deadline))
                 return false;
+            ++m_pieces;
+            const pa_buffer_attr *attr = pa_stream_get_buffer_attr(m_stream);
+            m_wholeFits = attr && attr->tlength >= bytes;
             piece.clear();
         }
         return drain(deadline);
@@ -219,6 +228,8 @@ private:
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     pa_sample_spec m_samples{};
+    int m_pieces = 0;
+    bool m_wholeFits = false;
 };
 
 PulseWavePlayer::PulseWavePlayer() = default;
@@ -229,7 +240,7 @@ void PulseWavePlayer::PlayWave(const QString &path)
     WaveReader file;
     if (file.open(path))
         play([&file](std::vector<short> &chunk) { return file.readChunk(chunk); },
-             file.sampleRate(), file.channels());
+             file.sampleRate(), file.channels(), path);
 }
 
 void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate)
@@ -241,10 +252,10 @@ void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate)
             given = true;
             return std::int64_t(chunk.size());
         },
-        rate, 1);
+        rate, 1, QStringLiteral("a spoken word"));
 }
 
-void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels)
+void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels, const QString &what)
 {
     pa_sample_spec samples{};
     samples.format = PA_SAMPLE_S16NE;
@@ -265,8 +276,15 @@ void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels)
             return;
         }
     }
-    if (!m_connection->play(chunks, samples))
+    if (!m_connection->play(chunks, samples)) {
         giveUp(QStringLiteral("it stopped taking or playing out sound"));
+        return;
+    }
+    // For whoever hears breaks in the sound: whether they can be the game's.
+    qCDebug(lcSound).noquote() << "played" << what
+                               << (m_connection->handedOverWhole()
+                                       ? "whole at the server before it began"
+                                       : "handed over in pieces as it played");
 }
 
 void PulseWavePlayer::giveUp(const QString &why)

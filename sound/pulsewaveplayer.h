@@ -33,7 +33,7 @@ private:
     // Hands out the next piece of a sound into `chunk`: its frames, 0 at
     // the end.
     using Chunks = std::function<std::int64_t(std::vector<short> &chunk)>;
-    void play(const Chunks &chunks, int rate, int channels);
+    void play(const Chunks &chunks, int rate, int channels, const QString &what);
     void giveUp(const QString &why);
 
     // The connection stays open between sounds, so a key sound starts

@@ -383,6 +383,18 @@ def seconds(args):
     return 0
 
 
+def whole_at_server(game_log):
+    """True when the game noted each sound it played as handed over whole
+    before it began (quillobrite.sound's debug notes): no break in what the
+    sink played out can then be the game's."""
+    if not game_log or not os.path.exists(game_log):
+        return False
+    with open(game_log, errors="replace") as f:
+        played = [line for line in f if line.startswith("quillobrite.sound: played ")]
+    return bool(played) and all(line.rstrip().endswith("whole at the server before it began")
+                                for line in played)
+
+
 def hear(args):
     samples = read_raw(args.recording)
     marks = marks_of(args.marks)
@@ -399,6 +411,9 @@ def hear(args):
     played = Heard(envelope(played))
     what = f"{args.what} (from mark {args.start} {'to ' + args.end if args.end else 'on'})"
     problems = []
+    # What a break in the sound can make of it: these alone, with breaks
+    # heard, may be the sound server's doing rather than the game's.
+    breakable = []
     report = [f"heard: {'nothing' if not heard.present else f'{heard.seconds:.2f} s of sound'}"
               f" starting {heard.start - begin / RATE:.2f} s after the mark,"
               f" peak {heard.peak_db:.1f} dBFS"]
@@ -418,16 +433,16 @@ def hear(args):
             like = likeness(played, expected)
             report.append(f"{name}: {want.seconds:.2f} s long, likeness {like:.3f}")
             if abs(played.seconds - want.seconds) > args.length_tolerance:
-                problems.append(f"length {played.seconds:.2f} s (without breaks) is not that of"
-                                f" {name} ({want.seconds:.2f} s)")
+                breakable.append(f"length {played.seconds:.2f} s (without breaks) is not that of"
+                                 f" {name} ({want.seconds:.2f} s)")
             if like < args.min_likeness:
-                problems.append(f"loudness envelope unlike {name} ({like:.3f} < {args.min_likeness})")
+                breakable.append(f"loudness envelope unlike {name} ({like:.3f} < {args.min_likeness})")
             if len(played.gaps) > len(want.gaps):
                 problems.append("more than one sound: silences at "
                                 + ", ".join(f"{a:.2f}-{b:.2f} s" for a, b in played.gaps)
                                 + " into it")
             if dropped > args.max_breaks:
-                problems.append(f"it broke off for {dropped:.2f} s, more than {args.max_breaks} s")
+                breakable.append(f"it broke off for {dropped:.2f} s, more than {args.max_breaks} s")
             if args.onset_within is not None:
                 onset = heard.start - begin / RATE
                 if onset > args.onset_within:
@@ -461,13 +476,19 @@ def hear(args):
                 problems.append(f"began {at - heard.start:.2f} s before mark {name}")
             if not after and heard.start + heard.seconds > at + slack:
                 problems.append(f"ended {heard.start + heard.seconds - at:.2f} s after mark {name}")
-    if problems:
+    if problems or breakable:
         print(f"not heard as expected ({what}):")
-        for line in problems + report:
+        for line in problems + breakable + report:
             print("   ", line)
         if args.save:
             save_wave(samples, args.save)
             print("    recording:", args.save)
+        # Breaks, and nothing wrong but what breaks do, in sounds the game
+        # had handed over whole before they began: the server broke off.
+        if not problems and not args.silence and dropped > 0.02 and whole_at_server(args.game_log):
+            print("    the sound server broke off: the game had handed each sound over whole"
+                  " before it began")
+            return 3
         return 1
     if args.verbose or (not args.silence and dropped > 0.02):
         print(f"    note, {what}: " + "; ".join(report))
@@ -574,6 +595,7 @@ def main():
     p.add_argument("--ends-before", metavar="MARK[:SLACK]",
                    help="the sound has ended by this mark")
     p.add_argument("--what", default="sound")
+    p.add_argument("--game-log", help="the game's output, its quillobrite.sound notes among it")
     p.add_argument("-v", "--verbose", action="store_true")
     p.set_defaults(run=hear)
 

@@ -166,7 +166,10 @@ program_folder() {
 }
 
 start_game() { # FOLDER
-    (cd "$work/home" && exec setsid "$1/quillobrite" >>"$art/game.log" 2>&1) &
+    # The player notes, for each sound, whether it was whole at the server
+    # before it began: a break heard in one that was is the server's.
+    (cd "$work/home" && QT_LOGGING_RULES='quillobrite.sound.debug=true' \
+        exec setsid "$1/quillobrite" >>"$art/game.log" 2>&1) &
     game_pid=$!
     game_status=''
     started "$game_pid"
@@ -340,7 +343,12 @@ hear() {
         esac
     done
     "${observe[@]}" hear "$art/sound.raw" "$art/marks" --from "$from" --to "$to" \
-        --what "$what" --save "$art/sound.wav" "${args[@]}" || fail "$what"
+        --what "$what" --save "$art/sound.wav" --game-log "$art/game.log" "${args[@]}"
+    case $? in
+    0) return 0 ;;
+    3) : >"$art/server-broke-off" ;;
+    esac
+    fail "$what"
 }
 
 # ---------------------------------------------------------------------------
@@ -452,13 +460,18 @@ chrt -f 20 true 2>/dev/null && pw_recorder=(chrt -f 20 "${pw_recorder[@]}")
 
 # ---------------------------------------------------------------------------
 
-all=(start word wrong keys theme editor ending pipewire)
+all=(start word wrong keys menus say theme editor paste ending pipewire)
 if [[ -n $only ]]; then
     IFS=, read -r -a chosen <<<"$only"
 else
     chosen=("${all[@]}")
 fi
 
+# A scenario whose only fault was the sound server breaking off in a sound
+# the game had handed over whole (observe.py tells: see hear) is not the
+# game's fault: it is tried again, up to three times in all. Any other fault
+# fails it at once.
+tries=3
 failed=()
 for name in "${chosen[@]}"; do
     if ! declare -F "scenario_$name" >/dev/null; then
@@ -466,16 +479,27 @@ for name in "${chosen[@]}"; do
         exit 2
     fi
     art=$out/$name
-    rm -rf "$art"
-    mkdir -p "$art"
-    shots=0
-    : >"$art/marks"
-    t0=$(now_ns)
     echo "--- $name"
-    "scenario_$name"
-    status=$?
-    stop_game
-    stop_recording
+    for ((try = 1; try <= tries; try++)); do
+        rm -rf "$art"
+        mkdir -p "$art"
+        shots=0
+        : >"$art/marks"
+        t0=$(now_ns)
+        groups_before=$(wc -l <"$groups_file")
+        "scenario_$name"
+        status=$?
+        stop_game
+        stop_recording
+        # Servers the scenario started of its own (PipeWire's) end with it.
+        for g in $(tail -n "+$((groups_before + 1))" "$groups_file" | tac); do
+            end_group "$g"
+        done
+        sed -i "$((groups_before + 1)),\$d" "$groups_file"
+        rm -rf "$pw_run"
+        ((status != 0)) && [[ -f $art/server-broke-off ]] && ((try < tries)) || break
+        echo "    the sound server broke off, not the game: trying again ($((try + 1)) of $tries)"
+    done
     if ((status == 0)); then
         echo "    passed in $(ms_since "$t0") ms"
         ((keep)) || rm -rf "$art"
