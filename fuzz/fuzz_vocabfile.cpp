@@ -45,7 +45,24 @@ void checkReading(const MemFile &list, const uint8_t *data, size_t size)
         fail("a regular file did not open");
     const size_t records = std::min<size_t>(size / VocabFile::RecordLength, VocabFile::LastRecord);
     size_t n = 0;
+    QStringList entries;
+    // Open A List refuses a file whose records hold a control character
+    // before their first NUL: a byte below a space, DEL, or one of the five
+    // that Windows-1252 leaves unassigned. A file of spaces and NULs holds no
+    // words.
+    bool control = false, word = false;
+    for (size_t i = 0; i < records * VocabFile::RecordLength; ++i) {
+        const uint8_t b = data[i];
+        if (b == 0) {
+            i = (i / VocabFile::RecordLength + 1) * VocabFile::RecordLength - 1;
+            continue;
+        }
+        control = control || b < 0x20 || b == 0x7f || b == 0x81 || b == 0x8d || b == 0x8f
+                  || b == 0x90 || b == 0x9d;
+        word = word || b != ' ';
+    }
     const bool ok = file.readEntries([&](const QString &entry) {
+        entries.append(entry);
         if (n >= records)
             fail("more entries than whole records");
         if (entry.size() > VocabFile::RecordLength)
@@ -59,6 +76,11 @@ void checkReading(const MemFile &list, const uint8_t *data, size_t size)
         fail("reading a regular file failed");
     if (n != records)
         fail("fewer entries than whole records");
+    const VocabFile::Content judged = control ? VocabFile::Content::NotWords
+                                      : word  ? VocabFile::Content::Words
+                                              : VocabFile::Content::NoWords;
+    if (VocabFile::judge(entries) != judged)
+        fail("a file judged otherwise than its bytes say");
 }
 
 void checkWriting(const MemFile &out, const uint8_t *data, size_t size)
