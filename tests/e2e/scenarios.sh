@@ -22,6 +22,16 @@ windows_shown() {
     return 1
 }
 
+# answer_praised WORD: the answer button clicked (the client area's origin
+# in cx cy), no red dot seen and the praise heard
+answer_praised() {
+    mark click
+    click_at $((cx + 32)) $((cy + 68))
+    mark_after praised click 1.0
+    look "$1 right" 3 --ground cyan "no dots=389,40,150,25:none:red" || return 1
+    hear "praise for $1" click praised --expect goodJob.wav --onset-within 0.4
+}
+
 # voice_off: Sounds > Say The Words unchecked with the keyboard (the menu's
 # last item), so that the sounds a scenario listens for are heard alone
 voice_off() {
@@ -240,11 +250,7 @@ scenario_menus() {
         "X typed=$(word_slot 0):some:dark:15" "hyphen typed=$(word_slot 1):some:dark:4" \
         "Y typed=$(word_slot 4):some:dark:15" "answer button=$answer_button:some:magenta:30" || return 1
     windows_shown 1 || fail "a letter typed after a menu closed opened a menu" || return 1
-    mark click
-    click_at $((cx + 32)) $((cy + 68))
-    mark_after praised click 1.0
-    look "X-RAY right" 3 --ground cyan "no dots=389,40,150,25:none:red" || return 1
-    hear "praise for X-RAY" click praised --expect goodJob.wav --onset-within 0.4 || return 1
+    answer_praised X-RAY
 }
 
 # The word said: Next Word says it as the game's voice says it alone, and
@@ -438,11 +444,7 @@ scenario_editor() {
     look "rocket typed" 3 --ground cyan \
         "T typed=$(word_slot 5):some:dark:15" "answer button=$answer_button:some:magenta:30" || return 1
     client_origin || return 1
-    mark click
-    click_at $((cx + 32)) $((cy + 68))
-    mark_after praised click 1.0
-    look "rocket right" 3 --ground cyan "no dots=389,40,150,25:none:red" || return 1
-    hear "praise for the list's first word" click praised --expect goodJob.wav --onset-within 0.4 || return 1
+    answer_praised "ROCKET, the list's first word"
 }
 
 # A list pasted: twelve words copied to the clipboard with Windows line
