@@ -4,6 +4,7 @@
 
 #include "ui/look.h"
 #include "ui/onelinebox.h"
+#include "ui/wordrefusal.h"
 #include "wordlist/pastedwords.h"
 
 #include <QEvent>
@@ -145,7 +146,8 @@ void frmCreateList::createControls()
 {
     lstNewVocab = named(new QListWidget(this), "lstNewVocab");
     lstNewVocab->setGeometry(twipsRect(120, 120, 1815, 2595));
-    lstNewVocab->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several words may be picked at once, and go to the file together.
+    lstNewVocab->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstNewVocab->setUniformItemSizes(true);
 
     txtNewWord = makeBox(this, "txtNewWord", QString(), twipsRect(2160, 120, 2415, 375));
@@ -256,24 +258,36 @@ void frmCreateList::txtNewWord_GotFocus()
 void frmCreateList::cmdEnter_Click()
 {
     // A pasted list is added word by word, as if each had been typed and
-    // added in turn. A word the file could not hold whole stays in the box
-    // to be mended, rather than be cut short on writing.
-    const pastedwords::Sorted words = pastedwords::sort(txtNewWord->text());
-    for (const QString &word : words.fitting) {
+    // added in turn. A word the list holds already (as the game shows it,
+    // in capitals) is left out, and one the file could not hold whole stays
+    // in the box to be mended rather than be cut short on writing; the
+    // parent is told why.
+    QStringList listed;
+    for (int row = 0; row < lstNewVocab->count(); ++row)
+        listed.append(lstNewVocab->item(row)->text());
+    const wordrefusal::Sorted words = wordrefusal::sort(txtNewWord->text(), &listed);
+    for (const QString &word : words.kept) {
         lstNewVocab->addItem(word);
         txtCounter->setText(QString::number(leadingNumber(txtCounter->text()) + 1));
     }
-    txtNewWord->setText(pastedwords::join(words.refused));
-    txtNewWord->setFocus();
+    QStringList toMend;
+    for (const QString &word : words.refused) {
+        if (!wordrefusal::why(word).isEmpty())
+            toMend.append(word);
+    }
+    txtNewWord->setText(pastedwords::join(toMend));
     if (lstNewVocab->count() >= WordsForFile)
         cmdMakeFile->setEnabled(true);
+    if (!words.why.isEmpty())
+        m_services.messages.exclamation(this, windowTitle(), words.why.join(u'\n'));
+    txtNewWord->setFocus();
 }
 
 void frmCreateList::cmdRemove_Click()
 {
-    const int row = currentRow();
-    if (row >= 0)
-        deleteRow(row);
+    const QList<int> rows = pickedRows();
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        deleteRow(*row);
 }
 
 void frmCreateList::cmdMakeFile_Click()
@@ -283,8 +297,8 @@ void frmCreateList::cmdMakeFile_Click()
 
 bool frmCreateList::makeFile()
 {
-    const QString path =
-        m_services.dialogs.saveFileName(this, tr("Data (*.dat) | *.dat"));
+    const QString path = m_services.dialogs.saveFileName(this, tr("Data (*.dat) | *.dat"),
+                                                         m_services.listFolder.start());
     if (path.isEmpty())
         return false;
     const QString name = QFileInfo(path).fileName();
@@ -309,6 +323,7 @@ bool frmCreateList::makeFile()
             return false;
         }
     }
+    m_services.listFolder.remember(path);
     cmdAddToFile->setEnabled(true);
     cmdExit->setEnabled(true);
     return true;
@@ -322,13 +337,18 @@ void frmCreateList::cannotWrite(const QString &what)
 
 void frmCreateList::cmdAddToFile_Click()
 {
-    const int row = currentRow();
-    if (row < 0) {
+    const QList<int> rows = pickedRows();
+    if (rows.isEmpty()) {
         m_services.messages.exclamation(this, tr("Choose a Word"),
                                         tr("Please click on a word in your list."));
         return;
     }
-    writeWord(row);
+    // Every word picked goes, in list order; each written row leaves the
+    // list, so the rows below move up by the words already written.
+    for (qsizetype done = 0; done < rows.size(); ++done) {
+        if (!writeWord(rows.at(done) - int(done)))
+            return;
+    }
 }
 
 bool frmCreateList::writeWord(int row)
@@ -359,12 +379,16 @@ void frmCreateList::cmdExit_Click()
     accept();
 }
 
-int frmCreateList::currentRow() const
+QList<int> frmCreateList::pickedRows() const
 {
     // Tabbing into the list makes its first row current without picking it;
-    // only a row the parent picked counts.
-    const QListWidgetItem *item = lstNewVocab->currentItem();
-    return item && item->isSelected() ? lstNewVocab->row(item) : -1;
+    // only rows the parent picked count.
+    QList<int> rows;
+    for (int row = 0; row < lstNewVocab->count(); ++row) {
+        if (lstNewVocab->item(row)->isSelected())
+            rows.append(row);
+    }
+    return rows;
 }
 
 void frmCreateList::deleteRow(int row)

@@ -52,7 +52,7 @@ private:
     void Form_Unload();
     void txtNewWord_GotFocus();
 
-    int currentRow() const;
+    QList<int> pickedRows() const;
     void deleteRow(int row);
     bool makeFile();
     bool writeWord(int row);

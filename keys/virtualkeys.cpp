@@ -50,6 +50,10 @@ QString letterBeyondAToZ(const QString &text)
     const QString letter = text.normalized(QString::NormalizationForm_C);
     if (letter.size() != 1 || !letter.at(0).isLetter() || letter.at(0).unicode() < 128)
         return {};
+    // Caps Lock makes the German sharp s the capital one, which the code
+    // page lacks; the small one is what words are written with in capitals.
+    if (letter.at(0) == QChar(0x1E9E))
+        return QStringLiteral("ß");
     if (codepage::toUnicode(codepage::fromUnicode(letter)) != letter)
         return {};
     // The word on screen is in capitals, made letter by letter.

@@ -29,8 +29,8 @@ enum Code : int {
 QString typedCharacter(int keyCode);
 
 // The capital a key's text places when that text is one letter beyond A to
-// Z that Windows-1252 writes ("é" places "É", "ß" stays "ß"); otherwise
-// the empty text.
+// Z that Windows-1252 writes ("é" places "É", "ß" stays "ß", and so does
+// the capital "ẞ", which Windows-1252 lacks); otherwise the empty text.
 QString letterBeyondAToZ(const QString &text);
 
 // The letter key (65 to 90) whose sound a placed character plays: its own

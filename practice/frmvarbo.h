@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
@@ -111,6 +112,7 @@ private:
     // closed and this one opened and read; nothing when it cannot be opened.
     std::optional<QStringList> openList(const QString &path);
     void loadGrade(const QString &fileName);
+    void enableNextWordForTheList();
     void tenWordDraw();
     void clearLetterRows();
     void hideFaces();
@@ -120,9 +122,18 @@ private:
 
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
+    bool isReturnEcho(const QKeyEvent *key);
     int nextFreeSlot() const;
     void dropBlankEntriesOnTop();
     void showWhatComesNext();
+
+    // The note place beside the faces: one note at a time, the latest
+    // replacing the one before.
+    enum class Note { None, UsedUp, Hint, Told };
+    void showNote(Note kind, const QString &text);
+    void hideNote(Note kind);
+    void blinkDots();
+    void sayWhyNotChecked();
 
     Services &m_services;
     VocabFile m_listFile;
@@ -130,6 +141,14 @@ private:
     virtualkeys::DeadKeys m_deadKeys;
     // When the last mouse button went down, on the mouse's clock.
     std::optional<std::uint32_t> m_lastPress;
+    // When the last Return that did something went down, on the keyboard's
+    // clock; set while the Return being handled is the echo of one.
+    std::optional<std::uint32_t> m_lastReturn;
+    bool m_returnEcho = false;
+    Note m_note = Note::None;
+    // Counts the blinks begun, so that a blink's end that finds another
+    // begun, or the dots cleared, leaves them alone.
+    int m_blinks = 0;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
 
@@ -153,8 +172,9 @@ private:
     // Where the answer button stands while no word is in play: Next Word
     // without the menu.
     QPushButton *nextWordButton = nullptr;
-    // Says that the practice list is used up and where the next comes from.
-    QLabel *listUsedUp = nullptr;
+    // The note place beside the faces: that the practice list is used up
+    // and where the next comes from, or a hint for the child.
+    QLabel *notePlace = nullptr;
     std::array<QLabel *, Slots> lblPrompt{};
     std::array<QLabel *, Slots> lblWord{};
     std::array<CircleShape *, Slots> shaZam{};

@@ -65,6 +65,19 @@ void frmVarbo::loadGrade(const QString &fileName)
     lstVocab->addItems(openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
     tenWordDraw();
     hideFaces();
+    // A new grade is there to be played, even after the last list ran out.
+    enableNextWordForTheList();
+}
+
+void frmVarbo::enableNextWordForTheList()
+{
+    for (int row = 0; row < lstMiddle->count(); ++row) {
+        if (!VocabFile::isBlank(lstMiddle->item(row)->text())) {
+            mnuFileNextWord->setEnabled(true);
+            break;
+        }
+    }
+    showWhatComesNext();
 }
 
 void frmVarbo::mnuFirst_Click()
@@ -104,14 +117,17 @@ void frmVarbo::mnuOursNextList_Click()
     // button goes with it.
     fraCom->hide();
     blnWordOpen = false;
+    hideNote(Note::Hint);
     showWhatComesNext();
 }
 
 void frmVarbo::mnuFileOpenList_Click()
 {
-    const QString path = m_services.dialogs.openFileName(this, tr("Data (*.dat) | *.dat"));
+    const QString path = m_services.dialogs.openFileName(this, tr("Data (*.dat) | *.dat"),
+                                                         m_services.listFolder.start());
     if (path.isEmpty())
         return;
+    m_services.listFolder.remember(path);
     const std::optional<QStringList> opened = openList(path);
     if (!opened)
         return;
@@ -141,4 +157,5 @@ void frmVarbo::mnuFileOpenList_Click()
     lstVocab->setCurrentRow(-1);
     // A loaded list is there to be played, even after the last one ran out.
     mnuFileNextWord->setEnabled(true);
+    showWhatComesNext();
 }

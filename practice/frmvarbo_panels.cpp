@@ -5,6 +5,7 @@
 
 #include "practice/frmvarbo.h"
 
+#include "ui/wordrefusal.h"
 #include "wordlist/pastedwords.h"
 
 #include <QAction>
@@ -61,13 +62,17 @@ void frmVarbo::cmdAddWord_Click()
     // A pasted list goes to the top in its own order, so its first word is
     // served first. A word longer than its slots would be practised cut
     // short, teaching a wrong spelling, and one with a character the game
-    // cannot show would be practised changed: such a word is not taken, and
-    // stays in the box to be mended.
-    const pastedwords::Sorted words = pastedwords::sort(txtDaWord->text());
-    if (words.fitting.isEmpty())
-        return;
-    lstMiddle->insertItems(0, words.fitting);
-    txtDaWord->setText(pastedwords::join(words.refused));
-    txtDaWord->setFocus();
-    mnuFileNextWord->setEnabled(true);
+    // cannot show would be practised changed: such a word is not taken, the
+    // parent is told why, and it stays in the box to be mended. A word
+    // already waiting may wait twice.
+    const wordrefusal::Sorted words = wordrefusal::sort(txtDaWord->text());
+    if (!words.kept.isEmpty()) {
+        lstMiddle->insertItems(0, words.kept);
+        txtDaWord->setText(pastedwords::join(words.refused));
+        mnuFileNextWord->setEnabled(true);
+    }
+    if (!words.why.isEmpty())
+        m_services.messages.exclamation(this, tr("Add A Word"), words.why.join(u'\n'));
+    if (!words.kept.isEmpty() || !words.why.isEmpty())
+        txtDaWord->setFocus();
 }

@@ -22,28 +22,20 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleHints>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
 
-// Spaces are trimmed; tabs and other blanks stay letters of the word.
-QString trimSpaces(const QString &text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
+// How long the red dots stay out when they blink.
+constexpr int BlinkMs = 300;
 
-// Capitals letter by letter, so that a word keeps its length ("ß" stays).
-QString capitals(QString word)
-{
-    for (QChar &c : word)
-        c = c.toUpper();
-    return word;
-}
+const char *const UsedUpText = QT_TRANSLATE_NOOP(
+    "frmVarbo",
+    "That was the last word on the list. Well done!\n\n"
+    "Grown-ups: Our Words > Next List draws ten new words from the list "
+    "(choose a Grade Level first for another grade), or File > Open A List "
+    "plays a list of your own.");
 
 } // namespace
 
@@ -70,8 +62,10 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
         const auto press = composed.isEmpty()
                                ? virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text())
                                : virtualkeys::fromText(composed);
-        if ((press.code != virtualkeys::None || !press.typed.isEmpty()) && !menusHaveTheKey(press))
+        if ((press.code != virtualkeys::None || !press.typed.isEmpty()) && !menusHaveTheKey(press)) {
+            m_returnEcho = press.code == virtualkeys::Enter && isReturnEcho(key);
             Form_KeyDown(press.code, press.typed);
+        }
         break;
     }
     case QEvent::KeyRelease:
@@ -133,6 +127,19 @@ bool frmVarbo::isDoubleClickLeftover(const QMouseEvent *mouse)
            && nextWordButton->rect().contains(at);
 }
 
+bool frmVarbo::isReturnEcho(const QKeyEvent *key)
+{
+    // A held Return, or one pressed again at once, is one press: its second
+    // must neither check the attempt again nor take the next word that the
+    // first one's face brought up. Quick is as quick as a double-click,
+    // counted from the last moment the key was down.
+    const auto stamp = std::uint32_t(key->timestamp());
+    const auto interval = std::uint32_t(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const bool second = m_lastReturn && stamp - *m_lastReturn < interval;
+    m_lastReturn = stamp;
+    return key->isAutoRepeat() || second;
+}
+
 void frmVarbo::mnuFileNextWord_Click()
 {
     intTimesRight = 0;
@@ -140,7 +147,7 @@ void frmVarbo::mnuFileNextWord_Click()
     blnAllRight = true;
     blnWordOpen = true;
     clearLetterRows();
-    listUsedUp->hide();
+    hideNote(m_note);
 
     // A blank entry (a blank record of a list) is no word: it is passed over
     // as if it were not there.
@@ -162,7 +169,7 @@ void frmVarbo::mnuFileNextWord_Click()
 
     // Longer words never reach the list (the extra-word panel refuses them);
     // should one arrive, only its first fourteen letters have slots.
-    const QString word = capitals(trimSpaces(txtPrompt->text())).left(Slots);
+    const QString word = VocabFile::shownAs(txtPrompt->text()).left(Slots);
     bytWordLen = std::uint8_t(word.size());
     for (int i = 0; i < bytWordLen; ++i) {
         lblPrompt[size_t(i)]->show();
@@ -181,7 +188,7 @@ void frmVarbo::sayTheWord()
     if (!sayWordsAction->isChecked() || lblPrompt[0]->isHidden())
         return;
     paintNow();
-    m_services.speaker.say(trimSpaces(txtPrompt->text()));
+    m_services.speaker.say(txtPrompt->text().trimmed());
 }
 
 void frmVarbo::sayTheWordsToggled(bool on)
@@ -202,7 +209,44 @@ void frmVarbo::showWhatComesNext()
     // the next word is on screen.
     nextWordButton->setVisible(!blnWordOpen && mnuFileNextWord->isEnabled());
     if (!blnWordOpen && !mnuFileNextWord->isEnabled())
-        listUsedUp->show();
+        showNote(Note::UsedUp, tr(UsedUpText));
+    else
+        hideNote(Note::UsedUp);
+}
+
+void frmVarbo::showNote(Note kind, const QString &text)
+{
+    notePlace->setText(text);
+    notePlace->show();
+    m_note = kind;
+}
+
+void frmVarbo::hideNote(Note kind)
+{
+    if (kind == Note::None || m_note != kind)
+        return;
+    notePlace->hide();
+    m_note = Note::None;
+}
+
+void frmVarbo::blinkDots()
+{
+    // The dots go out for a moment and come back, so that the eye finds
+    // them; Delete or a new word in the meantime keeps them as it left them.
+    QList<CircleShape *> lit;
+    for (CircleShape *dot : shaZam) {
+        if (!dot->isHidden()) {
+            dot->hide();
+            lit.append(dot);
+        }
+    }
+    const int blink = ++m_blinks;
+    QTimer::singleShot(BlinkMs, this, [this, lit, blink] {
+        if (blink != m_blinks || blnAllRight)
+            return;
+        for (CircleShape *dot : lit)
+            dot->show();
+    });
 }
 
 int frmVarbo::nextFreeSlot() const
@@ -220,8 +264,16 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         cmdSaveFerris->show();
     if (!fraWord->isHidden())
         return;
-    if (keyCode == virtualkeys::Enter && !nextWordButton->isHidden() && fraList->isHidden()) {
-        mnuFileNextWord_Click();
+    // Return is the child's way to both buttons: the arrow's Next Word and
+    // the question mark's check.
+    if (keyCode == virtualkeys::Enter && fraList->isHidden()
+        && (!nextWordButton->isHidden() || !fraCom->isHidden())) {
+        if (m_returnEcho)
+            return;
+        if (!nextWordButton->isHidden())
+            mnuFileNextWord_Click();
+        else
+            cmdSpelledCorrect_Click();
         return;
     }
 
@@ -276,14 +328,21 @@ void frmVarbo::cmdSpelledCorrect_Click()
 
 void frmVarbo::CheckSpelling()
 {
+    const bool wrongBefore = !blnAllRight;
     for (size_t i = 0; i < Slots; ++i) {
         if (lblWord[i]->text() != lblPrompt[i]->text()) {
             shaZam[i]->show();
             blnAllRight = false;
         }
     }
-    if (!blnAllRight || !blnWordOpen)
+    if (!blnAllRight || !blnWordOpen) {
+        // A wrong letter found before keeps the word from moving on, however
+        // well it is mended with Backspace: the child is told the way out
+        // rather than left with a silent button.
+        if (wrongBefore && blnWordOpen)
+            sayWhyNotChecked();
         return;
+    }
 
     if (intTimesRight >= 3) {
         // The board has ten faces; a word closed after the tenth still
@@ -326,6 +385,15 @@ void frmVarbo::HideSomeLetters()
     }
 }
 
+void frmVarbo::sayWhyNotChecked()
+{
+    const QString hint = tr("Press Delete, then spell it again.");
+    showNote(Note::Hint, hint);
+    blinkDots();
+    paintNow();
+    m_services.speaker.say(hint);
+}
+
 void frmVarbo::ClearAttempt()
 {
     for (size_t i = 0; i < bytWordLen && i < Slots; ++i) {
@@ -333,6 +401,7 @@ void frmVarbo::ClearAttempt()
         shaZam[i]->hide();
     }
     blnAllRight = true;
+    hideNote(Note::Hint);
 }
 
 void frmVarbo::EraseLastLetter()

@@ -153,11 +153,43 @@ private slots:
         QVERIFY(get("cmdMakeFile")->isEnabled());
         QCOMPARE(box("txtNewWord")->text(), QStringLiteral("extraordinarily, \u263A smile"));
         QCOMPARE(QApplication::focusWidget(), box("txtNewWord"));
+        // The parent is told why each stays.
+        QCOMPARE(f->fakes.messages.shown.size(), size_t(1));
+        const QStringList why = f->fakes.messages.shown.back().text.split(u'\n');
+        QCOMPARE(why.size(), 2);
+        QVERIFY(why.at(0).contains(QLatin1String("15 letters long")));
+        QVERIFY(why.at(1).contains(QStringLiteral("\"\u263A\"")));
         // Mended, the two go in as two more rows.
         box("txtNewWord")->setText(QStringLiteral("extraordinary, smile"));
         get("cmdEnter")->click();
         QCOMPARE(list()->count(), 14);
         QVERIFY(box("txtNewWord")->text().isEmpty());
+    }
+
+    // A word already listed, compared in capitals as the game shows it,
+    // is refused with a message, as the list tool refuses it; Add To File
+    // writes every word picked, in list order.
+    void repeatsRefusedAndPickedWordsWrittenTogether()
+    {
+        f->enter({QStringLiteral("\u00E9t\u00E9")});
+        box("txtNewWord")->setText(QStringLiteral("\u00C9T\u00C9, \u00E9t\u00E9, ant, Ant, \u0142\u00F3d\u017A"));
+        get("cmdEnter")->click();
+        QCOMPARE(rows(list()), (QStringList{"\u00E9t\u00E9", "ant"}));
+        const QStringList why = f->fakes.messages.shown.back().text.split(u'\n');
+        QCOMPARE(why.size(), 4);
+        QVERIFY(why.at(0).contains(QLatin1String("in your list already")));
+        QVERIFY(why.at(3).contains(QStringLiteral("\"\u0142\"")));
+        QCOMPARE(box("txtNewWord")->text(), QStringLiteral("\u0142\u00F3d\u017A"));
+
+        box("txtNewWord")->clear();
+        typeWords(10);
+        makeFile("picked.dat");
+        for (int row : {5, 1, 3})
+            list()->item(row)->setSelected(true);
+        get("cmdAddToFile")->click();
+        QCOMPARE(bytes("picked.dat"), rec("ant") + rec("word2") + rec("word4") + blanks(7));
+        QCOMPARE(list()->count(), 9);
+        QVERIFY(list()->selectedItems().isEmpty());
     }
 
     void makeFileBlanksTenRecords()
@@ -282,6 +314,8 @@ private slots:
         });
         get("cmdMakeFile")->click();
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"week12.dat"});
+        // The next dialog of the run starts where this list was made.
+        QCOMPARE(withQt.listFolder.start(), QDir(dir->path()).absolutePath());
     }
 
     // A file that cannot be made, or takes not even its blank records, is

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -178,7 +179,8 @@ private slots:
     }
 
     // Each grade load is a fresh read and a fresh draw; it leaves the word
-    // on screen, the state and File > Next Word as they were.
+    // on screen and the state as they were, and a used-up list's Next Word
+    // comes back: the new grade is there to be played.
     void gradeLoadRefillsBothLists()
     {
         start();
@@ -200,7 +202,7 @@ private slots:
         QVERIFY(g->find<QLineEdit>("txtPrompt")->text().isEmpty());
         QCOMPARE(label("lblPrompt", 0)->text(), onScreen);
         QVERIFY(!label("lblPrompt", 0)->isHidden());
-        QVERIFY(!g->action("mnuFileNextWord")->isEnabled());
+        QVERIFY(g->action("mnuFileNextWord")->isEnabled());
         QVERIFY(g->window->listFileOpen());
 
         // Third again: the same vocabulary, a new draw.
@@ -238,6 +240,25 @@ private slots:
         g->fakes.random.values = std::deque<double>(10, 0.99);
         g->action("mnuOursNextList")->trigger();
         QCOMPARE(rows(middle()), QStringList(10, padded({"word12"}).first()));
+    }
+
+    // File dialogs start where a parent keeps lists: the documents folder,
+    // then the folder of the last list opened in this run; never the folder
+    // the game was started from.
+    void dialogsStartWhereListsAreKept()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(g->folder.path()));
+        QVERIFY(QDir(g->folder.path()).mkpath(QStringLiteral("Documents")));
+        QVERIFY(QDir(g->folder.path()).mkpath(QStringLiteral("lists")));
+        QVERIFY(g->folder.writeList(QStringLiteral("lists/mine.dat"), first));
+        start();
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("lists/mine.dat")), QString()};
+        g->action("mnuFileOpenList")->trigger();
+        g->action("mnuFileOpenList")->trigger();
+        QCOMPARE(g->fakes.dialogs.folders, (QStringList{g->folder.file(QStringLiteral("Documents")),
+                                                        g->folder.file(QStringLiteral("lists"))}));
     }
 
     // Cancel, a path that cannot be opened, a directory or a FIFO: the lists

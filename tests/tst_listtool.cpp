@@ -53,7 +53,10 @@ private slots:
         {
             EditorFixture f(dir.path());
             // Make File wants ten rows; only the chosen words are written.
-            f.enter(words + QStringList(10, QStringLiteral("spare")));
+            QStringList spare;
+            for (int i = 1; i <= 10; ++i)
+                spare.append(QStringLiteral("spare%1").arg(i));
+            f.enter(words + spare);
             f.makeFile(dir.file(QStringLiteral("editor.dat")));
             for (qsizetype i = 0; i < words.size(); ++i)
                 f.addFirstWord();

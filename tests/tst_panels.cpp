@@ -121,17 +121,20 @@ private slots:
         QCOMPARE(middle->count(), 4);
         QCOMPARE(text->text(), QStringLiteral("   "));
 
-        // Longer than the fourteen slots: refused, kept in the box.
-        text->setText(QStringLiteral("internationally"));
+        // Longer than the fourteen slots: refused, kept in the box, and the
+        // parent told why; a word already waiting may wait twice.
+        text->setText(QStringLiteral("internationally, cat"));
         add->click();
-        QCOMPARE(middle->count(), 4);
+        QCOMPARE(middle->count(), 5);
         QCOMPARE(text->text(), QStringLiteral("internationally"));
+        QCOMPARE(f.fakes.messages.shown.size(), size_t(1));
+        QVERIFY(f.fakes.messages.shown.back().text.contains(QLatin1String("15 letters long")));
 
         f.find<QPushButton>(QStringLiteral("cmdAllDone"))->click();
         QVERIFY(f.find(QStringLiteral("fraWord"))->isHidden());
         QCOMPARE(text->text(), QStringLiteral("internationally"));
         f.nextWord();
-        QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+        QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
     }
 
     // A pasted list goes to the top in its pasted order, so its first word

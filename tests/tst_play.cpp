@@ -120,7 +120,9 @@ private slots:
         QVERIFY(!f.face(0)->isHidden()); // faces stay across words
     }
 
-    // A wrong letter marks its slot and blocks every check until Delete.
+    // A wrong letter marks its slot and blocks every check until Delete;
+    // a check it blocks tells the child so, aloud and in the note, and
+    // blinks the dot.
     void wrongLettersAreSticky()
     {
         PlayFixture f;
@@ -128,23 +130,33 @@ private slots:
         f.nextWord();
         f.type(QStringLiteral("car"));
         f.fakes.player.played.clear();
+        f.fakes.speaker.said.clear();
         f.answer();
         QCOMPARE(f.dots(), QList<int>{2});
         QVERIFY(f.sounds().isEmpty());
         QCOMPARE(f.state("blnAllRight"), 0);
+        auto *note = f.find<QLabel>(QStringLiteral("notePlace"));
+        QVERIFY(note->isHidden() && f.fakes.speaker.said.isEmpty()); // the dot says it all
 
+        // Mended with Backspace and checked again (Return, as the button):
+        // still no praise, but the hint, and the dot goes out and comes back.
         f.key(Qt::Key_Backspace);
         f.type(QStringLiteral("t"));
         QCOMPARE(f.attempt(), QStringLiteral("CAT"));
         f.fakes.player.played.clear();
-        f.answer();
-        QCOMPARE(f.dots(), QList<int>{2});
+        f.key(Qt::Key_Return);
+        const QString hint = QStringLiteral("Press Delete, then spell it again.");
+        QCOMPARE(f.fakes.speaker.said, QStringList{hint});
+        QVERIFY(!note->isHidden() && note->text() == hint);
+        QCOMPARE(f.dots(), QList<int>());
+        QTRY_COMPARE(f.dots(), QList<int>{2});
         QCOMPARE(f.state("intTimesRight"), 0);
         QVERIFY(f.sounds().isEmpty());
 
         // Delete empties the attempt, and the button goes with it until
-        // the attempt is full again.
+        // the attempt is full again; the hint goes too.
         f.key(Qt::Key_Delete);
+        QVERIFY(note->isHidden());
         QCOMPARE(f.dots(), QList<int>());
         QCOMPARE(f.attempt(), QString());
         QVERIFY(!f.answerShown());
@@ -525,14 +537,29 @@ private slots:
         QCOMPARE(f.attempt(), QString());
         f.type(QStringLiteral("x"));
         QVERIFY(!f.answerShown());
-        // The window says the list is used up until the next word is on
-        // screen; Next List brings back the next-word button.
-        QWidget *usedUp = f.find(QStringLiteral("listUsedUp"));
-        QVERIFY(!usedUp->isHidden() && !f.nextWordShown());
-        f.action("mnuOursNextList")->trigger();
-        QVERIFY(!usedUp->isHidden() && f.nextWordShown());
-        f.nextWord();
-        QVERIFY(usedUp->isHidden());
+        // The window says the list is used up until a new list is there:
+        // Next List, a grade or an opened list each bring the next-word
+        // button back and take the note away.
+        QLabel *note = f.find<QLabel>(QStringLiteral("notePlace"));
+        const auto usedUp = [&] {
+            return !note->isHidden() && note->text().startsWith(QLatin1String("That was the last"));
+        };
+        QVERIFY(usedUp() && !f.nextWordShown());
+        const std::function<void()> newLists[] = {
+            [&] { f.action("mnuOursNextList")->trigger(); },
+            [&] { f.action("mnuFirst")->trigger(); },
+            [&] { f.practise({QStringLiteral("owl")}); },
+        };
+        for (const auto &newList : newLists) {
+            while (f.action("mnuFileNextWord")->isEnabled())
+                f.nextWord();
+            for (int right = 0; right < 4; ++right)
+                f.spellRight(f.word());
+            QVERIFY(usedUp());
+            newList();
+            QVERIFY(!usedUp() && f.nextWordShown());
+            QVERIFY(f.action("mnuFileNextWord")->isEnabled());
+        }
     }
 
     void soundThemes()
@@ -604,6 +631,41 @@ private slots:
     }
 
     // Escape ends the game at once under Animals and the hidden theme only.
+    // Return presses the button that stands, without the mouse: the
+    // question mark beside a full attempt, the arrow beside a closed word.
+    // A held Return, or one pressed again at once, is one press: the face
+    // its check earned does not take the next word with its echo.
+    void returnPressesTheButtonThatStands()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat"), QStringLiteral("dog")});
+        QWindow *window = f.window->windowHandle();
+        std::uint32_t clock = 100000;
+        const auto returnKey = [&](std::uint32_t after, bool repeat = false) {
+            clock += after;
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent e(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+                e.setTimestamp(clock);
+                QCoreApplication::sendEvent(window, &e);
+            }
+        };
+        returnKey(0);
+        QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
+        for (int right = 1; right <= 4; ++right) {
+            f.fakes.random.values = std::deque<double>(14, 0.99);
+            f.type(QStringLiteral("cat"));
+            returnKey(1000);
+            if (right < 4)
+                QCOMPARE(f.state("intTimesRight"), right);
+        }
+        QVERIFY(!f.face(0)->isHidden() && f.nextWordShown());
+        returnKey(600, true);
+        returnKey(150);
+        QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
+        returnKey(1000);
+        QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+    }
+
     void escapeEndsTheGame()
     {
         PlayFixture f;

@@ -48,6 +48,7 @@ private slots:
         row("alt f", Qt::Key_F, int(Qt::AltModifier), "f", 0, "", 0);
         row("é of a French layout", Qt::Key_Eacute, none, "é", 'E', "É", 'E');
         row("ß", Qt::Key_ssharp, none, "ß", 'S', "ß", 'S');
+        row("ẞ of Caps Lock", 0x1e9e, none, "ẞ", 'S', "ß", 'S');
         row("æ", Qt::Key_AE, none, "æ", 'A', "Æ", 'A');
         row("ł, outside the code page", Qt::Key_unknown, none, "ł", 0, "", 0);
         row("no-break space", Qt::Key_nobreakspace, none, "\u00a0", 0, "", 0);

@@ -6,6 +6,7 @@
 #include "fifowatchdog.h"
 #include "testfolder.h"
 #include "base/codepage.h"
+#include "ui/wordrefusal.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
@@ -58,8 +59,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, fitting);
         QFETCH(QStringList, refused);
-        const pastedwords::Sorted got = pastedwords::sort(text);
-        QCOMPARE(got.fitting, fitting);
+        const wordrefusal::Sorted got = wordrefusal::sort(text);
+        QCOMPARE(got.kept, fitting);
         QCOMPARE(got.refused, refused);
         // What a window leaves in its box splits back into the same words.
         QCOMPARE(pastedwords::split(pastedwords::join(got.refused)), refused);

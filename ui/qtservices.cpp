@@ -3,8 +3,11 @@
 #include "ui/qtservices.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -24,9 +27,22 @@ QString filterSuffix(const QString &filter)
 
 } // namespace
 
-QString QtFileDialogs::openFileName(QWidget *parent, const QString &filter)
+QString ListFolder::start() const
 {
-    QFileDialog dialog(parent);
+    if (!m_last.isEmpty() && QFileInfo(m_last).isDir())
+        return m_last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void ListFolder::remember(const QString &file)
+{
+    m_last = QFileInfo(file).absolutePath();
+}
+
+QString QtFileDialogs::openFileName(QWidget *parent, const QString &filter, const QString &folder)
+{
+    QFileDialog dialog(parent, QString(), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -36,9 +52,9 @@ QString QtFileDialogs::openFileName(QWidget *parent, const QString &filter)
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtFileDialogs::saveFileName(QWidget *parent, const QString &filter)
+QString QtFileDialogs::saveFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, QString(), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

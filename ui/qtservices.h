@@ -8,8 +8,8 @@
 class QtFileDialogs final : public FileDialogs
 {
 public:
-    QString openFileName(QWidget *parent, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &folder) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &folder) override;
 };
 
 class QtMessageBoxes final : public MessageBoxes

@@ -9,16 +9,31 @@ class RandomSource;
 class WavePlayer;
 class WordSpeaker;
 
-// The file dialogs of the game. An empty result means the user cancelled.
+// The file dialogs of the game, each starting in the folder given. An empty
+// result means the user cancelled.
 class FileDialogs
 {
 public:
     virtual ~FileDialogs() = default;
     // An existing file to open.
-    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
     // A file to write, confirmed by the user when it exists already; a name
     // typed without an extension gets the filter's (".dat").
-    virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
+};
+
+// Where the file dialogs start: where the parent keeps lists, that is the
+// folder of the last list opened or made in this run, else the desktop's
+// documents folder (the home folder where there is none); never the folder
+// the game happened to be started from.
+class ListFolder
+{
+public:
+    QString start() const;
+    void remember(const QString &file);
+
+private:
+    QString m_last;
 };
 
 class MessageBoxes
@@ -49,4 +64,5 @@ struct Services {
     RandomSource &random;
     ProgramEnd &ending;
     QString programFolder;
+    ListFolder listFolder{};
 };

@@ -2,8 +2,6 @@
 
 #include "wordlist/pastedwords.h"
 
-#include "wordlist/vocabfile.h"
-
 #include <QRegularExpression>
 
 namespace pastedwords {
@@ -26,14 +24,6 @@ QStringList split(const QString &text)
             words.append(word);
     }
     return words;
-}
-
-Sorted sort(const QString &text)
-{
-    Sorted sorted;
-    for (const QString &word : split(text))
-        (VocabFile::fit(word) == VocabFile::Fit::Fits ? sorted.fitting : sorted.refused).append(word);
-    return sorted;
 }
 
 QString onOneLine(const QString &text)

@@ -14,14 +14,6 @@ namespace pastedwords {
 // out. A text with no separator is one word.
 QStringList split(const QString &text);
 
-// The words of a text, sorted into those a list file stores whole and those
-// it does not (too long, or a character it cannot write), each in order.
-struct Sorted {
-    QStringList fitting;
-    QStringList refused;
-};
-Sorted sort(const QString &text);
-
 // A one-line text box holds no line break and no tab: each run of them,
 // with the blanks around it, becomes ", ", which keeps the words apart. At
 // either end of the text such a run is dropped.

@@ -73,7 +73,37 @@ VocabFile::Fit VocabFile::fit(const QString &word)
         return Fit::BadCharacter;
     // Counted as stored: an invisible character the code page leaves out
     // takes no room.
-    return codepage::fromUnicode(word).size() > RecordLength ? Fit::TooLong : Fit::Fits;
+    return storedLength(word) > RecordLength ? Fit::TooLong : Fit::Fits;
+}
+
+QString VocabFile::unstorable(const QString &word)
+{
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const qsizetype length = word.at(i).isHighSurrogate() && i + 1 < word.size() ? 2 : 1;
+        const QString character = word.mid(i, length);
+        if (!isWordEntry(character) || !codepage::canWrite(character))
+            return character;
+        i += length - 1;
+    }
+    return {};
+}
+
+int VocabFile::storedLength(const QString &word)
+{
+    return int(codepage::fromUnicode(word).size());
+}
+
+QString VocabFile::shownAs(const QString &entry)
+{
+    qsizetype first = 0, last = entry.size();
+    while (first < last && entry.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && entry.at(last - 1) == QLatin1Char(' '))
+        --last;
+    QString word = entry.mid(first, last - first);
+    for (QChar &c : word)
+        c = c.toUpper();
+    return word;
 }
 
 QByteArray VocabFile::encodeRecord(const QString &word)

@@ -65,6 +65,18 @@ public:
     // would be cut or changed on writing.
     enum class Fit { Fits, TooLong, BadCharacter };
     static Fit fit(const QString &word);
+    // The first character of a word that a list cannot store (a control
+    // character, or one outside the code page); the empty text when there is
+    // none. A character beyond the Basic Multilingual Plane comes whole.
+    static QString unstorable(const QString &word);
+    // How many characters a word takes in a record.
+    static int storedLength(const QString &word);
+
+    // A word as the game puts it on screen and compares it: the spaces
+    // around it trimmed (a tab stays a character of the word) and every
+    // letter a capital, letter by letter, so that the word keeps its length
+    // ("ß" stays "ß").
+    static QString shownAs(const QString &entry);
 
     // A blank entry is no word: a blank record, or one of spaces only.
     static bool isBlank(const QString &entry);

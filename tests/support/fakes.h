@@ -60,14 +60,16 @@ public:
 class FakeFileDialogs final : public FileDialogs
 {
 public:
-    QString openFileName(QWidget *, const QString &filter) override
+    QString openFileName(QWidget *, const QString &filter, const QString &folder) override
     {
         openFilters.append(filter);
+        folders.append(folder);
         return take(nextOpen);
     }
-    QString saveFileName(QWidget *, const QString &filter) override
+    QString saveFileName(QWidget *, const QString &filter, const QString &folder) override
     {
         saveFilters.append(filter);
+        folders.append(folder);
         return take(nextSave);
     }
     // Answers for the coming dialogs, in order; an empty answer is Cancel.
@@ -75,6 +77,8 @@ public:
     std::deque<QString> nextSave;
     QStringList openFilters;
     QStringList saveFilters;
+    // The folder each dialog started in, open and save alike, in order.
+    QStringList folders;
 
 private:
     static QString take(std::deque<QString> &answers)

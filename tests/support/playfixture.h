@@ -106,6 +106,14 @@ struct PlayFixture : GameFixture {
     // slots.
     QString attempt() const { return visibleText(&PlayFixture::slot); }
     QString shownWord() const { return visibleText(&PlayFixture::prompt); }
+    // The word in play, its hidden letters too.
+    QString word() const
+    {
+        QString out;
+        for (int i = 0; i < 14; ++i)
+            out += prompt(i)->text();
+        return out;
+    }
     QList<int> dots() const
     {
         QList<int> out;
