@@ -122,7 +122,7 @@ private:
 
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
-    bool isReturnEcho(const QKeyEvent *key);
+    bool isReturnEcho(const QKeyEvent *key, bool isReturn);
     int nextFreeSlot() const;
     void dropBlankEntriesOnTop();
     void showWhatComesNext();

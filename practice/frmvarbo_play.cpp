@@ -63,7 +63,7 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
                                ? virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text())
                                : virtualkeys::fromText(composed);
         if ((press.code != virtualkeys::None || !press.typed.isEmpty()) && !menusHaveTheKey(press)) {
-            m_returnEcho = press.code == virtualkeys::Enter && isReturnEcho(key);
+            m_returnEcho = isReturnEcho(key, press.code == virtualkeys::Enter);
             Form_KeyDown(press.code, press.typed);
         }
         break;
@@ -127,12 +127,17 @@ bool frmVarbo::isDoubleClickLeftover(const QMouseEvent *mouse)
            && nextWordButton->rect().contains(at);
 }
 
-bool frmVarbo::isReturnEcho(const QKeyEvent *key)
+bool frmVarbo::isReturnEcho(const QKeyEvent *key, bool isReturn)
 {
     // A held Return, or one pressed again at once, is one press: its second
     // must neither check the attempt again nor take the next word that the
     // first one's face brought up. Quick is as quick as a double-click,
-    // counted from the last moment the key was down.
+    // counted from the last moment the key was down, with no other key
+    // between: a word typed fast after Return is checked by the next one.
+    if (!isReturn) {
+        m_lastReturn.reset();
+        return false;
+    }
     const auto stamp = std::uint32_t(key->timestamp());
     const auto interval = std::uint32_t(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     const bool second = m_lastReturn && stamp - *m_lastReturn < interval;

@@ -512,3 +512,90 @@ scenario_ending() {
     echo "    EXIT ended the program in $(ms_since "$t") ms"
     ((game_status == 0)) || fail "the program ended with status $game_status after EXIT" || return 1
 }
+
+# A child alone at the keyboard, no mouse: Return takes the word and checks
+# it; a check that an earlier wrong letter blocks says so aloud and in the
+# note; the Return that earned the face, pressed twice, takes no next word;
+# and a grade chosen after a used-up list is there to be played.
+scenario_alone() {
+    local dir hint=$work/hint.wav said
+    local -x LANGUAGE='' LC_ALL=C.UTF-8
+    local note_place='88,72,304,128'
+    dir=$(program_folder alone big -- goodJob manyClapping) || return 1
+    printf '%-14.14s' big >"$work/one.dat"
+    "$sayword" "Press Delete, then spell it again." "$work/said.wav" &&
+        sox "$work/said.wav" -r 22050 "$hint" ||
+        fail "the game's voice did not say the hint into a file" || return 1
+    play_in "$dir" || return 1
+    voice_off || return 1
+    start_recording || return 1
+
+    xdotool key Return
+    look "BIG on screen at Return" 3 --ground cyan \
+        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 3=$(word_slot 2):all:white" || return 1
+    xdotool type --delay 60 bog
+    xdotool key Return
+    look "BOG checked with Return: a dot under the O" 3 --ground cyan \
+        "dot 2=$(dot 1):some:red:20" "no dot 1=$(dot 0):none:red" "no note=$note_place:none:dark" ||
+        return 1
+    # Mended with Backspace: the check is still refused, and the child told.
+    xdotool key --delay 80 BackSpace BackSpace
+    xdotool type --delay 60 ig
+    sleep 0.3
+    mark hint
+    xdotool key Return
+    mark_after hinted hint 3.0
+    look "the hint in the note, the dot back" 3 --ground cyan \
+        "note=$note_place:some:dark:200" "dot 2=$(dot 1):some:red:20" || return 1
+    hear "the hint said" hint hinted --expect "$hint" --onset-within 0.4 || return 1
+    xdotool key Delete
+    look "Delete takes the dot and the hint" 3 --ground cyan \
+        "no note=$note_place:none:dark" "no dot 2=$(dot 1):none:red" "empty slot 1=$(word_slot 0):all:white" ||
+        return 1
+    for said in 1 2 3; do
+        xdotool type --delay 60 big
+        mark "right$said"
+        xdotool key Return
+        mark_after "praised$said" "right$said" 1.2
+        hear "praise $said for BIG by Return" "right$said" "praised$said" --expect goodJob.wav \
+            --onset-within 0.4 || return 1
+    done
+    # The fourth, with Return pressed twice at once: a face, and the word
+    # stays beside the arrow.
+    xdotool type --delay 60 big
+    xdotool key --delay 120 Return Return
+    sleep 3
+    look "the face, the arrow and BIG still typed" 3 --ground cyan \
+        "face=$face0:some:yellow:50" "next-word button=$answer_button:some:magenta:30" \
+        "B still typed=$(word_slot 0):some:dark:15" || return 1
+
+    # A one-word list opened, played to its face: the list is used up.
+    xdotool key ctrl+o
+    wait_other_window 5 "$main" || return 1
+    xdotool type --delay 20 "$work/one.dat"
+    xdotool key Return
+    wait_gone "$win" 5 || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+    xdotool key Return
+    for said in 1 2 3 4; do
+        xdotool type --delay 60 big
+        xdotool key Return
+        sleep 1.2
+    done
+    sleep 2
+    look "the used-up note, no arrow" 3 --ground cyan \
+        "note=$note_place:some:dark:200" "no next-word button=$answer_button:none:magenta" || return 1
+    # Grade Level > First, by the mouse, as a parent picks it.
+    client_origin || return 1
+    click_at $((cx + 239)) $((cy - 11))
+    windows_shown 2 || fail "a click on Grade Level opened no menu" || return 1
+    xdotool key Down Return
+    windows_shown 1 || fail "the Grade Level menu did not close" || return 1
+    look "a new grade: no note, the arrow back" 3 --ground cyan \
+        "no note=$note_place:none:dark" "next-word button=$answer_button:some:magenta:30" || return 1
+    xdotool key Return
+    look "the grade's word at Return" 3 --ground cyan \
+        "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 1=$(word_slot 0):all:white" || return 1
+}
