@@ -22,6 +22,7 @@ class QMenu;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
+class KeyboardLayout;
 class frmHelp;
 
 // The game's one working window: the letter slots of the word and of the
@@ -96,6 +97,8 @@ private:
     void createControls();
     void createMenus();
     void connectHandlers();
+    // Moves each key of the on-screen keyboard to its place, in twips.
+    void placeKeyTiles(const std::array<QPoint, 36> &places);
 
     void Form_Load();
     void Form_Unload();
@@ -132,6 +135,8 @@ private:
     std::optional<std::uint32_t> m_lastPress;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
+    // Where the keyboard in use has its letters.
+    KeyboardLayout *m_keyboard = nullptr;
 
     // Controls
     QWidget *m_ground = nullptr;
