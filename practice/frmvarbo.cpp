@@ -2,9 +2,11 @@
 
 #include "practice/frmvarbo.h"
 
+#include "practice/keytiles.h"
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
+#include "keyboardlayout/keyboardlayout.h"
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
@@ -33,53 +35,6 @@ constexpr Rgb Cyan{0, 255, 255};
 // Inner area as laid out, in twips.
 constexpr int LayoutWidth = 10845;
 constexpr int LayoutHeight = 6615;
-
-// The on-screen keyboard: caption, back colour, text colour, left, top.
-struct KeyCap {
-    const char *caption;
-    Rgb back;
-    Rgb text;
-    int left, top;
-};
-constexpr int KeyWidth = 375, KeyHeight = 420;
-constexpr std::array<KeyCap, 36> Keys = {{
-    {"1", {255, 255, 0}, {255, 0, 0}, 9480, 5280},
-    {"2", {255, 255, 0}, {255, 0, 0}, 9480, 5280},
-    {"3", {255, 255, 0}, {255, 128, 0}, 9480, 5280},
-    {"4", {0, 0, 255}, {255, 255, 0}, 9480, 5280},
-    {"5", {0, 0, 255}, {0, 255, 0}, 9480, 5280},
-    {"6", {255, 0, 0}, {255, 255, 255}, 9480, 5280},
-    {"7", {255, 0, 0}, {255, 255, 255}, 9480, 5280},
-    {"8", {255, 255, 255}, {0, 0, 192}, 9480, 5280},
-    {"9", {255, 255, 255}, {0, 0, 192}, 9480, 5280},
-    {"0", {255, 255, 255}, {192, 0, 192}, 9480, 5280},
-    {"Q", {255, 255, 0}, {255, 0, 0}, 120, 3360},
-    {"W", {255, 255, 0}, {255, 0, 0}, 960, 3360},
-    {"E", {255, 255, 0}, {255, 128, 0}, 2160, 3360},
-    {"R", {0, 0, 255}, {255, 255, 0}, 3360, 3360},
-    {"T", {0, 0, 255}, {0, 255, 0}, 4680, 3360},
-    {"Y", {255, 0, 0}, {255, 255, 255}, 5880, 3360},
-    {"U", {255, 255, 255}, {0, 0, 255}, 7080, 3360},
-    {"I", {255, 255, 255}, {0, 0, 192}, 8280, 3360},
-    {"O", {255, 255, 255}, {192, 0, 192}, 9240, 3360},
-    {"P", {255, 255, 255}, {192, 0, 192}, 10200, 3360},
-    {"A", {255, 255, 0}, {255, 0, 0}, 480, 4320},
-    {"S", {255, 255, 0}, {255, 128, 0}, 1560, 4320},
-    {"D", {0, 0, 255}, {255, 255, 0}, 2640, 4320},
-    {"F", {0, 0, 255}, {0, 255, 0}, 3960, 4320},
-    {"G", {0, 0, 255}, {0, 255, 0}, 5280, 4320},
-    {"H", {255, 0, 0}, {255, 255, 255}, 6480, 4320},
-    {"J", {255, 255, 255}, {0, 0, 255}, 7680, 4320},
-    {"K", {255, 255, 255}, {192, 0, 192}, 8760, 4320},
-    {"L", {255, 255, 255}, {192, 0, 192}, 9720, 4320},
-    {"Z", {255, 255, 0}, {255, 0, 0}, 1080, 5400},
-    {"X", {255, 255, 0}, {255, 128, 0}, 2160, 5400},
-    {"C", {0, 0, 255}, {255, 255, 0}, 3240, 5400},
-    {"V", {0, 0, 255}, {0, 255, 0}, 4560, 5400},
-    {"B", {255, 0, 0}, {255, 255, 255}, 5880, 5400},
-    {"N", {255, 0, 0}, {255, 255, 255}, 7080, 5400},
-    {"M", {255, 255, 255}, {0, 0, 192}, 8280, 5400},
-}};
 
 // Letter slots: left = start + 360 * i, top 240, 285 x 480.
 constexpr int PromptLeft = 120, WordLeft = 5760, SlotStep = 360, SlotTop = 240;
@@ -267,10 +222,9 @@ void frmVarbo::createControls()
     }
 
     for (int i = 0; i < 36; ++i) {
-        const KeyCap &cap = Keys[size_t(i)];
+        const keytiles::KeyCap &cap = keytiles::Keys[size_t(i)];
         QLabel *key = named(new QLabel(QString::fromLatin1(cap.caption), m_ground),
                             QStringLiteral("lblKey%1").arg(i));
-        key->setGeometry(twipsRect(cap.left, cap.top, KeyWidth, KeyHeight));
         key->setFont(letters);
         key->setAlignment(Qt::AlignCenter);
         paintBackground(key, cap.back.colour());
@@ -279,6 +233,9 @@ void frmVarbo::createControls()
         key->setVisible(i >= 10);
         lblKey[size_t(i)] = key;
     }
+    // The letter keys stand as the keyboard in use has its letters.
+    m_keyboard = new KeyboardLayout(this);
+    placeKeyTiles(keytiles::places(m_keyboard->letterRows()));
 
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
@@ -372,6 +329,17 @@ void frmVarbo::connectHandlers()
     connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWord);
     connect(sayWordsAction, &QAction::toggled, this, &frmVarbo::sayTheWordsToggled);
     connect(mnuFileNextWord, &QAction::enabledChanged, this, &frmVarbo::showWhatComesNext);
+    connect(m_keyboard, &KeyboardLayout::letterRowsChanged, this,
+            [this](const virtualkeys::LetterRows &rows) {
+                placeKeyTiles(keytiles::places(rows));
+            });
+}
+
+void frmVarbo::placeKeyTiles(const std::array<QPoint, 36> &places)
+{
+    for (size_t i = 0; i < lblKey.size(); ++i)
+        lblKey[i]->setGeometry(twipsRect(places[i].x(), places[i].y(), keytiles::KeyWidth,
+                                         keytiles::KeyHeight));
 }
 
 void frmVarbo::Form_Load()

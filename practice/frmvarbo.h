@@ -23,6 +23,7 @@ class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
+class KeyboardLayout;
 class frmHelp;
 
 // The game's one working window: the letter slots of the word and of the
@@ -97,6 +98,8 @@ private:
     void createControls();
     void createMenus();
     void connectHandlers();
+    // Moves each key of the on-screen keyboard to its place, in twips.
+    void placeKeyTiles(const std::array<QPoint, 36> &places);
 
     void Form_Load();
     void Form_Unload();
@@ -151,6 +154,8 @@ private:
     int m_blinks = 0;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
+    // Where the keyboard in use has its letters.
+    KeyboardLayout *m_keyboard = nullptr;
 
     // Controls
     QWidget *m_ground = nullptr;
