@@ -22,6 +22,7 @@ class QMenu;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
+class TwipsLayout;
 class frmHelp;
 
 // The game's one working window: the letter slots of the word and of the
@@ -133,8 +134,9 @@ private:
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
     QWidget *m_ground = nullptr;
+    TwipsLayout *m_layout = nullptr;
     QPushButton *cmdSaveFerris = nullptr;
     QFrame *fraCom = nullptr;
     QPushButton *cmdSpelledCorrect = nullptr;
