@@ -26,6 +26,41 @@ namespace {
 // shrink towards nothing.
 constexpr qreal LeastFactor = 0.1;
 
+// A length written in twips, in pixels at a factor (at factor 1 what twips()
+// gives).
+int scaledTwips(int twips, qreal factor)
+{
+    // Whole pixels as the written layout has them (15 twips each, the
+    // rest left over), so that at factor 1 every control stands where it
+    // always has; the small margin keeps a product such as 2.9999999 at 3.
+    return int(std::floor(twips * factor / 15.0 + 1e-6));
+}
+
+QRect scaledTwips(const QRect &twips, qreal factor)
+{
+    return QRect(scaledTwips(twips.x(), factor), scaledTwips(twips.y(), factor),
+                 scaledTwips(twips.width(), factor), scaledTwips(twips.height(), factor));
+}
+
+// A size drawn at a factor, never smaller than a pixel.
+QSize scaledSize(QSize size, qreal factor)
+{
+    return QSize(std::max(1, qRound(size.width() * factor)),
+                 std::max(1, qRound(size.height() * factor)));
+}
+
+// The factor, at most 1, at which a layout `written` pixels large fits into
+// `room` beside `fixed` pixels that keep their size at any factor (a
+// window's frame, its menu bar).
+qreal fittingFactor(QSize written, QSize fixed, QSize room)
+{
+    if (written.isEmpty())
+        return 1.0;
+    const qreal across = qreal(room.width() - fixed.width()) / written.width();
+    const qreal down = qreal(room.height() - fixed.height()) / written.height();
+    return std::clamp(std::min(across, down), LeastFactor, 1.0);
+}
+
 // What a control was given as written, kept on the control, which deletes
 // it with itself.
 class Placement final : public QObject
@@ -118,35 +153,6 @@ void showPicture(QWidget *control, const QString &name, QSize size, bool icon, q
 }
 
 } // namespace
-
-int scaledTwips(int twips, qreal factor)
-{
-    // Whole pixels as the written layout has them (15 twips each, the
-    // rest left over), so that at factor 1 every control stands where it
-    // always has; the small margin keeps a product such as 2.9999999 at 3.
-    return int(std::floor(twips * factor / 15.0 + 1e-6));
-}
-
-QRect scaledTwips(const QRect &twips, qreal factor)
-{
-    return QRect(scaledTwips(twips.x(), factor), scaledTwips(twips.y(), factor),
-                 scaledTwips(twips.width(), factor), scaledTwips(twips.height(), factor));
-}
-
-QSize scaledSize(QSize size, qreal factor)
-{
-    return QSize(std::max(1, qRound(size.width() * factor)),
-                 std::max(1, qRound(size.height() * factor)));
-}
-
-qreal fittingFactor(QSize written, QSize fixed, QSize room)
-{
-    if (written.isEmpty())
-        return 1.0;
-    const qreal across = qreal(room.width() - fixed.width()) / written.width();
-    const qreal down = qreal(room.height() - fixed.height()) / written.height();
-    return std::clamp(std::min(across, down), LeastFactor, 1.0);
-}
 
 TwipsLayout::TwipsLayout(QWidget *ground, QSize written)
     : QObject(ground)

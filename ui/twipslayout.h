@@ -16,18 +16,6 @@ class QLabel;
 class QString;
 class QWidget;
 
-// A length written in twips, in pixels at a factor (at factor 1 what twips()
-// gives).
-int scaledTwips(int twips, qreal factor);
-QRect scaledTwips(const QRect &twips, qreal factor);
-// A size drawn at a factor, never smaller than a pixel.
-QSize scaledSize(QSize size, qreal factor);
-
-// The factor, at most 1, at which a layout `written` pixels large fits into
-// `room` beside `fixed` pixels that keep their size at any factor (a
-// window's frame, its menu bar).
-qreal fittingFactor(QSize written, QSize fixed, QSize room);
-
 // The controls of a window, each placed by the rectangle its layout table
 // writes in twips, and all drawn at one factor: the layout fills the ground
 // it stands on as far as it can in proportion (centred, the ground's colour
@@ -68,7 +56,6 @@ public:
     // screen's free area whole (frame included), the largest that does, in
     // proportion; and centres it there.
     void fitOnScreen();
-    void fitInto(const QRect &room);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,6 +64,7 @@ private:
     // The window's parts that keep their size (a menu bar), as laid out.
     QSize chrome() const;
     void rescale();
+    void fitInto(const QRect &room);
 
     QWidget *m_ground;
     QSize m_written;
