@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class TwipsLayout;
 
 // The custom list editor: a parent types at least ten words, makes a file,
 // then moves the words into it one by one. Shown modally with exec().
@@ -62,7 +63,8 @@ private:
     Services &m_services;
     VocabFile m_listFile;
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
+    TwipsLayout *m_layout = nullptr;
     QListWidget *lstNewVocab = nullptr;
     QLineEdit *txtNewWord = nullptr;
     QLineEdit *txtCounter = nullptr;

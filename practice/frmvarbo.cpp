@@ -10,7 +10,7 @@
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
-#include "ui/pictures.h"
+#include "ui/twipslayout.h"
 #include "sound/keysounds.h"
 #include "sound/waveplayer.h"
 #include "speech/wordspeaker.h"
@@ -53,35 +53,40 @@ constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {732
 constexpr int FaceSize = 480;
 
 // The answer button's place, which the next-word button takes while no
-// word is in play, and the note place left of the faces.
-constexpr QRect AnswerPlace = twipsRect(240, 720, 495, 615);
-constexpr QRect AnswerButton = twipsRect(0, 0, 451, 570);
-constexpr QRect NotePlace = twipsRect(1320, 1080, 4560, 1920);
+// word is in play, and the note place left of the faces; in twips, as every
+// place here.
+constexpr QRect AnswerPlace(240, 720, 495, 615);
+constexpr QRect AnswerButton(0, 0, 451, 570);
+constexpr QRect NotePlace(1320, 1080, 4560, 1920);
+// The pictures on the answer buttons and the faces, in pixels as written.
+constexpr QSize IconSize(32, 32);
 
-QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
+QFrame *makeFrame(TwipsLayout &layout, QWidget *parent, const QString &name, QRect where,
+                  const Rgb &back)
 {
     auto *frame = named(new QFrame(parent), name);
-    frame->setGeometry(where);
+    layout.place(frame, where);
     paintBackground(frame, back.colour());
     frame->hide();
     return frame;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        QRect where, const Rgb &back)
+QPushButton *makeButton(TwipsLayout &layout, QWidget *parent, const QString &name,
+                        const QString &caption, QRect where, const Rgb &back)
 {
     auto *button = named(new QPushButton(caption, parent), name);
-    button->setGeometry(where);
-    button->setFont(plainFont(8.25));
+    layout.place(button, where);
+    layout.setFont(button, plainFont(8.25));
     paintButton(button, back.colour());
     pressOnReturn(button);
     return button;
 }
 
-QListWidget *makeList(QWidget *parent, const QString &name, QRect where)
+QListWidget *makeList(TwipsLayout &layout, QWidget *parent, const QString &name, QRect where)
 {
     auto *list = named(new QListWidget(parent), name);
-    list->setGeometry(where);
+    layout.place(list, where);
+    layout.setFont(list, list->font());
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every row has the height of one line: long lists fill much quicker.
     list->setUniformItemSizes(true);
@@ -126,22 +131,23 @@ void frmVarbo::createControls()
     m_ground = named(new QWidget(this), QStringLiteral("ground"));
     paintBackground(m_ground, Cyan.colour());
     setCentralWidget(m_ground);
+    // Drawn as written until Form_Load knows the window's frame.
+    m_layout = new TwipsLayout(m_ground, QSize(twips(LayoutWidth), twips(LayoutHeight)));
+    TwipsLayout &layout = *m_layout;
 
-    cmdSaveFerris = makeButton(m_ground, QStringLiteral("cmdSaveFerris"),
-                               tr("Save Ferris"), twipsRect(8280, 1680, 1335, 495),
+    cmdSaveFerris = makeButton(layout, m_ground, QStringLiteral("cmdSaveFerris"),
+                               tr("Save Ferris"), QRect(8280, 1680, 1335, 495),
                                {255, 255, 255});
-    cmdSaveFerris->setFont(plainFont(9.75, true));
+    layout.setFont(cmdSaveFerris, plainFont(9.75, true));
     cmdSaveFerris->hide();
 
-    fraCom = makeFrame(m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
-    cmdSpelledCorrect = makeButton(fraCom, QStringLiteral("cmdSpelledCorrect"), QString(),
-                                   AnswerButton, {255, 255, 255});
-    cmdSpelledCorrect->setIcon(QIcon(picture(QStringLiteral("questionmark"), QSize(32, 32), 2.0)));
-    cmdSpelledCorrect->setIconSize(QSize(32, 32));
-    nextWordButton = makeButton(m_ground, QStringLiteral("nextWordButton"), QString(),
+    fraCom = makeFrame(layout, m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
+    cmdSpelledCorrect = makeButton(layout, fraCom, QStringLiteral("cmdSpelledCorrect"),
+                                   QString(), AnswerButton, {255, 255, 255});
+    layout.setIcon(cmdSpelledCorrect, QStringLiteral("questionmark"), IconSize);
+    nextWordButton = makeButton(layout, m_ground, QStringLiteral("nextWordButton"), QString(),
                                 AnswerButton.translated(AnswerPlace.topLeft()), {255, 255, 255});
-    nextWordButton->setIcon(QIcon(picture(QStringLiteral("nextword"), QSize(32, 32), 2.0)));
-    nextWordButton->setIconSize(QSize(32, 32));
+    layout.setIcon(nextWordButton, QStringLiteral("nextword"), IconSize);
     nextWordButton->setToolTip(tr("Next Word"));
     nextWordButton->hide();
     // The space bar is the child's key: none of the window's own buttons
@@ -150,43 +156,45 @@ void frmVarbo::createControls()
         button->setFocusPolicy(Qt::NoFocus);
 
     notePlace = named(new QLabel(m_ground), QStringLiteral("notePlace"));
-    notePlace->setGeometry(NotePlace);
+    layout.place(notePlace, NotePlace);
     notePlace->setWordWrap(true);
     notePlace->setTextFormat(Qt::PlainText);
     notePlace->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    notePlace->setFont(plainFont(9.75, true));
+    layout.setFont(notePlace, plainFont(9.75, true));
     paintText(notePlace, QColor(0, 0, 192));
     notePlace->hide();
 
-    fraList = makeFrame(m_ground, QStringLiteral("fraList"), twipsRect(1320, 720, 4215, 2415),
-                        Cyan);
-    cmdOuttaHere = makeButton(fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
-                              twipsRect(3240, 840, 855, 375), {128, 128, 255});
-    lstVocab = makeList(fraList, QStringLiteral("lstVocab"), twipsRect(1920, 120, 1215, 1815));
-    cmdRemoveWord = makeButton(fraList, QStringLiteral("cmdRemoveWord"),
-                               tr("Remove Word"), twipsRect(480, 2040, 1215, 375),
-                               {255, 0, 0});
-    cmdAddWordFromMainList = makeButton(fraList, QStringLiteral("cmdAddWordFromMainList"),
-                                        tr("<<Add A Word"),
-                                        twipsRect(1920, 2040, 1215, 375), {0, 255, 0});
-    lstMiddle = makeList(fraList, QStringLiteral("lstMiddle"), twipsRect(480, 120, 1215, 1815));
+    fraList = makeFrame(layout, m_ground, QStringLiteral("fraList"),
+                        QRect(1320, 720, 4215, 2415), Cyan);
+    cmdOuttaHere = makeButton(layout, fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
+                              QRect(3240, 840, 855, 375), {128, 128, 255});
+    lstVocab = makeList(layout, fraList, QStringLiteral("lstVocab"),
+                        QRect(1920, 120, 1215, 1815));
+    cmdRemoveWord = makeButton(layout, fraList, QStringLiteral("cmdRemoveWord"),
+                               tr("Remove Word"), QRect(480, 2040, 1215, 375), {255, 0, 0});
+    cmdAddWordFromMainList = makeButton(layout, fraList, QStringLiteral("cmdAddWordFromMainList"),
+                                        tr("<<Add A Word"), QRect(1920, 2040, 1215, 375),
+                                        {0, 255, 0});
+    lstMiddle = makeList(layout, fraList, QStringLiteral("lstMiddle"),
+                         QRect(480, 120, 1215, 1815));
 
-    fraWord = makeFrame(m_ground, QStringLiteral("fraWord"), twipsRect(5760, 960, 3975, 495),
-                        {0, 0, 255});
-    cmdAllDone = makeButton(fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
-                            twipsRect(2760, 80, 1095, 375), Cyan);
+    fraWord = makeFrame(layout, m_ground, QStringLiteral("fraWord"),
+                        QRect(5760, 960, 3975, 495), {0, 0, 255});
+    cmdAllDone = makeButton(layout, fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
+                            QRect(2760, 80, 1095, 375), Cyan);
     txtDaWord = named(new QLineEdit(fraWord), QStringLiteral("txtDaWord"));
-    txtDaWord->setGeometry(twipsRect(120, 80, 1335, 375));
+    layout.place(txtDaWord, QRect(120, 80, 1335, 375));
+    layout.setFont(txtDaWord, txtDaWord->font());
     keepOnOneLine(txtDaWord);
-    cmdAddWord = makeButton(fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
-                            twipsRect(1560, 80, 1095, 375), Cyan);
+    cmdAddWord = makeButton(layout, fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
+                            QRect(1560, 80, 1095, 375), Cyan);
 
     txtPrompt = named(new QLineEdit(m_ground), QStringLiteral("txtPrompt"));
-    txtPrompt->setGeometry(twipsRect(0, 2760, 1095, 375));
+    layout.place(txtPrompt, QRect(0, 2760, 1095, 375));
     txtPrompt->hide();
 
     lblLetterCount = named(new QLabel(m_ground), QStringLiteral("lblLetterCount"));
-    lblLetterCount->setGeometry(twipsRect(120, 2640, 615, 495));
+    layout.place(lblLetterCount, QRect(120, 2640, 615, 495));
     lblLetterCount->hide();
 
     const QFont letters = slotFont();
@@ -195,8 +203,8 @@ void frmVarbo::createControls()
                                        std::tuple{&lblWord, WordLeft, "lblWord%1"}}) {
             QLabel *slot = named(new QLabel(QStringLiteral("W"), m_ground),
                                  QString::fromLatin1(name).arg(i));
-            slot->setGeometry(twipsRect(left + SlotStep * i, SlotTop, SlotWidth, SlotHeight));
-            slot->setFont(letters);
+            layout.place(slot, QRect(left + SlotStep * i, SlotTop, SlotWidth, SlotHeight));
+            layout.setFont(slot, letters);
             slot->setAlignment(Qt::AlignCenter);
             paintBackground(slot, Qt::white);
             paintText(slot, row == &lblPrompt ? QColor(0, 0, 192) : QColor(Qt::black));
@@ -205,17 +213,14 @@ void frmVarbo::createControls()
         }
         shaZam[size_t(i)] = named(new CircleShape(Qt::red, m_ground),
                                   QStringLiteral("shaZam%1").arg(i));
-        shaZam[size_t(i)]->setGeometry(twipsRect(DotLefts[size_t(i)], DotTop, DotWidth, DotHeight));
+        layout.place(shaZam[size_t(i)], QRect(DotLefts[size_t(i)], DotTop, DotWidth, DotHeight));
         shaZam[size_t(i)]->hide();
     }
 
-    const QPixmap face = picture(QStringLiteral("smiley"), QSize(32, 32), 2.0);
     for (int i = 0; i < 10; ++i) {
         QLabel *img = named(new QLabel(m_ground), QStringLiteral("imgHappy%1").arg(i));
-        img->setGeometry(QRect(QPoint(twips(FacePlaces[size_t(i)].x()),
-                                      twips(FacePlaces[size_t(i)].y())),
-                               QSize(twips(FaceSize), twips(FaceSize))));
-        img->setPixmap(face);
+        layout.place(img, QRect(FacePlaces[size_t(i)], QSize(FaceSize, FaceSize)));
+        layout.setPicture(img, QStringLiteral("smiley"), IconSize);
         img->setAlignment(Qt::AlignCenter);
         img->hide();
         imgHappy[size_t(i)] = img;
@@ -225,7 +230,7 @@ void frmVarbo::createControls()
         const keytiles::KeyCap &cap = keytiles::Keys[size_t(i)];
         QLabel *key = named(new QLabel(QString::fromLatin1(cap.caption), m_ground),
                             QStringLiteral("lblKey%1").arg(i));
-        key->setFont(letters);
+        layout.setFont(key, letters);
         key->setAlignment(Qt::AlignCenter);
         paintBackground(key, cap.back.colour());
         paintText(key, cap.text.colour());
@@ -338,18 +343,18 @@ void frmVarbo::connectHandlers()
 void frmVarbo::placeKeyTiles(const std::array<QPoint, 36> &places)
 {
     for (size_t i = 0; i < lblKey.size(); ++i)
-        lblKey[i]->setGeometry(twipsRect(places[i].x(), places[i].y(), keytiles::KeyWidth,
-                                         keytiles::KeyHeight));
+        m_layout->place(lblKey[i], QRect(places[i], QSize(keytiles::KeyWidth, keytiles::KeyHeight)));
 }
 
 void frmVarbo::Form_Load()
 {
     // The outer size is what the layout fixes; the inner area gives up the
-    // room the frame and the menu bar take.
+    // room the frame and the menu bar take. A screen too small for it has
+    // the window smaller, in proportion.
     const QMargins frame = windowHandle()->frameMargins();
-    resize(twips(LayoutWidth) - frame.left() - frame.right(),
-           twips(LayoutHeight) - frame.top() - frame.bottom());
-    centreOnScreen(this);
+    m_layout->setWrittenSize(QSize(twips(LayoutWidth) - frame.left() - frame.right(),
+                                   twips(LayoutHeight) - frame.top() - frame.bottom()));
+    m_layout->fitOnScreen();
 
     playProgramWave(QString::fromLatin1(keysounds::Greeting));
     blnAllRight = true;

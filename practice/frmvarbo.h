@@ -24,6 +24,7 @@ class QMouseEvent;
 class QPushButton;
 class CircleShape;
 class KeyboardLayout;
+class TwipsLayout;
 class frmHelp;
 
 // The game's one working window: the letter slots of the word and of the
@@ -157,8 +158,9 @@ private:
     // Where the keyboard in use has its letters.
     KeyboardLayout *m_keyboard = nullptr;
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
     QWidget *m_ground = nullptr;
+    TwipsLayout *m_layout = nullptr;
     QPushButton *cmdSaveFerris = nullptr;
     QFrame *fraCom = nullptr;
     QPushButton *cmdSpelledCorrect = nullptr;

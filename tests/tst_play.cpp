@@ -5,6 +5,7 @@
 
 #include "playfixture.h"
 #include "base/codepage.h"
+#include "ui/twipslayout.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -39,6 +40,20 @@ Inked inked(const QLabel *label, const QString &text)
             if (qAlpha(out.image.pixel(x, y)) != 0)
                 out.box |= QRect(x - Room, y - Room, 1, 1);
     return out;
+}
+
+// Sizes of the window, as how many times its ground is as wide and as high
+// as written.
+void windowSizes()
+{
+    QTest::addColumn<qreal>("across");
+    QTest::addColumn<qreal>("down");
+    QTest::newRow("written") << 1.0 << 1.0;
+    QTest::newRow("twice") << 2.0 << 2.0;
+    QTest::newRow("three times") << 3.0 << 3.0;
+    QTest::newRow("narrow") << 0.7 << 1.0;
+    QTest::newRow("tall") << 1.5 << 3.0;
+    QTest::newRow("wide") << 3.0 << 1.5;
 }
 
 } // namespace
@@ -744,12 +759,80 @@ private slots:
         QVERIFY(f.answerShown());
     }
 
+    void everythingGrowsWithTheWindow_data() { windowSizes(); }
+    // The layout grows and shrinks with the window as one, the same factor
+    // across and down, centred on the ground: every control keeps its place
+    // and shape, letters are drawn at the grown face and pictures from
+    // their sources, what was hidden stays hidden, and a click on the word
+    // row still says the word. A control placed again at run time (as a
+    // keyboard layout moves the letter keys) keeps its new place.
+    void everythingGrowsWithTheWindow()
+    {
+        QFETCH(qreal, across);
+        QFETCH(qreal, down);
+        PlayFixture f;
+        f.nextWord();
+        QLabel *keyA = f.find<QLabel>(QStringLiteral("lblKey20"));
+        child<TwipsLayout>(f.window.get(), QStringLiteral("twipsLayout"))
+            ->place(keyA, QRect(9480, 5280, 375, 420));
+        QCOMPARE(keyA->geometry(), QRect(632, 352, 25, 28));
+
+        // The controls of the ground and of its panels, as written.
+        QList<std::tuple<QWidget *, QRect, bool>> written;
+        for (QWidget *control : f.ground()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            written.append({control, control->geometry(), control->isHidden()});
+            if (control->objectName().startsWith(QLatin1String("fra")))
+                for (QWidget *inner : control->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                    written.append({inner, inner->geometry(), inner->isHidden()});
+        }
+        const int letterHeight = inked(f.prompt(0), QStringLiteral("W")).box.height();
+        const int faceWidth = f.face(0)->pixmap().deviceIndependentSize().toSize().width();
+        auto *answer = f.find<QPushButton>(QStringLiteral("cmdSpelledCorrect"));
+        const int iconWidth = answer->iconSize().width();
+
+        QVERIFY(f.scaleGround(across, down));
+        const qreal factor = std::min(across, down);
+        const QPointF centred((f.ground()->width() - f.writtenGround.width() * factor) / 2,
+                              (f.ground()->height() - f.writtenGround.height() * factor) / 2);
+        // Whole pixels at either size.
+        auto near = [factor](qreal is, qreal written) { return qAbs(is - written) <= 1 + factor; };
+        for (const auto &[control, was, hidden] : written) {
+            const QPointF shift = control->parentWidget() == f.ground() ? centred : QPointF();
+            const QRect is = control->geometry();
+            QVERIFY2(near(is.x(), was.x() * factor + shift.x())
+                         && near(is.y(), was.y() * factor + shift.y())
+                         && near(is.width(), was.width() * factor)
+                         && near(is.height(), was.height() * factor),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                    .arg(control->objectName())
+                                    .arg(is.x()).arg(is.y()).arg(is.width()).arg(is.height())));
+            QCOMPARE(control->isHidden(), hidden);
+        }
+        const int height = inked(f.prompt(0), QStringLiteral("W")).box.height();
+        QVERIFY2(qAbs(height - letterHeight * factor) <= 1 + 0.1 * letterHeight * factor,
+                 qPrintable(QStringLiteral("%1 px, %2 as written").arg(height).arg(letterHeight)));
+        QVERIFY(near(f.face(0)->pixmap().deviceIndependentSize().width(), faceWidth * factor));
+        QVERIFY(near(answer->iconSize().width(), iconWidth * factor));
+
+        // The row of the word's letters says it; past its last letter, not.
+        const QStringList &said = f.fakes.speaker.said;
+        QTest::mouseClick(f.prompt(2), Qt::LeftButton);
+        QCOMPARE(said.size(), 2);
+        QTest::mouseClick(f.ground(), Qt::LeftButton, {}, f.prompt(3)->geometry().center());
+        QCOMPARE(said.size(), 2);
+    }
+
+    void capitalsShowWholeAndDistinct_data() { windowSizes(); }
     // Every character a word shows in capitals (the digits, the code page's
     // capitals and "ß", which has no capital) is inked whole inside a slot
-    // and unlike every other; each key's caption is whole on its key.
+    // and unlike every other; each key's caption is whole on its key; at
+    // every size of the window.
     void capitalsShowWholeAndDistinct()
     {
+        QFETCH(qreal, across);
+        QFETCH(qreal, down);
         PlayFixture f;
+        QVERIFY(f.scaleGround(across, down));
         QString overflowing, alike;
         QHash<QByteArray, QChar> seen;
         for (int byte = 0x20; byte <= 0xff; ++byte) {

@@ -59,7 +59,23 @@ struct PlayFixture : GameFixture {
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the game window did not become active");
         fakes.player.played.clear();
+        writtenGround = ground()->size();
     }
+
+    QWidget *ground() const { return window->centralWidget(); }
+    // The window made so large that its ground is this many times as wide
+    // and as high as at the written size (the menu bar keeps its height).
+    bool scaleGround(qreal across, qreal down)
+    {
+        const QSize chrome = window->size() - ground()->size();
+        const QSize wanted(qRound(writtenGround.width() * across),
+                           qRound(writtenGround.height() * down));
+        window->resize(wanted + chrome);
+        return QTest::qWaitFor([&] { return ground()->size() == wanted; });
+    }
+
+    // The ground's size as the window opened, at the written size.
+    QSize writtenGround;
 
     QLabel *prompt(int i) const { return find<QLabel>(QStringLiteral("lblPrompt%1").arg(i)); }
     QLabel *slot(int i) const { return find<QLabel>(QStringLiteral("lblWord%1").arg(i)); }
