@@ -105,6 +105,7 @@ QListWidget *makeList(TwipsLayout &layout, QWidget *parent, const QString &name,
 frmVarbo::frmVarbo(Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
+    , m_play(services.random)
 {
     setObjectName(QStringLiteral("frmVarbo"));
     setWindowTitle(tr("Quillobrite!"));
@@ -217,7 +218,7 @@ void frmVarbo::createControls()
         shaZam[size_t(i)]->hide();
     }
 
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < PlayModel::Faces; ++i) {
         QLabel *img = named(new QLabel(m_ground), QStringLiteral("imgHappy%1").arg(i));
         layout.place(img, QRect(FacePlaces[size_t(i)], QSize(FaceSize, FaceSize)));
         layout.setPicture(img, QStringLiteral("smiley"), IconSize);
@@ -333,7 +334,15 @@ void frmVarbo::connectHandlers()
     connect(nextWordButton, &QPushButton::clicked, this, &frmVarbo::mnuFileNextWord_Click);
     connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWord);
     connect(sayWordsAction, &QAction::toggled, this, &frmVarbo::sayTheWordsToggled);
-    connect(mnuFileNextWord, &QAction::enabledChanged, this, &frmVarbo::showWhatComesNext);
+    // The praise and the applause are heard at their moment in the rules:
+    // before the praised word's letters hide, once its face is shown.
+    connect(&m_play, &PlayModel::changed, this, &frmVarbo::drawPlay);
+    connect(&m_play, &PlayModel::vocabularyChanged, this, &frmVarbo::drawVocabulary);
+    connect(&m_play, &PlayModel::practiceListChanged, this, &frmVarbo::drawPracticeList);
+    connect(&m_play, &PlayModel::praised, this,
+            [this] { playProgramWave(QString::fromLatin1(keysounds::Praise)); });
+    connect(&m_play, &PlayModel::rewarded, this,
+            [this] { playProgramWave(QString::fromLatin1(keysounds::Applause)); });
     connect(m_keyboard, &KeyboardLayout::letterRowsChanged, this,
             [this](const virtualkeys::LetterRows &rows) {
                 placeKeyTiles(keytiles::places(rows));
@@ -357,13 +366,9 @@ void frmVarbo::Form_Load()
     m_layout->fitOnScreen();
 
     playProgramWave(QString::fromLatin1(keysounds::Greeting));
-    blnAllRight = true;
-    intFaceCount = 0;
-    bytSoundTheme = 1;
     txtPrompt->setEnabled(false);
     // Start-up load: the first grade, then ten words drawn from it.
     mnuFirst_Click();
-    showWhatComesNext();
 }
 
 void frmVarbo::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "keys/virtualkeys.h"
+#include "practice/playmodel.h"
 #include "ui/services.h"
 #include "wordlist/vocabfile.h"
 
@@ -33,30 +34,17 @@ class frmHelp;
 class frmVarbo : public QMainWindow
 {
     Q_OBJECT
-    // The window's state, readable by name.
-    Q_PROPERTY(int intLetterPos READ letterPos)
-    Q_PROPERTY(int intTimesRight READ timesRight)
-    Q_PROPERTY(bool blnAllRight READ allRight)
-    Q_PROPERTY(int intFaceCount READ faceCount)
-    Q_PROPERTY(bool blnWordOpen READ wordOpen)
-    Q_PROPERTY(int bytWordLen READ wordLen)
-    Q_PROPERTY(int bytSoundTheme READ soundTheme)
 
 public:
     // Builds the window and loads it: greeting, first-grade list, draw.
     explicit frmVarbo(Services &services, QWidget *parent = nullptr);
     ~frmVarbo() override;
 
-    int letterPos() const { return intLetterPos; }
-    int timesRight() const { return intTimesRight; }
-    bool allRight() const { return blnAllRight; }
-    int faceCount() const { return intFaceCount; }
-    bool wordOpen() const { return blnWordOpen; }
-    int wordLen() const { return bytWordLen; }
-    int soundTheme() const { return bytSoundTheme; }
+    // The rules of play the window draws.
+    const PlayModel &play() const { return m_play; }
 
     // A word has a letter slot for each character of a list record.
-    static constexpr int Slots = VocabFile::RecordLength;
+    static constexpr int Slots = PlayModel::Slots;
 
     // The main window's list file, open from one list load to the next.
     bool listFileOpen() const { return m_listFile.isOpen(); }
@@ -107,29 +95,23 @@ private:
     void Form_KeyDown(int keyCode, const QString &typed);
     void Form_KeyUp();
 
-    void CheckSpelling();
-    void HideSomeLetters();
-    void ClearAttempt();
-    void EraseLastLetter();
-
     // The one way a list file comes in: the list file held so far is
     // closed and this one opened and read; nothing when it cannot be opened.
     std::optional<QStringList> openList(const QString &path);
     void loadGrade(const QString &fileName);
-    void enableNextWordForTheList();
-    void tenWordDraw();
-    void clearLetterRows();
-    void hideFaces();
     void playProgramWave(const QString &name);
     void paintNow();
     void chooseSoundTheme(int number);
 
+    // Shows what the rules of play hold: the rows, dots, faces, buttons,
+    // the used-up note and Next Word; the two lists.
+    void drawPlay();
+    void drawVocabulary();
+    void drawPracticeList();
+
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
     bool isReturnEcho(const QKeyEvent *key, bool isReturn);
-    int nextFreeSlot() const;
-    void dropBlankEntriesOnTop();
-    void showWhatComesNext();
 
     // The note place beside the faces: one note at a time, the latest
     // replacing the one before.
@@ -140,6 +122,7 @@ private:
     void sayWhyNotChecked();
 
     Services &m_services;
+    PlayModel m_play;
     VocabFile m_listFile;
     virtualkeys::RepeatMerger m_repeats;
     virtualkeys::DeadKeys m_deadKeys;
@@ -185,7 +168,7 @@ private:
     std::array<QLabel *, Slots> lblPrompt{};
     std::array<QLabel *, Slots> lblWord{};
     std::array<CircleShape *, Slots> shaZam{};
-    std::array<QLabel *, 10> imgHappy{};
+    std::array<QLabel *, PlayModel::Faces> imgHappy{};
     std::array<QLabel *, 36> lblKey{};
 
     // Menus
@@ -211,12 +194,4 @@ private:
     QAction *sayWordAction = nullptr;
     QAction *sayWordsAction = nullptr;
 
-    // State
-    std::int16_t intLetterPos = 0;
-    std::int16_t intTimesRight = 0;
-    bool blnAllRight = false;
-    std::int16_t intFaceCount = 0;
-    bool blnWordOpen = false;
-    std::uint8_t bytWordLen = 0;
-    std::uint8_t bytSoundTheme = 0;
 };

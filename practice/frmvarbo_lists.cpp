@@ -5,8 +5,6 @@
 
 #include "practice/frmvarbo.h"
 
-#include "ui/circleshape.h"
-#include "wordlist/draw.h"
 #include "base/programpath.h"
 
 #include <QAction>
@@ -16,34 +14,50 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-void frmVarbo::tenWordDraw()
+namespace {
+
+// Shows a list's rows as the rules hold them, touching only the rows that
+// changed: Next Word takes one row off the top, and a long opened list is
+// not built again for it; the rows left keep their selection.
+void showRows(QListWidget *list, const QStringList &rows)
 {
-    const std::vector<int> rows = draw::tenRows(lstVocab->count(), m_services.random);
-    QStringList picked;
-    for (int row : rows) {
-        // Only the row of the latest pick is left selected, so "<<Add A
-        // Word" pressed before the parent has touched the list adds one word.
-        lstVocab->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        picked.append(lstVocab->item(row)->text());
+    const int have = list->count();
+    const int want = int(rows.size());
+    int front = 0;
+    while (front < have && front < want && list->item(front)->text() == rows.at(front))
+        ++front;
+    int back = 0;
+    while (back < have - front && back < want - front
+           && list->item(have - 1 - back)->text() == rows.at(want - 1 - back))
+        ++back;
+    if (front == 0 && back == 0) {
+        list->clear();
+    } else {
+        for (int row = have - back - 1; row >= front; --row)
+            delete list->takeItem(row);
     }
-    lstMiddle->addItems(picked);
+    list->insertItems(front, rows.mid(front, want - back - front));
 }
 
-void frmVarbo::hideFaces()
+} // namespace
+
+void frmVarbo::drawVocabulary()
 {
-    for (QLabel *face : imgHappy)
-        face->hide();
+    showRows(lstVocab, m_play.vocabulary());
+    // Only the row of the latest pick is left selected, so "<<Add A Word"
+    // pressed before the parent has touched the list adds one word; an
+    // opened list has no row current.
+    if (m_play.drawnRow() >= 0) {
+        lstVocab->setCurrentRow(m_play.drawnRow(), QItemSelectionModel::ClearAndSelect);
+    } else {
+        lstVocab->clearSelection();
+        lstVocab->setCurrentRow(-1);
+    }
 }
 
-void frmVarbo::clearLetterRows()
+void frmVarbo::drawPracticeList()
 {
-    for (size_t i = 0; i < Slots; ++i) {
-        lblPrompt[i]->clear();
-        lblWord[i]->clear();
-        lblPrompt[i]->hide();
-        lblWord[i]->hide();
-        shaZam[i]->hide();
-    }
+    showRows(lstMiddle, m_play.practiceList());
 }
 
 std::optional<QStringList> frmVarbo::openList(const QString &path)
@@ -58,26 +72,9 @@ std::optional<QStringList> frmVarbo::openList(const QString &path)
 
 void frmVarbo::loadGrade(const QString &fileName)
 {
-    lstMiddle->clear();
-    lstVocab->clear();
-    txtPrompt->clear();
     // A grade list that cannot be opened leaves the vocabulary empty.
-    lstVocab->addItems(openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
-    tenWordDraw();
-    hideFaces();
-    // A new grade is there to be played, even after the last list ran out.
-    enableNextWordForTheList();
-}
-
-void frmVarbo::enableNextWordForTheList()
-{
-    for (int row = 0; row < lstMiddle->count(); ++row) {
-        if (!VocabFile::isBlank(lstMiddle->item(row)->text())) {
-            mnuFileNextWord->setEnabled(true);
-            break;
-        }
-    }
-    showWhatComesNext();
+    m_play.loadGrade(
+        openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
 }
 
 void frmVarbo::mnuFirst_Click()
@@ -107,18 +104,8 @@ void frmVarbo::mnuFifth_Click()
 
 void frmVarbo::mnuOursNextList_Click()
 {
-    lstMiddle->clear();
-    tenWordDraw();
-    mnuFileNextWord->setEnabled(true);
-    txtPrompt->clear();
-    clearLetterRows();
-    hideFaces();
-    // The word has left the screen, so it can earn nothing more: its answer
-    // button goes with it.
-    fraCom->hide();
-    blnWordOpen = false;
+    m_play.NextList();
     hideNote(Note::Hint);
-    showWhatComesNext();
 }
 
 void frmVarbo::mnuFileOpenList_Click()
@@ -147,15 +134,7 @@ void frmVarbo::mnuFileOpenList_Click()
                      "Your Words > Custom List.").arg(name));
         return;
     }
-    lstVocab->clear();
-    lstMiddle->clear();
-    txtPrompt->clear();
     // The whole file becomes the practice list, in file order, and the
-    // vocabulary too, with no row current.
-    lstMiddle->addItems(entries);
-    lstVocab->addItems(entries);
-    lstVocab->setCurrentRow(-1);
-    // A loaded list is there to be played, even after the last one ran out.
-    mnuFileNextWord->setEnabled(true);
-    showWhatComesNext();
+    // vocabulary too.
+    m_play.openList(entries);
 }

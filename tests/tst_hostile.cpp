@@ -113,7 +113,7 @@ class TestHostile : public QObject
         while (last > first && entry.at(last - 1) == QLatin1Char(' '))
             --last;
         const qsizetype length = std::min<qsizetype>(last - first, 14);
-        QCOMPARE(game->state("bytWordLen"), int(length));
+        QCOMPARE(game->play().bytWordLen(), int(length));
         int shown = 0;
         for (int i = 0; i < 14; ++i)
             shown += game->slot(i)->isHidden() ? 0 : 1;
@@ -418,16 +418,16 @@ private slots:
         QCOMPARE(box->text(), taken ? QString() : word);
         const QString after = middle()->item(1)->text().trimmed().toUpper();
         checkNextWordServes(middle()->item(0)->text());
-        const int length = game->state("bytWordLen");
+        const int length = game->play().bytWordLen();
         // Typing fills the word's slots and no more; checking marks every
         // slot the keyboard cannot match, and the word can be cleared.
         game->type(QStringLiteral("abcdefghijklmnopq"));
         QCOMPARE(game->attempt().size(), length);
-        QCOMPARE(game->state("intLetterPos"), length - 1);
+        QCOMPARE(game->play().intLetterPos(), length - 1);
         QVERIFY(game->answerShown());
         game->answer();
         QVERIFY(!game->dots().isEmpty());
-        QCOMPARE(game->state("blnAllRight"), 0);
+        QCOMPARE(game->play().blnAllRight(), false);
         game->key(Qt::Key_Delete);
         QVERIFY(game->dots().isEmpty());
         QVERIFY(game->attempt().isEmpty());

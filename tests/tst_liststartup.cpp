@@ -79,13 +79,13 @@ private slots:
         QCOMPARE(vocab()->currentRow(), 0); // the tenth pick (r = 0 once the values run out)
         QVERIFY(g->window->listFileOpen());
 
-        QCOMPARE(g->window->property("intLetterPos").toInt(), 0);
-        QCOMPARE(g->window->property("intTimesRight").toInt(), 0);
-        QCOMPARE(g->window->property("blnAllRight").toBool(), true);
-        QCOMPARE(g->window->property("intFaceCount").toInt(), 0);
-        QCOMPARE(g->window->property("blnWordOpen").toBool(), false);
-        QCOMPARE(g->window->property("bytWordLen").toInt(), 0);
-        QCOMPARE(g->window->property("bytSoundTheme").toInt(), 1);
+        QCOMPARE(g->window->play().intLetterPos(), 0);
+        QCOMPARE(g->window->play().intTimesRight(), 0);
+        QCOMPARE(g->window->play().blnAllRight(), true);
+        QCOMPARE(g->window->play().intFaceCount(), 0);
+        QCOMPARE(g->window->play().blnWordOpen(), false);
+        QCOMPARE(g->window->play().bytWordLen(), 0);
+        QCOMPARE(g->window->play().bytSoundTheme(), 1);
         QVERIFY(!g->find<QLineEdit>("txtPrompt")->isEnabled());
         QCOMPARE(g->window->windowTitle(), QStringLiteral("Quillobrite!"));
 

@@ -231,7 +231,7 @@ void TstWindows::manualCountsTheSpellingsAFaceTakes()
     PlayFixture f;
     f.nextWord();
     int spellings = 0;
-    while (f.state("intFaceCount") == 0 && spellings < 5) {
+    while (f.play().intFaceCount() == 0 && spellings < 5) {
         f.spellRight(QStringLiteral("cat"));
         ++spellings;
     }

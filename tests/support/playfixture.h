@@ -82,7 +82,7 @@ struct PlayFixture : GameFixture {
     QWidget *dot(int i) const { return find(QStringLiteral("shaZam%1").arg(i)); }
     QLabel *face(int i) const { return find<QLabel>(QStringLiteral("imgHappy%1").arg(i)); }
     bool answerShown() const { return !find(QStringLiteral("fraCom"))->isHidden(); }
-    int state(const char *name) const { return window->property(name).toInt(); }
+    const PlayModel &play() const { return window->play(); }
 
     // The practice list, exactly these words in this order.
     void practise(const QStringList &words)
