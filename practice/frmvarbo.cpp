@@ -98,16 +98,11 @@ constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {732
 constexpr int FaceSize = 480;
 
 // The answer button's place, which the next-word button takes while no
-// word is in play, and the note left of the faces once the list is used up.
+// word is in play, and the place of a note left of the faces (the list is
+// used up, a list was read as text).
 constexpr QRect AnswerPlace = twipsRect(240, 720, 495, 615);
 constexpr QRect AnswerButton = twipsRect(0, 0, 451, 570);
 constexpr QRect UsedUpPlace = twipsRect(1320, 1080, 4560, 1920);
-const char *const UsedUpText = QT_TRANSLATE_NOOP(
-    "frmVarbo",
-    "That was the last word on the list. Well done!\n\n"
-    "Grown-ups: Our Words > Next List draws ten new words from the list "
-    "(choose a Grade Level first for another grade), or File > Open A List "
-    "plays a list of your own.");
 
 QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
 {
@@ -200,7 +195,7 @@ void frmVarbo::createControls()
     for (QPushButton *button : {cmdSaveFerris, cmdSpelledCorrect, nextWordButton})
         button->setFocusPolicy(Qt::NoFocus);
 
-    listUsedUp = named(new QLabel(tr(UsedUpText), m_ground),
+    listUsedUp = named(new QLabel(m_ground),
                        QStringLiteral("listUsedUp"));
     listUsedUp->setGeometry(UsedUpPlace);
     listUsedUp->setWordWrap(true);

@@ -4,6 +4,7 @@
 
 #include "keys/virtualkeys.h"
 #include "ui/services.h"
+#include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
@@ -108,8 +109,9 @@ private:
     void EraseLastLetter();
 
     // The one way a list file comes in: the list file held so far is
-    // closed and this one opened and read; nothing when it cannot be opened.
-    std::optional<QStringList> openList(const QString &path);
+    // closed and this one opened and read, as records or as a text list;
+    // nothing when it cannot be opened.
+    std::optional<ListContents> openList(const QString &path);
     void loadGrade(const QString &fileName);
     void tenWordDraw();
     void clearLetterRows();
@@ -123,6 +125,8 @@ private:
     int nextFreeSlot() const;
     void dropBlankEntriesOnTop();
     void showWhatComesNext();
+    // A word to the parent beside the faces, until the next word is taken.
+    void showNote(const QString &text);
 
     Services &m_services;
     VocabFile m_listFile;

@@ -26,6 +26,13 @@
 
 namespace {
 
+const char *const UsedUpText = QT_TRANSLATE_NOOP(
+    "frmVarbo",
+    "That was the last word on the list. Well done!\n\n"
+    "Grown-ups: Our Words > Next List draws ten new words from the list "
+    "(choose a Grade Level first for another grade), or File > Open A List "
+    "plays a list of your own.");
+
 // Spaces are trimmed; tabs and other blanks stay letters of the word.
 QString trimSpaces(const QString &text)
 {
@@ -202,7 +209,13 @@ void frmVarbo::showWhatComesNext()
     // the next word is on screen.
     nextWordButton->setVisible(!blnWordOpen && mnuFileNextWord->isEnabled());
     if (!blnWordOpen && !mnuFileNextWord->isEnabled())
-        listUsedUp->show();
+        showNote(tr(UsedUpText));
+}
+
+void frmVarbo::showNote(const QString &text)
+{
+    listUsedUp->setText(text);
+    listUsedUp->show();
 }
 
 int frmVarbo::nextFreeSlot() const

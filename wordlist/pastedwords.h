@@ -5,14 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-// A list arrives as one text (pasted from an e-mail, a document or a
-// spreadsheet column, or read from a file): words separated by line breaks,
-// tabs, commas or semicolons. Spaces inside a word stay ("ice cream").
+// A list pasted into a one-line box (from an e-mail, a document or a
+// spreadsheet column) falls into words as a text list does
+// (textlist::split).
 namespace pastedwords {
-
-// The words of a text in their order, each trimmed; blank pieces are left
-// out. A text with no separator is one word.
-QStringList split(const QString &text);
 
 // The words of a text, sorted into those a list file stores whole and those
 // it does not (too long, or a character it cannot write), each in order.
