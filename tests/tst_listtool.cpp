@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // quillobrite-list as a user runs it: the files it writes, what it refuses
-// and says, and its exit status.
+// and says, and its exit status; and the game's own command line.
 
 #include "editorfixture.h"
 #include "testfolder.h"
@@ -17,10 +17,15 @@ struct Run {
     QString out, err;
 };
 
-Run listTool(const QStringList &args)
+// Run from a terminal with no display to open.
+Run listTool(const QStringList &args, const QString &program = QStringLiteral(QB_LIST_TOOL))
 {
     QProcess tool;
-    tool.start(QStringLiteral(QB_LIST_TOOL), args);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(display));
+    tool.setProcessEnvironment(env);
+    tool.start(program, args);
     Run run;
     if (!tool.waitForFinished(10000) || tool.exitStatus() != QProcess::NormalExit)
         return run;
@@ -113,6 +118,33 @@ private slots:
         QCOMPARE(QFile::exists(list), status == 0);
         if (status == 0)
             QCOMPARE(listTool({QStringLiteral("show"), list}).out.split(u'\n').mid(0, words.size()), words);
+    }
+
+    // --help, --version and an unknown option, with no display to open.
+    void gameCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quillobrite [OPTION]" << "";
+        QTest::newRow("Qt's options, -h") << QStringList{"-platform", "offscreen", "--reverse", "-h"} << 0
+                                          << "Usage: quillobrite [OPTION]" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "quillobrite " QB_VERSION "\n" << "";
+        QTest::newRow("--foo") << QStringList{"-style", "fusion", "--foo", "--help"} << 2 << ""
+                               << "quillobrite: unknown option --foo\nUsage: quillobrite [OPTION]...\n"
+                                  "Try 'quillobrite --help' for more.\n";
+    }
+    void gameCommandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run ran = listTool(args, QStringLiteral(QB_GAME));
+        QCOMPARE(ran.status, status);
+        QVERIFY2(out.isEmpty() ? ran.out.isEmpty() : ran.out.startsWith(out), qPrintable(ran.out));
+        QCOMPARE(ran.err, err);
     }
 
     // Unstorable words are named by line and nothing is written; --force
