@@ -170,8 +170,11 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
             // A full disk or a size limit can take part of a record and then
             // stop. The part is taken off again: the file stays whole
             // records, and the records before it stay as they were.
-            if (done > 0 && sizeBefore >= 0 && sizeBefore < at + done)
-                (void)::ftruncate(m_fd, sizeBefore);
+            if (done > 0 && sizeBefore >= 0 && sizeBefore < at + done
+                && ::ftruncate(m_fd, sizeBefore) != 0)
+                noteOnce(lcLists(), m_path,
+                         QStringLiteral("a part of record %1 stays at the end: %2")
+                             .arg(n).arg(openFailure(errno)));
             return false;
         }
         done += put;
