@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/commandline.h"
 #include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
 #include "ui/qtservices.h"
@@ -22,9 +23,13 @@ int main(int argc, char *argv[])
     // reports and recovers from, instead of killing the game and the words
     // typed so far.
     std::signal(SIGXFSZ, SIG_IGN);
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.exitStatus)
+        return *line.exitStatus;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillobrite"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!line.styleGiven)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     const QString folder = programFolder(executableFolder());
     installTranslations(folder);
 

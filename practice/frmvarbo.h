@@ -5,6 +5,7 @@
 #include "keys/virtualkeys.h"
 #include "practice/playmodel.h"
 #include "ui/services.h"
+#include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
@@ -96,8 +97,9 @@ private:
     void Form_KeyUp();
 
     // The one way a list file comes in: the list file held so far is
-    // closed and this one opened and read; nothing when it cannot be opened.
-    std::optional<QStringList> openList(const QString &path);
+    // closed and this one opened and read, as records or as a text list;
+    // nothing when it cannot be opened.
+    std::optional<ListContents> openList(const QString &path);
     void loadGrade(const QString &fileName);
     void playProgramWave(const QString &name);
     void paintNow();

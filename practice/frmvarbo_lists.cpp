@@ -16,6 +16,29 @@
 
 namespace {
 
+QString whyNotOpened(const QString &name, const ListContents &list)
+{
+    if (list.content == VocabFile::Content::NotWords)
+        return frmVarbo::tr("\"%1\" is not a word list, so it was not opened. Word lists are "
+                            "made with Your Words > Custom List.").arg(name);
+    if (list.leftOut > 0)
+        return frmVarbo::tr("No word in \"%1\" fits in a list (at most 14 letters, each one "
+                            "the game can show), so it was not opened.").arg(name);
+    return frmVarbo::tr("\"%1\" holds no words, so it was not opened.").arg(name);
+}
+
+// A list the parent did not make with the game was read as text: what came
+// of it, so that a word left out is no surprise.
+QString textListNote(const QString &name, const ListContents &list)
+{
+    QString note = frmVarbo::tr("\"%1\" was read as a text list of %n word(s).", nullptr,
+                                int(list.entries.size())).arg(name);
+    if (list.leftOut > 0)
+        note += u' ' + frmVarbo::tr("Words left out, as a list holds only words of at most 14 "
+                                    "letters, each one the game can show: %1.").arg(list.leftOut);
+    return note;
+}
+
 // Shows a list's rows as the rules hold them, touching only the rows that
 // changed: Next Word takes one row off the top, and a long opened list is
 // not built again for it; the rows left keep their selection.
@@ -60,21 +83,21 @@ void frmVarbo::drawPracticeList()
     showRows(lstMiddle, m_play.practiceList());
 }
 
-std::optional<QStringList> frmVarbo::openList(const QString &path)
+std::optional<ListContents> frmVarbo::openList(const QString &path)
 {
     // Read only: a list is never written here, and a missing one is not
     // created.
     m_listFile.close();
     if (!m_listFile.open(path, VocabFile::Mode::ReadOnly))
         return std::nullopt;
-    return m_listFile.readEntries();
+    return listreader::read(m_listFile);
 }
 
 void frmVarbo::loadGrade(const QString &fileName)
 {
     // A grade list that cannot be opened leaves the vocabulary empty.
     m_play.loadGrade(
-        openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
+        openList(programFile(m_services.programFolder, fileName)).value_or(ListContents()).entries);
 }
 
 void frmVarbo::mnuFirst_Click()
@@ -115,26 +138,22 @@ void frmVarbo::mnuFileOpenList_Click()
     if (path.isEmpty())
         return;
     m_services.listFolder.remember(path);
-    const std::optional<QStringList> opened = openList(path);
+    const std::optional<ListContents> opened = openList(path);
     if (!opened)
         return;
-    const QStringList &entries = *opened;
+    const ListContents &list = *opened;
+    const QString name = QFileInfo(path).fileName();
     // A file that is no word list (a picture, a letter) would fill the
     // lists with junk, and one without words would leave nothing to play:
     // the parent is told, and the lists stay as they were.
-    const VocabFile::Content content = VocabFile::judge(entries);
-    if (content != VocabFile::Content::Words) {
+    if (list.content != VocabFile::Content::Words) {
         m_listFile.close();
-        const QString name = QFileInfo(path).fileName();
-        m_services.messages.exclamation(
-            this, tr("Open A List"),
-            content == VocabFile::Content::NoWords
-                ? tr("\"%1\" holds no words, so it was not opened.").arg(name)
-                : tr("\"%1\" is not a word list, so it was not opened. Word lists are made with "
-                     "Your Words > Custom List.").arg(name));
+        m_services.messages.exclamation(this, tr("Open A List"), whyNotOpened(name, list));
         return;
     }
     // The whole file becomes the practice list, in file order, and the
     // vocabulary too.
-    m_play.openList(entries);
+    m_play.openList(list.entries);
+    if (list.format == ListContents::Format::Text)
+        showNote(Note::Told, textListNote(name, list));
 }

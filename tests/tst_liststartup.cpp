@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -286,15 +287,43 @@ private slots:
         QVERIFY(!g->window->listFileOpen());
     }
 
-    // A file that is not a word list: every 14 bytes are one entry.
-    void openAForeignFile()
+    // A text list under a list's name plays its words, never its separators;
+    // a note beside the faces says so once, until the next word.
+    void openATextList_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("week.dat") << QByteArray("cat, dog, bird, fish, frog") << QStringList{"cat", "dog", "bird", "fish", "frog"}
+                                  << "\"week.dat\" was read as a text list of 5 word(s).";
+        QTest::newRow("a diary") << QByteArray("Dear diary, today we went to the zoo!\r\n")
+                                 << QStringList{"Dear diary"}
+                                 << "\"week.dat\" was read as a text list of 1 word(s). Words left out, as a "
+                                    "list holds only words of at most 14 letters, each one the game can show: 1.";
+    }
+    void openATextList()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, words);
+        QFETCH(QString, note);
         start();
-        QVERIFY(g->folder.writeBytes(QStringLiteral("notes.txt"),
-                                   "Dear diary, today we went to the zoo!"));
-        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("notes.txt"))};
+        QVERIFY(g->folder.writeBytes(QStringLiteral("week.dat"), bytes));
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("week.dat"))};
         g->action("mnuFileOpenList")->trigger();
-        QCOMPARE(rows(middle()), (QStringList{"Dear diary, to", "day we went to"}));
+        QCOMPARE(rows(middle()), words);
+        QCOMPARE(rows(vocab()), words);
+        auto *told = g->find<QLabel>("notePlace");
+        QVERIFY(!told->isHidden() && g->fakes.messages.shown.empty());
+        QCOMPARE(told->text(), note);
+        g->action("mnuFileNextWord")->trigger();
+        QVERIFY(told->isHidden());
+        // A list used up after such a note is told in the window's own words.
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("week.dat"))};
+        g->action("mnuFileOpenList")->trigger();
+        middle()->selectAll();
+        g->find<QPushButton>("cmdRemoveWord")->click();
+        g->action("mnuFileNextWord")->trigger();
+        QVERIFY(!told->isHidden() && told->text().startsWith(QLatin1String("That was the last word")));
     }
 
     void closingClosesTheListFile()
