@@ -316,18 +316,11 @@ bool frmCreateList::makeFile()
                         .arg(name));
         return false;
     }
-    if (!m_listFile.open(path, VocabFile::Mode::ReadWrite)) {
+    // A file that takes no more (a full disk, a size limit) is let go, so
+    // that the next "Make File" can open one again.
+    if (!m_listFile.create(path)) {
         cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
         return false;
-    }
-    for (int n = 1; n <= VocabFile::BlankRecords; ++n) {
-        // A file that takes no more (a full disk, a size limit) is let go,
-        // so that the next "Make File" can open one again.
-        if (!m_listFile.writeBlankRecord(n)) {
-            cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
-            m_listFile.close();
-            return false;
-        }
     }
     m_services.listFolder.remember(path);
     cmdAddToFile->setEnabled(true);
@@ -367,7 +360,7 @@ bool frmCreateList::writeWord(int row)
     }
     // A word that could not be written stays in the list and the counter
     // stays put, so the parent loses nothing and may press again.
-    if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text())) {
+    if (!m_listFile.write(intNextRecord, lstNewVocab->item(row)->text())) {
         cannotWrite(tr("\"%1\" could not be written (%2).")
                         .arg(lstNewVocab->item(row)->text(), m_listFile.errorString()));
         return false;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ui/services.h"
-#include "wordlist/vocabfile.h"
+#include "wordlist/listwriter.h"
 
 #include <QDialog>
 
@@ -61,7 +61,7 @@ private:
     void cannotWrite(const QString &what);
 
     Services &m_services;
-    VocabFile m_listFile;
+    ListWriter m_listFile;
 
     // Controls, placed and drawn at the window's size by the layout
     TwipsLayout *m_layout = nullptr;

@@ -16,6 +16,7 @@
 //   readable.
 
 #include "memfile.h"
+#include "wordlist/formats.h"
 #include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
@@ -95,7 +96,7 @@ void checkReader(const uint8_t *data, size_t size)
     const bool separator = bytes.contains('\n') || bytes.contains('\r') || bytes.contains(',')
                            || bytes.contains(';') || bytes.contains('\t');
     const bool records = bytes.contains('\0') || (size % VocabFile::RecordLength == 0 && !separator);
-    if (records != (list.format == ListContents::Format::Records))
+    if (records != (list.format == &RecordFormat))
         fail("a file read as the other format");
     if (records) {
         if (list.entries != VocabFile::entriesOf(bytes.left(qsizetype(VocabFile::LastRecord) * VocabFile::RecordLength)))

@@ -12,18 +12,16 @@
 #include "base/programpath.h"
 #include "base/translations.h"
 #include "wordlist/textlist.h"
+#include "wordlist/listwriter.h"
 #include "wordlist/vocabfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
 
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -140,39 +138,15 @@ int readWords(const QString &path, const QString &text, QStringList &words)
 }
 
 // Writes the words as the game's editor does: records 1 to 10 blank first,
-// then each word at the next record from 1. The file is made beside LIST.dat
-// and takes its name only when whole, so a failed write leaves what was
-// there.
+// then each word at the next record from 1, the file taking its name only
+// when whole.
 bool writeList(const QString &path, const QStringList &words)
 {
-    const QFileInfo target(path);
-    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!part.open()) {
-        report(path, 0, ListTool::tr("cannot write here: ") + part.errorString());
-        return false;
-    }
-    VocabFile list;
-    bool ok = list.open(part.fileName(), VocabFile::Mode::ReadWrite);
-    for (int n = 1; ok && n <= BlankRecords; ++n)
-        ok = list.writeBlankRecord(n);
-    for (qsizetype i = 0; ok && i < words.size(); ++i)
-        ok = list.writeRecord(int(i + 1), words.at(i));
-    list.close();
-    if (!ok) {
-        report(path, 0, ListTool::tr("could not be written"));
-        return false;
-    }
-    // A new file gets the permissions the user's umask gives any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask) != 0
-        || std::rename(QFile::encodeName(part.fileName()).constData(),
-                       QFile::encodeName(path).constData()) != 0) {
-        report(path, 0, ListTool::tr("could not be written"));
-        return false;
-    }
-    part.setAutoRemove(false);
-    return true;
+    QString why;
+    if (ListWriter::writeWhole(path, words, &why))
+        return true;
+    report(path, 0, ListTool::tr("could not be written (%1)").arg(why));
+    return false;
 }
 
 int make(const QString &wordsPath, const QString &listPath, bool force)

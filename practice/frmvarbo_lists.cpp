@@ -8,6 +8,7 @@
 #include "base/programpath.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -27,12 +28,13 @@ QString whyNotOpened(const QString &name, const ListContents &list)
     return frmVarbo::tr("\"%1\" holds no words, so it was not opened.").arg(name);
 }
 
-// A list the parent did not make with the game was read as text: what came
-// of it, so that a word left out is no surprise.
-QString textListNote(const QString &name, const ListContents &list)
+// A list the parent did not make with the game was read in another format:
+// what came of it, so that a word left out is no surprise.
+QString readAsNote(const QString &name, const ListContents &list)
 {
-    QString note = frmVarbo::tr("\"%1\" was read as a text list of %n word(s).", nullptr,
-                                int(list.entries.size())).arg(name);
+    QString note = QCoreApplication::translate("ListFormat", list.format->readAs, nullptr,
+                                               int(list.entries.size()))
+                       .arg(name);
     if (list.leftOut > 0)
         note += u' ' + frmVarbo::tr("Words left out, as a list holds only words of at most 14 "
                                     "letters, each one the game can show: %1.").arg(list.leftOut);
@@ -133,8 +135,9 @@ void frmVarbo::mnuOursNextList_Click()
 
 void frmVarbo::mnuFileOpenList_Click()
 {
-    const QString path = m_services.dialogs.openFileName(this, tr("Data (*.dat) | *.dat"),
-                                                         m_services.listFolder.start());
+    // Every format a list may be in is offered: a teacher's .txt opens as it is.
+    const QString path = m_services.dialogs.openFileName(
+        this, tr("Data (%1) | %1").arg(listreader::patterns()), m_services.listFolder.start());
     if (path.isEmpty())
         return;
     m_services.listFolder.remember(path);
@@ -154,6 +157,6 @@ void frmVarbo::mnuFileOpenList_Click()
     // The whole file becomes the practice list, in file order, and the
     // vocabulary too.
     m_play.openList(list.entries);
-    if (list.format == ListContents::Format::Text)
-        showNote(Note::Told, textListNote(name, list));
+    if (list.format->readAs)
+        showNote(Note::Told, readAsNote(name, list));
 }

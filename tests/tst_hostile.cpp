@@ -10,6 +10,7 @@
 #include "editorfixture.h"
 #include "fifowatchdog.h"
 #include "playfixture.h"
+#include "wordlist/formats.h"
 #include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
@@ -177,7 +178,7 @@ private slots:
         QCOMPARE(rows(vocab()), practice);
         QVERIFY(game->window->listFileOpen());
         // Each entry of records is its record up to the first NUL byte.
-        for (int i = 0; !listreader::isText(bytes) && i < entries; ++i) {
+        for (int i = 0; &listreader::formatOf(bytes) == &RecordFormat && i < entries; ++i) {
             const QByteArray record = bytes.mid(qsizetype(i) * Record, Record);
             const qsizetype nul = record.indexOf('\0');
             QCOMPARE(practice.at(i).size(), nul < 0 ? Record : nul);

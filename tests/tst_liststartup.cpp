@@ -232,7 +232,7 @@ private slots:
         QVERIFY(g->folder.writeList(QStringLiteral("mine.dat"), twelve));
         g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("mine.dat"))};
         g->action("mnuFileOpenList")->trigger();
-        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.dat) | *.dat")});
+        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.txt *.dat) | *.txt *.dat")});
         QCOMPARE(rows(middle()), padded(twelve));
         QCOMPARE(rows(vocab()), padded(twelve));
         QCOMPARE(vocab()->currentRow(), -1);

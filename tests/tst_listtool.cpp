@@ -5,6 +5,7 @@
 
 #include "editorfixture.h"
 #include "testfolder.h"
+#include "wordlist/formats.h"
 #include "wordlist/listreader.h"
 
 #include <QProcess>
@@ -79,7 +80,7 @@ private slots:
         // reads it as records, every one.
         QCOMPARE(listTool({QStringLiteral("check"), dir.file(QStringLiteral("tool.dat"))}).status, 0);
         const ListContents read = listreader::read(made);
-        QCOMPARE(read.format, ListContents::Format::Records);
+        QCOMPARE(read.format, &RecordFormat);
         QCOMPARE(read.entries, VocabFile::entriesOf(made));
     }
 

@@ -7,6 +7,7 @@
 #include "testfolder.h"
 #include "base/codepage.h"
 #include "ui/wordrefusal.h"
+#include "wordlist/formats.h"
 #include "wordlist/listreader.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
@@ -127,7 +128,7 @@ private slots:
         QVERIFY(file.open(folder.file(QStringLiteral("l.dat")), VocabFile::Mode::ReadOnly));
         const ListContents got = listreader::read(file);
         const bool text = readAs != QLatin1String("records");
-        QCOMPARE(got.format, text ? ListContents::Format::Text : ListContents::Format::Records);
+        QCOMPARE(got.format, text ? &TextFormat : &RecordFormat);
         if (text)
             QCOMPARE(got.encoding, readAs == QLatin1String("UTF-8") ? textlist::Encoding::Utf8
                                                                     : textlist::Encoding::Windows1252);
