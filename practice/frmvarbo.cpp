@@ -12,6 +12,7 @@
 #include "ui/onelinebox.h"
 #include "ui/twipslayout.h"
 #include "sound/keysounds.h"
+#include "wordlist/grades.h"
 #include "sound/waveplayer.h"
 #include "speech/wordspeaker.h"
 #include "base/programpath.h"
@@ -281,11 +282,11 @@ void frmVarbo::createMenus()
     mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"),
                             tr("Ad&d A Word"), QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuGrade = menu(QStringLiteral("mnuGrade"), tr("Grade Level"));
-    mnuFirst = item(mnuGrade, QStringLiteral("mnuFirst"), tr("First"));
-    mnuSecond = item(mnuGrade, QStringLiteral("mnuSecond"), tr("Second"));
-    mnuThird = item(mnuGrade, QStringLiteral("mnuThird"), tr("Third"));
-    mnuFourth = item(mnuGrade, QStringLiteral("mnuFourth"), tr("Fourth"));
-    mnuFifth = item(mnuGrade, QStringLiteral("mnuFifth"), tr("Fifth"));
+    // Its items, one for each grade, come from the grades.
+    for (int index = 0; const grades::Grade &grade : grades::all())
+        item(mnuGrade, QLatin1String(grade.menuItem),
+             QCoreApplication::translate("grades", grade.caption))
+            ->setData(index++);
     mnuSounds = menu(QStringLiteral("mnuSounds"), tr("So&unds"));
     for (int number = 1; const keysounds::Theme &theme : keysounds::themes()) {
         if (theme.menuItem)
@@ -311,11 +312,10 @@ void frmVarbo::connectHandlers()
     connect(mnuOursAddLots, &QAction::triggered, this, &frmVarbo::mnuOursAddLots_Click);
     connect(mnuYoursCustomList, &QAction::triggered, this, &frmVarbo::mnuYoursCustomList_Click);
     connect(mnuYoursAddAWord, &QAction::triggered, this, &frmVarbo::mnuYoursAddAWord_Click);
-    connect(mnuFirst, &QAction::triggered, this, &frmVarbo::mnuFirst_Click);
-    connect(mnuSecond, &QAction::triggered, this, &frmVarbo::mnuSecond_Click);
-    connect(mnuThird, &QAction::triggered, this, &frmVarbo::mnuThird_Click);
-    connect(mnuFourth, &QAction::triggered, this, &frmVarbo::mnuFourth_Click);
-    connect(mnuFifth, &QAction::triggered, this, &frmVarbo::mnuFifth_Click);
+    // Each grade's item loads the grade its index names.
+    for (QAction *grade : mnuGrade->actions())
+        connect(grade, &QAction::triggered, this,
+                [this, grade] { loadGrade(grades::all()[size_t(grade->data().toInt())]); });
     connect(mnuHelpHelp, &QAction::triggered, this, &frmVarbo::mnuHelpHelp_Click);
     // Each theme's item chooses the theme its number names.
     for (QAction *theme : mnuSounds->actions()) {
@@ -368,7 +368,7 @@ void frmVarbo::Form_Load()
     playProgramWave(QString::fromLatin1(keysounds::Greeting));
     txtPrompt->setEnabled(false);
     // Start-up load: the first grade, then ten words drawn from it.
-    mnuFirst_Click();
+    loadGrade(grades::all().front());
 }
 
 void frmVarbo::closeEvent(QCloseEvent *event)

@@ -28,6 +28,9 @@ class CircleShape;
 class KeyboardLayout;
 class TwipsLayout;
 class frmHelp;
+namespace grades {
+struct Grade;
+}
 
 // The game's one working window: the letter slots of the word and of the
 // attempt, the on-screen keyboard, the reward faces, the two list panels,
@@ -58,11 +61,6 @@ private slots:
     // Word lists
     void mnuFileOpenList_Click();
     void mnuOursNextList_Click();
-    void mnuFirst_Click();
-    void mnuSecond_Click();
-    void mnuThird_Click();
-    void mnuFourth_Click();
-    void mnuFifth_Click();
     // Playing a word
     void mnuFileNextWord_Click();
     void cmdSpelledCorrect_Click();
@@ -100,7 +98,7 @@ private:
     // closed and this one opened and read, as records or as a text list;
     // nothing when it cannot be opened.
     std::optional<ListContents> openList(const QString &path);
-    void loadGrade(const QString &fileName);
+    void loadGrade(const grades::Grade &grade);
     void playProgramWave(const QString &name);
     void paintNow();
     void chooseSoundTheme(int number);
@@ -184,11 +182,6 @@ private:
     QAction *mnuYoursCustomList = nullptr;
     QAction *mnuYoursAddAWord = nullptr;
     QMenu *mnuGrade = nullptr;
-    QAction *mnuFirst = nullptr;
-    QAction *mnuSecond = nullptr;
-    QAction *mnuThird = nullptr;
-    QAction *mnuFourth = nullptr;
-    QAction *mnuFifth = nullptr;
     // Its items, one for each theme the menu lists, come from the themes.
     QMenu *mnuSounds = nullptr;
     QMenu *mnuHelp = nullptr;

@@ -5,6 +5,7 @@
 
 #include "practice/frmvarbo.h"
 
+#include "wordlist/grades.h"
 #include "base/programpath.h"
 
 #include <QAction>
@@ -95,36 +96,12 @@ std::optional<ListContents> frmVarbo::openList(const QString &path)
     return listreader::read(m_listFile);
 }
 
-void frmVarbo::loadGrade(const QString &fileName)
+void frmVarbo::loadGrade(const grades::Grade &grade)
 {
     // A grade list that cannot be opened leaves the vocabulary empty.
-    m_play.loadGrade(
-        openList(programFile(m_services.programFolder, fileName)).value_or(ListContents()).entries);
-}
-
-void frmVarbo::mnuFirst_Click()
-{
-    loadGrade(QStringLiteral("\\firstGrade.dat"));
-}
-
-void frmVarbo::mnuSecond_Click()
-{
-    loadGrade(QStringLiteral("\\secondGrade.dat"));
-}
-
-void frmVarbo::mnuThird_Click()
-{
-    loadGrade(QStringLiteral("\\thirdGrade.dat"));
-}
-
-void frmVarbo::mnuFourth_Click()
-{
-    loadGrade(QStringLiteral("\\fourthGrade.dat"));
-}
-
-void frmVarbo::mnuFifth_Click()
-{
-    loadGrade(QStringLiteral("\\fifthGrade.dat"));
+    m_play.loadGrade(openList(programFile(m_services.programFolder, grades::fileName(grade)))
+                         .value_or(ListContents())
+                         .entries);
 }
 
 void frmVarbo::mnuOursNextList_Click()

@@ -11,6 +11,7 @@
 #include "fifowatchdog.h"
 #include "playfixture.h"
 #include "wordlist/formats.h"
+#include "wordlist/grades.h"
 #include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
@@ -266,8 +267,8 @@ private slots:
         QCOMPARE(middle()->count(), 0);
         QVERIFY(game->folder.writeBytes(QStringLiteral("thirdGrade.dat"), QByteArray("thirteen\0byte", 13)));
 
-        for (const char *grade : {"mnuFirst", "mnuSecond", "mnuThird", "mnuFourth", "mnuFifth"}) {
-            game->action(grade)->trigger();
+        for (const grades::Grade &grade : grades::all()) {
+            game->action(grade.menuItem)->trigger();
             QCOMPARE(vocab()->count(), 0);
             QCOMPARE(middle()->count(), 0);
         }

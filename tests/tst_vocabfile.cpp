@@ -8,10 +8,12 @@
 #include "base/codepage.h"
 #include "ui/wordrefusal.h"
 #include "wordlist/formats.h"
+#include "wordlist/grades.h"
 #include "wordlist/listreader.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
+#include <QDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -107,12 +109,18 @@ private slots:
         QTest::newRow("neither UTF-8 nor 1252") << QByteArray("cat\ncaf\xe9\x81\n") << Text << QStringList{} << 0
                                                 << NotWords;
         QTest::newRow("a control character") << QByteArray("c\x01t\ndog\n") << Text << QStringList{} << 0 << NotWords;
-        // The game's own lists, as the build made them with the list tool.
-        for (const char *grade : {"firstGrade", "secondGrade", "thirdGrade", "fourthGrade", "fifthGrade"}) {
-            QFile file(qEnvironmentVariable("QB_PROGRAM_DIR") + u'/' + QLatin1String(grade) + ".dat");
-            QVERIFY2(file.open(QIODevice::ReadOnly), grade);
+        // The game's own lists, as the build made them with the list tool:
+        // one for each grade of the menu, and a grade for each list.
+        QStringList names;
+        for (const grades::Grade &grade : grades::all())
+            names.append(QString::fromLatin1(grade.name) + QStringLiteral(".txt"));
+        names.sort();
+        QCOMPARE(QDir(QStringLiteral(QB_GRADES_DIR)).entryList({QStringLiteral("*.txt")}), names);
+        for (const grades::Grade &grade : grades::all()) {
+            QFile file(qEnvironmentVariable("QB_PROGRAM_DIR") + u'/' + QLatin1String(grade.name) + ".dat");
+            QVERIFY2(file.open(QIODevice::ReadOnly), grade.name);
             const QByteArray bytes = file.readAll();
-            QTest::newRow(grade) << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
+            QTest::newRow(grade.name) << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
         }
     }
     void readerTellsRecordsFromText()
