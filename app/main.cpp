@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
+#include "keyboardlayout/keyboardlayout.h"
 #include "ui/qtservices.h"
 #include "sound/pulsewaveplayer.h"
 #include "speech/speechsynth.h"
@@ -40,7 +41,8 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
-    Services services{player, speaker, dialogs, messages, random, ending, folder};
+    KeyboardLayout keyboard;
+    Services services{player, speaker, dialogs, messages, random, ending, keyboard, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <utility>
+
 // The XKB header of xcb is C, with a field named as a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>
@@ -31,6 +33,27 @@ void KeyboardLayout::ContextDeleter::operator()(xkb_context *context) const
 KeyboardLayout::KeyboardLayout(QObject *parent)
     : QObject(parent)
 {
+}
+
+virtualkeys::LetterRows KeyboardLayout::letterRows()
+{
+    start();
+    return m_rows;
+}
+
+void KeyboardLayout::watch(QObject *context,
+                           std::function<void(const virtualkeys::LetterRows &)> changed)
+{
+    start();
+    connect(this, &KeyboardLayout::letterRowsChanged, context, std::move(changed));
+}
+
+void KeyboardLayout::start()
+{
+    // The keymap is asked for once a window shows the keys, not while the
+    // program starts.
+    if (std::exchange(m_started, true))
+        return;
     // Only Qt's xcb platform hands on the server's events; the offscreen
     // one may hold an X connection of its own, but draws for no keyboard.
     if (QGuiApplication::platformName() != QLatin1String("xcb"))

@@ -14,10 +14,12 @@ struct xcb_connection_t;
 struct xkb_context;
 
 // Where the keyboard in use has its letters, read from the X server when
-// made and again whenever the layout changes: a new keymap (setxkbmap, a
-// keyboard plugged in) or a switch to another of its layouts. Without an X
-// server to ask (offscreen, Wayland alone) the rows stay empty.
-class KeyboardLayout : public QObject, public QAbstractNativeEventFilter
+// first asked and again whenever the layout changes: a new keymap
+// (setxkbmap, a keyboard plugged in) or a switch to another of its layouts.
+// Without an X server to ask (offscreen, Wayland alone) the rows stay empty.
+class KeyboardLayout : public QObject,
+                       public QAbstractNativeEventFilter,
+                       public virtualkeys::KeyboardLetters
 {
     Q_OBJECT
 
@@ -26,7 +28,8 @@ public:
     ~KeyboardLayout() override;
 
     // The letters of the layout in use; empty rows where it cannot be read.
-    const virtualkeys::LetterRows &letterRows() const { return m_rows; }
+    virtualkeys::LetterRows letterRows() override;
+    void watch(QObject *context, std::function<void(const virtualkeys::LetterRows &)> changed) override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
@@ -34,9 +37,11 @@ signals:
     void letterRowsChanged(const virtualkeys::LetterRows &rows);
 
 private:
+    void start();
     void readSoon();
     void read();
 
+    bool m_started = false;
     struct ContextDeleter {
         void operator()(xkb_context *context) const;
     };

@@ -6,7 +6,6 @@
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
-#include "keyboardlayout/keyboardlayout.h"
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
@@ -241,8 +240,7 @@ void frmVarbo::createControls()
         lblKey[size_t(i)] = key;
     }
     // The letter keys stand as the keyboard in use has its letters.
-    m_keyboard = new KeyboardLayout(this);
-    placeKeyTiles(keytiles::places(m_keyboard->letterRows()));
+    placeKeyTiles(keytiles::places(m_services.keyboard.letterRows()));
 
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
@@ -343,10 +341,9 @@ void frmVarbo::connectHandlers()
             [this] { playProgramWave(QString::fromLatin1(keysounds::Praise)); });
     connect(&m_play, &PlayModel::rewarded, this,
             [this] { playProgramWave(QString::fromLatin1(keysounds::Applause)); });
-    connect(m_keyboard, &KeyboardLayout::letterRowsChanged, this,
-            [this](const virtualkeys::LetterRows &rows) {
-                placeKeyTiles(keytiles::places(rows));
-            });
+    m_services.keyboard.watch(this, [this](const virtualkeys::LetterRows &rows) {
+        placeKeyTiles(keytiles::places(rows));
+    });
 }
 
 void frmVarbo::placeKeyTiles(const std::array<QPoint, 36> &places)

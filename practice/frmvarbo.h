@@ -25,7 +25,6 @@ class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
-class KeyboardLayout;
 class TwipsLayout;
 class frmHelp;
 namespace grades {
@@ -139,7 +138,6 @@ private:
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
     // Where the keyboard in use has its letters.
-    KeyboardLayout *m_keyboard = nullptr;
 
     // Controls, placed and drawn at the window's size by the layout
     QWidget *m_ground = nullptr;

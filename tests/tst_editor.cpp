@@ -312,7 +312,7 @@ private slots:
     {
         QtFileDialogs qt;
         FakeServices &s = f->fakes;
-        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, dir->path()};
+        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, s.keyboard, dir->path()};
         f->editor = std::make_unique<frmCreateList>(withQt);
         typeWords(10);
         QTimer::singleShot(0, this, [this] {

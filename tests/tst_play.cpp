@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 
 // What a label shows of one text, drawn as the label draws it but
@@ -521,6 +523,25 @@ private slots:
         QCOMPARE(f.shownWord(), QStringLiteral("CAT"));
         returnKey(1000);
         QCOMPARE(f.shownWord(), QStringLiteral("DOG"));
+    }
+
+    // The on-screen keys follow the keyboard in use, and its changes: on
+    // a French keyboard A stands where Q stood, Z where W stood.
+    void keysFollowTheKeyboard()
+    {
+        PlayFixture f;
+        const auto tile = [&f](char letter) {
+            const char *caps = "1234567890QWERTYUIOPASDFGHJKLZXCVBNM";
+            return f.find(QStringLiteral("lblKey%1").arg(int(std::strchr(caps, letter) - caps)))->geometry();
+        };
+        const QRect q = tile('Q'), w = tile('W'), a = tile('A');
+        f.fakes.keyboard.layOut({"AZERTYUIOP", "QSDFGHJKLM", "WXCVBN"});
+        QCOMPARE(tile('A'), q);
+        QCOMPARE(tile('Z'), w);
+        QCOMPARE(tile('Q').top(), a.top());
+        f.fakes.keyboard.layOut({"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"});
+        QCOMPARE(tile('Q'), q);
+        QCOMPARE(tile('A'), a);
     }
 
     void escapeEndsTheGame()
