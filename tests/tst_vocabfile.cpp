@@ -9,11 +9,14 @@
 #include "ui/wordrefusal.h"
 #include "wordlist/formats.h"
 #include "wordlist/grades.h"
+#include "wordlist/sentencebank.h"
+#include "wordlist/textlist.h"
 #include "wordlist/listreader.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -123,6 +126,41 @@ private slots:
             QTest::newRow(grade.name) << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
         }
     }
+    // Every grade word has a sentence a child can follow: at most twelve
+    // words, holding the word once and no word said like it; and the bank
+    // holds no word the grades do not.
+    void everyGradeWordHasItsSentence()
+    {
+        const SentenceBank bank =
+            SentenceBank::load(qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/sentences.txt"));
+        static const QRegularExpression token(QStringLiteral("[A-Za-z']+"));
+        QStringList gradeWords;
+        for (const grades::Grade &grade : grades::all()) {
+            QFile list(QStringLiteral(QB_GRADES_DIR "/%1.txt").arg(QLatin1String(grade.name)));
+            QVERIFY(list.open(QIODevice::ReadOnly));
+            for (const textlist::Word &word : textlist::words(QString::fromUtf8(list.readAll())))
+                gradeWords.append(word.text.toLower());
+        }
+        for (const QString &word : gradeWords) {
+            const SentenceBank::Entry *entry = bank.find(word);
+            QVERIFY2(entry, qPrintable(word));
+            QStringList said;
+            for (auto it = token.globalMatch(entry->sentence); it.hasNext();)
+                said.append(it.next().captured().toLower());
+            QVERIFY2(entry->sentence.count(u' ') < 12, qPrintable(entry->sentence));
+            QVERIFY2(said.count(word) == 1, qPrintable(entry->sentence));
+            for (const QString &alike : bank.soundsAlike(word))
+                QVERIFY2(!said.contains(alike), qPrintable(entry->sentence));
+        }
+        QStringList banked = bank.words();
+        banked.sort();
+        gradeWords.sort();
+        QCOMPARE(banked, gradeWords);
+        // Heard alone, "read" could be "red": it comes with its sentence.
+        QVERIFY(bank.needsSentence(QStringLiteral("READ")) && bank.needsSentence(QStringLiteral("two")));
+        QVERIFY(!bank.needsSentence(QStringLiteral("cat")));
+    }
+
     void readerTellsRecordsFromText()
     {
         QFETCH(QByteArray, bytes);
