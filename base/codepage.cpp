@@ -11,6 +11,8 @@
 
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
+#include <unicode/ulocdata.h>
+#include <unicode/uset.h>
 
 namespace codepage {
 namespace {
@@ -109,4 +111,31 @@ QByteArray fromUnicode(const QString &text)
     return out;
 }
 
+bool writesLanguage(const QString &code)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const QByteArray locale = code.toLatin1();
+    std::unique_ptr<ULocaleData, void (*)(ULocaleData *)> data(ulocdata_open(locale.constData(), &status),
+                                                                 ulocdata_close);
+    // A language ICU has no letters for falls back to the root's, which is
+    // no alphabet of that language.
+    if (U_FAILURE(status) || !data || status == U_USING_DEFAULT_WARNING)
+        return false;
+    std::unique_ptr<USet, void (*)(USet *)> letters(
+        ulocdata_getExemplarSet(data.get(), nullptr, 0, ULOCDATA_ES_STANDARD, &status), uset_close);
+    if (U_FAILURE(status) || !letters || status == U_USING_DEFAULT_WARNING || uset_isEmpty(letters.get()))
+        return false;
+    QString all;
+    for (int32_t i = 0; i < uset_getItemCount(letters.get()); ++i) {
+        UChar32 first = 0, last = 0;
+        UErrorCode itemStatus = U_ZERO_ERROR;
+        if (uset_getItem(letters.get(), i, &first, &last, nullptr, 0, &itemStatus) != 0)
+            return false; // a letter of several characters
+        for (UChar32 c = first; c <= last; ++c)
+            all += QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+    }
+    return canWrite(all);
+}
+
 } // namespace codepage
+

@@ -27,4 +27,11 @@ QChar charForByte(unsigned char byte);
 // character of the same number, which no text holds.
 bool definesByte(unsigned char byte);
 
+// Whether the code page writes every letter of a language's alphabet (the
+// letters the language's everyday words are made of, as the Unicode
+// locale data lists them): "fr" and "de" yes, "pl" and "tr" no. A
+// language the data does not know is not written.
+bool writesLanguage(const QString &code);
+
 } // namespace codepage
+

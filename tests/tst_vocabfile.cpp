@@ -364,6 +364,24 @@ private slots:
         QCOMPARE(codepage::fromUnicode(text), bytes);
     }
 
+    // The voices offered are those of languages whose letters a list can
+    // hold.
+    void languagesTheCodePageWrites_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("written");
+        for (const char *yes : {"en", "fr", "de", "es", "pt", "nb", "is"})
+            QTest::newRow(yes) << QString::fromLatin1(yes) << true;
+        for (const char *no : {"pl", "tr", "cs", "vi", "ru", "xx"})
+            QTest::newRow(no) << QString::fromLatin1(no) << false;
+    }
+    void languagesTheCodePageWrites()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, written);
+        QCOMPARE(codepage::writesLanguage(code), written);
+    }
+
     void everyByteReadsBackAsItself()
     {
         QByteArray all;
