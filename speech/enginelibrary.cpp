@@ -4,11 +4,15 @@
 
 #include "base/log.h"
 
-#include <QPluginLoader>
-
 EngineLibrary::EngineLibrary(const QString &path)
     : m_path(path)
 {
+}
+
+EngineLibrary::~EngineLibrary()
+{
+    if (m_loader.isLoaded())
+        m_loader.unload();
 }
 
 QStringList EngineLibrary::languages()
@@ -34,15 +38,16 @@ VoiceEngine *EngineLibrary::engine()
     if (m_tried)
         return m_engine;
     m_tried = true;
-    QPluginLoader loader(m_path);
-    // Never unloaded, not even at the end: no engine's code or memory goes
-    // while something may still point into it.
-    loader.setLoadHints(QLibrary::PreventUnloadHint);
-    QObject *root = loader.instance();
+    // The engine ends with this, while the program still runs (espeak-ng
+    // joins a thread of its own as it ends), but the library's code and what
+    // it holds stay to the end: nothing is left pointing into unmapped
+    // memory.
+    m_loader.setLoadHints(QLibrary::PreventUnloadHint);
+    m_loader.setFileName(m_path);
+    QObject *root = m_loader.instance();
     m_engine = qobject_cast<VoiceEngine *>(root);
     if (!m_engine)
-        noteOnce(lcSound(), m_path,
-                 root ? QStringLiteral("is no voice engine") : loader.errorString());
+        noteOnce(lcSound(), m_path, root ? QStringLiteral("is no voice engine") : m_loader.errorString());
     else if (m_engine->languages().isEmpty())
         noteOnce(lcSound(), m_path, QStringLiteral("has no voice (its data could not be read)"));
     return m_engine;
