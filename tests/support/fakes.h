@@ -71,8 +71,8 @@ public:
 };
 
 // A voice engine with the voices it is given, that says every text with the
-// one sound it is given and notes what it was asked ("because in en"). With
-// asciiOnly it reads A to Z alone, as flite does.
+// one sound it is given and notes what it was asked ("flite: because in
+// en"). With asciiOnly it reads A to Z alone, as flite does.
 struct FakeVoiceEngine final : VoiceEngine {
     QStringList languages() override
     {
@@ -85,7 +85,7 @@ struct FakeVoiceEngine final : VoiceEngine {
     }
     SpokenSound say(const QString &text, const QString &language) override
     {
-        said.append(text + QStringLiteral(" in ") + language);
+        said.append(name + QStringLiteral(": ") + text + QStringLiteral(" in ") + language);
         return sound;
     }
     QString name;
