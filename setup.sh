@@ -26,6 +26,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
     libsndfile1-dev libpulse-dev libicu-dev
     flite1-dev libespeak-ng-dev
+    libxkbcommon-dev libxkbcommon-x11-dev libxcb-xkb-dev
     sox espeak-ng
     "${fonts[@]}"
 )

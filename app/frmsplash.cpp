@@ -3,7 +3,7 @@
 #include "app/frmsplash.h"
 
 #include "ui/look.h"
-#include "ui/pictures.h"
+#include "ui/twipslayout.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -115,10 +115,12 @@ frmSplash::frmSplash(MainWindowFactory makeMainWindow, QWidget *parent)
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     paintBackground(this, Qt::white);
+    // Small enough for any screen: the splash keeps its written size.
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    m_layout = new TwipsLayout(this, size());
     createControls();
     connectHandlers();
-    centreOnScreen(this);
+    m_layout->fitOnScreen();
     // The count starts with the window, not with its first showing.
     tmrLoadUnload->start();
 }
@@ -136,7 +138,7 @@ void frmSplash::createControls()
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(0, 0, 7080, 4050));
+    m_layout->place(Frame1, QRect(0, 0, 7080, 4050));
     paintBackground(Frame1, QColor(128, 128, 255));
 
     // Pictures first: they lie beneath the captions.
@@ -144,8 +146,8 @@ void frmSplash::createControls()
         const Logo &logo = Logos[i];
         QLabel *img = new QLabel(Frame1);
         img->setObjectName(QStringLiteral("imgLogo%1").arg(i));
-        img->setGeometry(twipsRect(logo.left, logo.top, logo.width, logo.height));
-        img->setPixmap(picture(QString::fromLatin1(logo.picture), img->size(), 2.0));
+        m_layout->place(img, QRect(logo.left, logo.top, logo.width, logo.height));
+        m_layout->setPicture(img, QString::fromLatin1(logo.picture), img->size());
         imgLogo[i] = img;
     }
 
@@ -155,11 +157,13 @@ void frmSplash::createControls()
         const Caption &c = Captions[i];
         QLabel *label = new QLabel(tr(c.text), Frame1);
         label->setObjectName(QString::fromLatin1(c.name));
-        label->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
+        m_layout->place(label, QRect(c.left, c.top, c.width, c.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(faceFont(c.face));
+        const bool fill = c.face == Face::Title;
+        m_layout->setFont(label, faceFont(c.face), [fill](QWidget *control) {
+            fitToBox(static_cast<QLabel *>(control), fill);
+        });
         paintText(label, c.colour.colour());
-        fitToBox(label, c.face == Face::Title);
         *places[i] = label;
     }
 }

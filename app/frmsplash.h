@@ -10,6 +10,7 @@
 class QFrame;
 class QLabel;
 class QTimer;
+class TwipsLayout;
 
 // The first window of the program: the game's name, version and date over a
 // field of letter pictures, up for a moment before the game window opens.
@@ -48,7 +49,8 @@ private:
     bool m_handedOver = false;
     bool m_frame1Pressed = false;
 
-    // Controls
+    // Controls, placed by the layout
+    TwipsLayout *m_layout = nullptr;
     QTimer *tmrLoadUnload = nullptr;
     QFrame *Frame1 = nullptr;
     QLabel *lblCompanyProduct = nullptr;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/commandline.h"
 #include "app/frmsplash.h"
 #include "practice/frmvarbo.h"
+#include "keyboardlayout/keyboardlayout.h"
 #include "ui/qtservices.h"
 #include "sound/pulsewaveplayer.h"
 #include "speech/enginelibrary.h"
@@ -23,9 +25,13 @@ int main(int argc, char *argv[])
     // reports and recovers from, instead of killing the game and the words
     // typed so far.
     std::signal(SIGXFSZ, SIG_IGN);
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.exitStatus)
+        return *line.exitStatus;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillobrite"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!line.styleGiven)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     const QString folder = programFolder(executableFolder());
     installTranslations(folder);
 
@@ -38,7 +44,8 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
-    Services services{player, speaker, dialogs, messages, random, ending, folder};
+    KeyboardLayout keyboard;
+    Services services{player, speaker, dialogs, messages, random, ending, keyboard, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

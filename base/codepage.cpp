@@ -63,6 +63,12 @@ QChar charForByte(unsigned char byte)
     return QChar(decodeTable()[byte]);
 }
 
+bool definesByte(unsigned char byte)
+{
+    const char16_t c = decodeTable()[byte];
+    return c < 0x80 || c > 0x9F;
+}
+
 bool canWrite(const QString &text)
 {
     const auto &table = decodeTable();

@@ -22,4 +22,9 @@ bool canWrite(const QString &text);
 // The character a single byte stands for (0x80 is the euro sign, and so on).
 QChar charForByte(unsigned char byte);
 
+// Whether the code page gives the byte a character of its own. The five it
+// leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the control
+// character of the same number, which no text holds.
+bool definesByte(unsigned char byte);
+
 } // namespace codepage

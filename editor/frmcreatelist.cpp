@@ -5,6 +5,7 @@
 #include "ui/look.h"
 #include "ui/onelinebox.h"
 #include "ui/wordrefusal.h"
+#include "ui/twipslayout.h"
 #include "wordlist/pastedwords.h"
 
 #include <QEvent>
@@ -72,8 +73,9 @@ QFont condensedToFit(QFont font, const std::function<bool(const QFontMetrics &)>
     return font;
 }
 
-void fitCaption(QPushButton *button)
+void fitCaption(QWidget *control)
 {
+    auto *button = static_cast<QPushButton *>(control);
     // paintButton draws a 2-pixel border inside the button.
     const int room = button->width() - 2 * 2;
     button->setFont(condensedToFit(button->font(), [&](const QFontMetrics &metrics) {
@@ -81,8 +83,9 @@ void fitCaption(QPushButton *button)
     }));
 }
 
-void fitText(QLabel *label)
+void fitText(QWidget *control)
 {
+    auto *label = static_cast<QLabel *>(control);
     const QRect room = label->contentsRect();
     label->setFont(condensedToFit(label->font(), [&](const QFontMetrics &metrics) {
         return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height()
@@ -90,12 +93,11 @@ void fitText(QLabel *label)
     }));
 }
 
-QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
+QPushButton *makeButton(TwipsLayout &layout, QWidget *parent, const ButtonPlace &place)
 {
     auto *button = named(new QPushButton(frmCreateList::tr(place.caption), parent), place.name);
-    button->setGeometry(twipsRect(place.left, place.top, ButtonWidth, ButtonHeight));
-    button->setFont(plainFont(CaptionPoints));
-    fitCaption(button);
+    layout.place(button, QRect(place.left, place.top, ButtonWidth, ButtonHeight));
+    layout.setFont(button, plainFont(CaptionPoints), fitCaption);
     paintButton(button, Green);
     // In a dialog Qt makes the first button the default one; here the Enter
     // key must not add a word.
@@ -104,10 +106,11 @@ QPushButton *makeButton(QWidget *parent, const ButtonPlace &place)
     return button;
 }
 
-QLineEdit *makeBox(QWidget *parent, const char *name, const QString &text, QRect where)
+QLineEdit *makeBox(TwipsLayout &layout, QWidget *parent, const char *name, const QString &text,
+                   QRect where)
 {
     auto *box = named(new QLineEdit(text, parent), name);
-    box->setGeometry(where);
+    layout.place(box, where);
     keepOnOneLine(box);
     return box;
 }
@@ -132,8 +135,10 @@ frmCreateList::frmCreateList(Services &services, QWidget *parent)
     setWindowTitle(tr("New Vocab List"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(LayoutWidth), twips(LayoutHeight));
-    setFont(plainFont(BoxPoints));
+    // The window may be made larger or smaller, and all in it grows or
+    // shrinks with it.
+    m_layout = new TwipsLayout(this, QSize(twips(LayoutWidth), twips(LayoutHeight)));
+    m_layout->setFont(this, plainFont(BoxPoints));
     paintBackground(this, Blue);
     createControls();
     connectHandlers();
@@ -144,30 +149,31 @@ frmCreateList::~frmCreateList() = default;
 
 void frmCreateList::createControls()
 {
+    TwipsLayout &layout = *m_layout;
     lstNewVocab = named(new QListWidget(this), "lstNewVocab");
-    lstNewVocab->setGeometry(twipsRect(120, 120, 1815, 2595));
+    layout.place(lstNewVocab, QRect(120, 120, 1815, 2595));
     // Several words may be picked at once, and go to the file together.
     lstNewVocab->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstNewVocab->setUniformItemSizes(true);
 
-    txtNewWord = makeBox(this, "txtNewWord", QString(), twipsRect(2160, 120, 2415, 375));
+    txtNewWord = makeBox(layout, this, "txtNewWord", QString(), QRect(2160, 120, 2415, 375));
     txtNewWord->installEventFilter(this);
-    txtCounter = makeBox(this, "txtCounter", QStringLiteral("0"), twipsRect(4680, 120, 495, 285));
+    txtCounter = makeBox(layout, this, "txtCounter", QStringLiteral("0"),
+                         QRect(4680, 120, 495, 285));
 
     Label1 = named(new QLabel(tr(Instructions), this), "Label1");
-    Label1->setGeometry(twipsRect(2160, 600, 4935, 2175));
+    layout.place(Label1, QRect(2160, 600, 4935, 2175));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setFont(plainFont(CaptionPoints));
-    fitText(Label1);
+    layout.setFont(Label1, plainFont(CaptionPoints), fitText);
     paintText(Label1, Qt::white);
 
-    cmdEnter = makeButton(this, Buttons[0]);
-    cmdRemove = makeButton(this, Buttons[1]);
-    cmdMakeFile = makeButton(this, Buttons[2]);
-    cmdExit = makeButton(this, Buttons[3]);
-    cmdAddToFile = makeButton(this, Buttons[4]);
+    cmdEnter = makeButton(layout, this, Buttons[0]);
+    cmdRemove = makeButton(layout, this, Buttons[1]);
+    cmdMakeFile = makeButton(layout, this, Buttons[2]);
+    cmdExit = makeButton(layout, this, Buttons[3]);
+    cmdAddToFile = makeButton(layout, this, Buttons[4]);
     cmdMakeFile->setEnabled(false);
     cmdExit->setEnabled(false);
     cmdAddToFile->setEnabled(false);
@@ -191,7 +197,7 @@ void frmCreateList::connectHandlers()
 void frmCreateList::Form_Load()
 {
     intNextRecord = 1;
-    centreOnScreen(this);
+    m_layout->fitOnScreen();
 }
 
 void frmCreateList::done(int result)
@@ -310,18 +316,11 @@ bool frmCreateList::makeFile()
                         .arg(name));
         return false;
     }
-    if (!m_listFile.open(path, VocabFile::Mode::ReadWrite)) {
+    // A file that takes no more (a full disk, a size limit) is let go, so
+    // that the next "Make File" can open one again.
+    if (!m_listFile.create(path)) {
         cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
         return false;
-    }
-    for (int n = 1; n <= VocabFile::BlankRecords; ++n) {
-        // A file that takes no more (a full disk, a size limit) is let go,
-        // so that the next "Make File" can open one again.
-        if (!m_listFile.writeBlankRecord(n)) {
-            cannotWrite(tr("\"%1\" could not be made (%2).").arg(name, m_listFile.errorString()));
-            m_listFile.close();
-            return false;
-        }
     }
     m_services.listFolder.remember(path);
     cmdAddToFile->setEnabled(true);
@@ -361,7 +360,7 @@ bool frmCreateList::writeWord(int row)
     }
     // A word that could not be written stays in the list and the counter
     // stays put, so the parent loses nothing and may press again.
-    if (!m_listFile.writeRecord(intNextRecord, lstNewVocab->item(row)->text())) {
+    if (!m_listFile.write(intNextRecord, lstNewVocab->item(row)->text())) {
         cannotWrite(tr("\"%1\" could not be written (%2).")
                         .arg(lstNewVocab->item(row)->text(), m_listFile.errorString()));
         return false;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ui/services.h"
-#include "wordlist/vocabfile.h"
+#include "wordlist/listwriter.h"
 
 #include <QDialog>
 
@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class TwipsLayout;
 
 // The custom list editor: a parent types at least ten words, makes a file,
 // then moves the words into it one by one. Shown modally with exec().
@@ -60,9 +61,10 @@ private:
     void cannotWrite(const QString &what);
 
     Services &m_services;
-    VocabFile m_listFile;
+    ListWriter m_listFile;
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
+    TwipsLayout *m_layout = nullptr;
     QListWidget *lstNewVocab = nullptr;
     QLineEdit *txtNewWord = nullptr;
     QLineEdit *txtCounter = nullptr;

@@ -6,12 +6,18 @@
 // - each entry is at most 14 characters and writes back as the very bytes
 //   it was read from (up to the first NUL, then spaces): loading a list and
 //   saving its words again loses nothing;
+// - read by the reader Open A List uses, bytes with a NUL, or of whole
+//   records with no line end or list separator, give exactly the records'
+//   entries; any other bytes are a text list, whose every entry is a word
+//   a record holds whole: never a separator or a control character in it;
 // - the same bytes taken as a word typed in by a parent (any UTF-16, lone
 //   surrogates and controls included) are written as one whole record at
 //   the record number asked for, leaving the file 14-byte aligned and
 //   readable.
 
 #include "memfile.h"
+#include "wordlist/formats.h"
+#include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QByteArray>
@@ -83,6 +89,31 @@ void checkReading(const MemFile &list, const uint8_t *data, size_t size)
         fail("a file judged otherwise than its bytes say");
 }
 
+void checkReader(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ListContents list = listreader::read(bytes);
+    const bool separator = bytes.contains('\n') || bytes.contains('\r') || bytes.contains(',')
+                           || bytes.contains(';') || bytes.contains('\t');
+    const bool records = bytes.contains('\0') || (size % VocabFile::RecordLength == 0 && !separator);
+    if (records != (list.format == &RecordFormat))
+        fail("a file read as the other format");
+    if (records) {
+        if (list.entries != VocabFile::entriesOf(bytes.left(qsizetype(VocabFile::LastRecord) * VocabFile::RecordLength)))
+            fail("records read otherwise than VocabFile reads them");
+        return;
+    }
+    if (list.content == VocabFile::Content::Words && list.entries.isEmpty())
+        fail("a text list of words without an entry");
+    for (const QString &entry : list.entries) {
+        if (VocabFile::fit(entry) != VocabFile::Fit::Fits || entry != entry.trimmed() || entry.isEmpty())
+            fail("a text list entry a record does not hold whole");
+        for (const char separator : {',', ';', '\t', '\n', '\r'})
+            if (entry.contains(QLatin1Char(separator)))
+                fail("a separator played as a letter");
+    }
+}
+
 void checkWriting(const MemFile &out, const uint8_t *data, size_t size)
 {
     if (size < 1)
@@ -121,6 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const MemFile out("fuzz-out");
     list.fill(data, size);
     checkReading(list, data, size);
+    checkReader(data, size);
     checkWriting(out, data, size);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "help/frmcontact.h"
 
 #include "ui/look.h"
+#include "ui/twipslayout.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -85,10 +86,10 @@ frmContact::frmContact(QWidget *parent)
     // running; this one is the last window of all, and its closing must end it.
     setAttribute(Qt::WA_QuitOnClose);
     paintBackground(this, QColor(0, 0, 255));
-    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    m_layout = new TwipsLayout(this, QSize(twips(ClientWidth), twips(ClientHeight)));
     createControls();
     connectHandlers();
-    centreOnScreen(this);
+    m_layout->fitOnScreen();
 }
 
 frmContact::~frmContact() = default;
@@ -97,21 +98,25 @@ void frmContact::createControls()
 {
     cmdExit = new QPushButton(tr("EXIT"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twipsRect(1800, 2520, 1215, 495));
-    cmdExit->setFont(plainFont(12, true));
+    m_layout->place(cmdExit, QRect(1800, 2520, 1215, 495));
+    m_layout->setFont(cmdExit, plainFont(12, true));
     paintButton(cmdExit, QColor(0, 255, 0));
     pressOnReturn(cmdExit);
 
     auto *label = new BlankWrapLabel(invitation(), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(twipsRect(840, 240, 3135, 2175));
+    m_layout->place(label, QRect(840, 240, 3135, 2175));
     paintText(label, Qt::white);
     // A stand-in face wider than the one the box was made for would push
-    // the last line out of the box: it is made smaller until all fits.
-    QFont font = plainFont(9.75, true);
-    while (font.pointSizeF() > 6 && label->heightFor(font) > label->height())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+    // the last line out of the box: it is made smaller until all fits, in
+    // steps of a quarter point as written.
+    m_layout->setFont(label, plainFont(9.75, true), [this, label](QWidget *) {
+        const qreal factor = m_layout->factor();
+        QFont font = label->font();
+        while (font.pointSizeF() > 6 * factor && label->heightFor(font) > label->height())
+            font.setPointSizeF(font.pointSizeF() - 0.25 * factor);
+        label->setFont(font);
+    });
     Label1 = label;
 
     cmdExit->setFocus();

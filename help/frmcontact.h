@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class TwipsLayout;
 
 // The farewell window, shown as the game window closes: how to reach the
 // author. Closing it leaves no window, which ends the program. It deletes
@@ -25,7 +26,8 @@ private:
     void createControls();
     void connectHandlers();
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
+    TwipsLayout *m_layout = nullptr;
     QPushButton *cmdExit = nullptr;
     QLabel *Label1 = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "sound/keysounds.h"
 #include "ui/look.h"
+#include "ui/twipslayout.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -144,9 +145,10 @@ frmHelp::frmHelp(QWidget *parent)
     // Every opening starts again from the manual.
     setAttribute(Qt::WA_DeleteOnClose);
     paintBackground(this, QColor(0, 255, 255));
-    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    // The reader may make the window larger, and the text grows with it.
+    m_layout = new TwipsLayout(this, QSize(twips(ClientWidth), twips(ClientHeight)));
     createControls();
-    centreOnScreen(this);
+    m_layout->fitOnScreen();
 }
 
 frmHelp::~frmHelp() = default;
@@ -160,8 +162,8 @@ void frmHelp::createControls()
 {
     txtHelp = new QPlainTextEdit(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setGeometry(twipsRect(240, 120, 9015, 5655));
-    txtHelp->setFont(plainFont(9.75));
+    m_layout->place(txtHelp, QRect(240, 120, 9015, 5655));
+    m_layout->setFont(txtHelp, plainFont(9.75));
     txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtHelp->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QPlainTextEdit;
+class TwipsLayout;
 
 // The user manual, beside the game. The reader may type into it; closing the
 // window throws the changes away, since it deletes itself.
@@ -23,6 +24,7 @@ public:
 private:
     void createControls();
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
+    TwipsLayout *m_layout = nullptr;
     QPlainTextEdit *txtHelp = nullptr;
 };

@@ -11,20 +11,17 @@
 
 #include "base/programpath.h"
 #include "base/translations.h"
-#include "wordlist/pastedwords.h"
+#include "wordlist/textlist.h"
+#include "wordlist/listwriter.h"
 #include "wordlist/vocabfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
-#include <QTemporaryFile>
 
 #include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -44,10 +41,15 @@ const char *const Usage = QT_TRANSLATE_NOOP("ListTool",
 const char *const Help = QT_TRANSLATE_NOOP("ListTool",
     "Make, show and check the word-list files Quillobrite plays.\n"
     "\n"
-    "  make WORDS.txt LIST.dat  write the words of a UTF-8 text file into a new\n"
-    "                           list file: one word per line (commas, tabs and\n"
+    "  make WORDS.txt LIST.dat  write the words of a text file into a new list\n"
+    "                           file: one word per line (commas, tabs and\n"
     "                           semicolons also separate words; a line starting\n"
-    "                           with # is a comment)\n"
+    "                           with # is a comment). It is read as UTF-8; a\n"
+    "                           file that is not UTF-8 but whose every byte is\n"
+    "                           a character of Windows-1252 (Latin-1 text) is\n"
+    "                           read as Windows-1252, and the tool says so; any\n"
+    "                           other is refused whole, naming its first line\n"
+    "                           that is not UTF-8: no word is ever cut short\n"
     "  show LIST.dat            print the words of a list file, one per line\n"
     "  check LIST.dat           report what the game would refuse or never read\n"
     "\n"
@@ -100,89 +102,51 @@ QString quoted(const QString &word)
     return u'"' + word + u'"';
 }
 
-// The words of a text file with the lines they came from; a word a list
-// cannot store is reported and left out. Returns the number of words left
-// out.
-int readWords(const QString &path, const QByteArray &bytes, QStringList &words)
+// The words of a text file; a word a list cannot store is reported with its
+// line and left out. Returns the number of words left out.
+int readWords(const QString &path, const QString &text, QStringList &words)
 {
     int refused = 0;
     QSet<QString> seen;
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int lineNo = int(i + 1);
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString line = utf8(lines.at(i));
-        if (utf8.hasError()) {
-            report(path, lineNo, ListTool::tr("not UTF-8 text"));
+    for (const textlist::Word &word : textlist::words(text)) {
+        QString problem;
+        switch (VocabFile::fit(word.text)) {
+        case VocabFile::Fit::TooLong:
+            problem = ListTool::tr("%1 is longer than %2 letters")
+                          .arg(quoted(word.text)).arg(VocabFile::RecordLength);
+            break;
+        case VocabFile::Fit::BadCharacter:
+            problem = ListTool::tr("%1 holds a character a list cannot store "
+                                     "(outside Windows-1252)").arg(quoted(word.text));
+            break;
+        case VocabFile::Fit::Fits:
+            // The game shows every word in capitals: "Cat" and "cat" are
+            // the same word to practise.
+            if (seen.contains(word.text.toCaseFolded()))
+                problem = ListTool::tr("%1 is listed already").arg(quoted(word.text));
+            break;
+        }
+        if (!problem.isEmpty()) {
+            report(path, word.line, problem);
             ++refused;
             continue;
         }
-        if (line.trimmed().startsWith(u'#'))
-            continue;
-        for (const QString &word : pastedwords::split(line)) {
-            QString problem;
-            switch (VocabFile::fit(word)) {
-            case VocabFile::Fit::TooLong:
-                problem = ListTool::tr("%1 is longer than %2 letters")
-                              .arg(quoted(word)).arg(VocabFile::RecordLength);
-                break;
-            case VocabFile::Fit::BadCharacter:
-                problem = ListTool::tr("%1 holds a character a list cannot store "
-                                         "(outside Windows-1252)").arg(quoted(word));
-                break;
-            case VocabFile::Fit::Fits:
-                // The game shows every word in capitals: "Cat" and "cat"
-                // are the same word to practise.
-                if (seen.contains(word.toCaseFolded()))
-                    problem = ListTool::tr("%1 is listed already").arg(quoted(word));
-                break;
-            }
-            if (!problem.isEmpty()) {
-                report(path, lineNo, problem);
-                ++refused;
-                continue;
-            }
-            seen.insert(word.toCaseFolded());
-            words.append(word);
-        }
+        seen.insert(word.text.toCaseFolded());
+        words.append(word.text);
     }
     return refused;
 }
 
 // Writes the words as the game's editor does: records 1 to 10 blank first,
-// then each word at the next record from 1. The file is made beside LIST.dat
-// and takes its name only when whole, so a failed write leaves what was
-// there.
+// then each word at the next record from 1, the file taking its name only
+// when whole.
 bool writeList(const QString &path, const QStringList &words)
 {
-    const QFileInfo target(path);
-    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!part.open()) {
-        report(path, 0, ListTool::tr("cannot write here: ") + part.errorString());
-        return false;
-    }
-    VocabFile list;
-    bool ok = list.open(part.fileName(), VocabFile::Mode::ReadWrite);
-    for (int n = 1; ok && n <= BlankRecords; ++n)
-        ok = list.writeBlankRecord(n);
-    for (qsizetype i = 0; ok && i < words.size(); ++i)
-        ok = list.writeRecord(int(i + 1), words.at(i));
-    list.close();
-    if (!ok) {
-        report(path, 0, ListTool::tr("could not be written"));
-        return false;
-    }
-    // A new file gets the permissions the user's umask gives any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask) != 0
-        || std::rename(QFile::encodeName(part.fileName()).constData(),
-                       QFile::encodeName(path).constData()) != 0) {
-        report(path, 0, ListTool::tr("could not be written"));
-        return false;
-    }
-    part.setAutoRemove(false);
-    return true;
+    QString why;
+    if (ListWriter::writeWhole(path, words, &why))
+        return true;
+    report(path, 0, ListTool::tr("could not be written (%1)").arg(why));
+    return false;
 }
 
 int make(const QString &wordsPath, const QString &listPath, bool force)
@@ -194,8 +158,16 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
     QByteArray bytes;
     if (!readAll(wordsPath, bytes))
         return Trouble;
+    // Never a word cut short: bytes that are no text are refused whole.
+    const textlist::Decoded text = textlist::decode(bytes);
+    if (!text.ok()) {
+        report(wordsPath, text.badLine, ListTool::tr("not UTF-8 text"));
+        return Problems;
+    }
+    if (text.encoding == textlist::Encoding::Windows1252)
+        report(wordsPath, 0, ListTool::tr("not UTF-8: read as Windows-1252"));
     QStringList words;
-    const int refused = readWords(wordsPath, bytes, words);
+    const int refused = readWords(wordsPath, text.text, words);
     if (refused > 0 && !force) {
         report(listPath, 0, ListTool::tr("not written: %1 word(s) cannot be stored; "
                                            "--force leaves them out").arg(refused));

@@ -2,14 +2,16 @@
 
 #include "practice/frmvarbo.h"
 
+#include "practice/keytiles.h"
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
-#include "ui/pictures.h"
+#include "ui/twipslayout.h"
 #include "sound/keysounds.h"
+#include "wordlist/grades.h"
 #include "sound/waveplayer.h"
 #include "speech/wordspeaker.h"
 #include "base/programpath.h"
@@ -34,53 +36,6 @@ constexpr Rgb Cyan{0, 255, 255};
 constexpr int LayoutWidth = 10845;
 constexpr int LayoutHeight = 6615;
 
-// The on-screen keyboard: caption, back colour, text colour, left, top.
-struct KeyCap {
-    const char *caption;
-    Rgb back;
-    Rgb text;
-    int left, top;
-};
-constexpr int KeyWidth = 375, KeyHeight = 420;
-constexpr std::array<KeyCap, 36> Keys = {{
-    {"1", {255, 255, 0}, {255, 0, 0}, 9480, 5280},
-    {"2", {255, 255, 0}, {255, 0, 0}, 9480, 5280},
-    {"3", {255, 255, 0}, {255, 128, 0}, 9480, 5280},
-    {"4", {0, 0, 255}, {255, 255, 0}, 9480, 5280},
-    {"5", {0, 0, 255}, {0, 255, 0}, 9480, 5280},
-    {"6", {255, 0, 0}, {255, 255, 255}, 9480, 5280},
-    {"7", {255, 0, 0}, {255, 255, 255}, 9480, 5280},
-    {"8", {255, 255, 255}, {0, 0, 192}, 9480, 5280},
-    {"9", {255, 255, 255}, {0, 0, 192}, 9480, 5280},
-    {"0", {255, 255, 255}, {192, 0, 192}, 9480, 5280},
-    {"Q", {255, 255, 0}, {255, 0, 0}, 120, 3360},
-    {"W", {255, 255, 0}, {255, 0, 0}, 960, 3360},
-    {"E", {255, 255, 0}, {255, 128, 0}, 2160, 3360},
-    {"R", {0, 0, 255}, {255, 255, 0}, 3360, 3360},
-    {"T", {0, 0, 255}, {0, 255, 0}, 4680, 3360},
-    {"Y", {255, 0, 0}, {255, 255, 255}, 5880, 3360},
-    {"U", {255, 255, 255}, {0, 0, 255}, 7080, 3360},
-    {"I", {255, 255, 255}, {0, 0, 192}, 8280, 3360},
-    {"O", {255, 255, 255}, {192, 0, 192}, 9240, 3360},
-    {"P", {255, 255, 255}, {192, 0, 192}, 10200, 3360},
-    {"A", {255, 255, 0}, {255, 0, 0}, 480, 4320},
-    {"S", {255, 255, 0}, {255, 128, 0}, 1560, 4320},
-    {"D", {0, 0, 255}, {255, 255, 0}, 2640, 4320},
-    {"F", {0, 0, 255}, {0, 255, 0}, 3960, 4320},
-    {"G", {0, 0, 255}, {0, 255, 0}, 5280, 4320},
-    {"H", {255, 0, 0}, {255, 255, 255}, 6480, 4320},
-    {"J", {255, 255, 255}, {0, 0, 255}, 7680, 4320},
-    {"K", {255, 255, 255}, {192, 0, 192}, 8760, 4320},
-    {"L", {255, 255, 255}, {192, 0, 192}, 9720, 4320},
-    {"Z", {255, 255, 0}, {255, 0, 0}, 1080, 5400},
-    {"X", {255, 255, 0}, {255, 128, 0}, 2160, 5400},
-    {"C", {0, 0, 255}, {255, 255, 0}, 3240, 5400},
-    {"V", {0, 0, 255}, {0, 255, 0}, 4560, 5400},
-    {"B", {255, 0, 0}, {255, 255, 255}, 5880, 5400},
-    {"N", {255, 0, 0}, {255, 255, 255}, 7080, 5400},
-    {"M", {255, 255, 255}, {0, 0, 192}, 8280, 5400},
-}};
-
 // Letter slots: left = start + 360 * i, top 240, 285 x 480.
 constexpr int PromptLeft = 120, WordLeft = 5760, SlotStep = 360, SlotTop = 240;
 constexpr int SlotWidth = 285, SlotHeight = 480;
@@ -98,35 +53,40 @@ constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {732
 constexpr int FaceSize = 480;
 
 // The answer button's place, which the next-word button takes while no
-// word is in play, and the note place left of the faces.
-constexpr QRect AnswerPlace = twipsRect(240, 720, 495, 615);
-constexpr QRect AnswerButton = twipsRect(0, 0, 451, 570);
-constexpr QRect NotePlace = twipsRect(1320, 1080, 4560, 1920);
+// word is in play, and the note place left of the faces; in twips, as every
+// place here.
+constexpr QRect AnswerPlace(240, 720, 495, 615);
+constexpr QRect AnswerButton(0, 0, 451, 570);
+constexpr QRect NotePlace(1320, 1080, 4560, 1920);
+// The pictures on the answer buttons and the faces, in pixels as written.
+constexpr QSize IconSize(32, 32);
 
-QFrame *makeFrame(QWidget *parent, const QString &name, QRect where, const Rgb &back)
+QFrame *makeFrame(TwipsLayout &layout, QWidget *parent, const QString &name, QRect where,
+                  const Rgb &back)
 {
     auto *frame = named(new QFrame(parent), name);
-    frame->setGeometry(where);
+    layout.place(frame, where);
     paintBackground(frame, back.colour());
     frame->hide();
     return frame;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        QRect where, const Rgb &back)
+QPushButton *makeButton(TwipsLayout &layout, QWidget *parent, const QString &name,
+                        const QString &caption, QRect where, const Rgb &back)
 {
     auto *button = named(new QPushButton(caption, parent), name);
-    button->setGeometry(where);
-    button->setFont(plainFont(8.25));
+    layout.place(button, where);
+    layout.setFont(button, plainFont(8.25));
     paintButton(button, back.colour());
     pressOnReturn(button);
     return button;
 }
 
-QListWidget *makeList(QWidget *parent, const QString &name, QRect where)
+QListWidget *makeList(TwipsLayout &layout, QWidget *parent, const QString &name, QRect where)
 {
     auto *list = named(new QListWidget(parent), name);
-    list->setGeometry(where);
+    layout.place(list, where);
+    layout.setFont(list, list->font());
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every row has the height of one line: long lists fill much quicker.
     list->setUniformItemSizes(true);
@@ -145,6 +105,7 @@ QListWidget *makeList(QWidget *parent, const QString &name, QRect where)
 frmVarbo::frmVarbo(Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
+    , m_play(services.random)
 {
     setObjectName(QStringLiteral("frmVarbo"));
     setWindowTitle(tr("Quillobrite!"));
@@ -171,22 +132,23 @@ void frmVarbo::createControls()
     m_ground = named(new QWidget(this), QStringLiteral("ground"));
     paintBackground(m_ground, Cyan.colour());
     setCentralWidget(m_ground);
+    // Drawn as written until Form_Load knows the window's frame.
+    m_layout = new TwipsLayout(m_ground, QSize(twips(LayoutWidth), twips(LayoutHeight)));
+    TwipsLayout &layout = *m_layout;
 
-    cmdSaveFerris = makeButton(m_ground, QStringLiteral("cmdSaveFerris"),
-                               tr("Save Ferris"), twipsRect(8280, 1680, 1335, 495),
+    cmdSaveFerris = makeButton(layout, m_ground, QStringLiteral("cmdSaveFerris"),
+                               tr("Save Ferris"), QRect(8280, 1680, 1335, 495),
                                {255, 255, 255});
-    cmdSaveFerris->setFont(plainFont(9.75, true));
+    layout.setFont(cmdSaveFerris, plainFont(9.75, true));
     cmdSaveFerris->hide();
 
-    fraCom = makeFrame(m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
-    cmdSpelledCorrect = makeButton(fraCom, QStringLiteral("cmdSpelledCorrect"), QString(),
-                                   AnswerButton, {255, 255, 255});
-    cmdSpelledCorrect->setIcon(QIcon(picture(QStringLiteral("questionmark"), QSize(32, 32), 2.0)));
-    cmdSpelledCorrect->setIconSize(QSize(32, 32));
-    nextWordButton = makeButton(m_ground, QStringLiteral("nextWordButton"), QString(),
+    fraCom = makeFrame(layout, m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
+    cmdSpelledCorrect = makeButton(layout, fraCom, QStringLiteral("cmdSpelledCorrect"),
+                                   QString(), AnswerButton, {255, 255, 255});
+    layout.setIcon(cmdSpelledCorrect, QStringLiteral("questionmark"), IconSize);
+    nextWordButton = makeButton(layout, m_ground, QStringLiteral("nextWordButton"), QString(),
                                 AnswerButton.translated(AnswerPlace.topLeft()), {255, 255, 255});
-    nextWordButton->setIcon(QIcon(picture(QStringLiteral("nextword"), QSize(32, 32), 2.0)));
-    nextWordButton->setIconSize(QSize(32, 32));
+    layout.setIcon(nextWordButton, QStringLiteral("nextword"), IconSize);
     nextWordButton->setToolTip(tr("Next Word"));
     nextWordButton->hide();
     // The space bar is the child's key: none of the window's own buttons
@@ -195,43 +157,45 @@ void frmVarbo::createControls()
         button->setFocusPolicy(Qt::NoFocus);
 
     notePlace = named(new QLabel(m_ground), QStringLiteral("notePlace"));
-    notePlace->setGeometry(NotePlace);
+    layout.place(notePlace, NotePlace);
     notePlace->setWordWrap(true);
     notePlace->setTextFormat(Qt::PlainText);
     notePlace->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    notePlace->setFont(plainFont(9.75, true));
+    layout.setFont(notePlace, plainFont(9.75, true));
     paintText(notePlace, QColor(0, 0, 192));
     notePlace->hide();
 
-    fraList = makeFrame(m_ground, QStringLiteral("fraList"), twipsRect(1320, 720, 4215, 2415),
-                        Cyan);
-    cmdOuttaHere = makeButton(fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
-                              twipsRect(3240, 840, 855, 375), {128, 128, 255});
-    lstVocab = makeList(fraList, QStringLiteral("lstVocab"), twipsRect(1920, 120, 1215, 1815));
-    cmdRemoveWord = makeButton(fraList, QStringLiteral("cmdRemoveWord"),
-                               tr("Remove Word"), twipsRect(480, 2040, 1215, 375),
-                               {255, 0, 0});
-    cmdAddWordFromMainList = makeButton(fraList, QStringLiteral("cmdAddWordFromMainList"),
-                                        tr("<<Add A Word"),
-                                        twipsRect(1920, 2040, 1215, 375), {0, 255, 0});
-    lstMiddle = makeList(fraList, QStringLiteral("lstMiddle"), twipsRect(480, 120, 1215, 1815));
+    fraList = makeFrame(layout, m_ground, QStringLiteral("fraList"),
+                        QRect(1320, 720, 4215, 2415), Cyan);
+    cmdOuttaHere = makeButton(layout, fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
+                              QRect(3240, 840, 855, 375), {128, 128, 255});
+    lstVocab = makeList(layout, fraList, QStringLiteral("lstVocab"),
+                        QRect(1920, 120, 1215, 1815));
+    cmdRemoveWord = makeButton(layout, fraList, QStringLiteral("cmdRemoveWord"),
+                               tr("Remove Word"), QRect(480, 2040, 1215, 375), {255, 0, 0});
+    cmdAddWordFromMainList = makeButton(layout, fraList, QStringLiteral("cmdAddWordFromMainList"),
+                                        tr("<<Add A Word"), QRect(1920, 2040, 1215, 375),
+                                        {0, 255, 0});
+    lstMiddle = makeList(layout, fraList, QStringLiteral("lstMiddle"),
+                         QRect(480, 120, 1215, 1815));
 
-    fraWord = makeFrame(m_ground, QStringLiteral("fraWord"), twipsRect(5760, 960, 3975, 495),
-                        {0, 0, 255});
-    cmdAllDone = makeButton(fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
-                            twipsRect(2760, 80, 1095, 375), Cyan);
+    fraWord = makeFrame(layout, m_ground, QStringLiteral("fraWord"),
+                        QRect(5760, 960, 3975, 495), {0, 0, 255});
+    cmdAllDone = makeButton(layout, fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
+                            QRect(2760, 80, 1095, 375), Cyan);
     txtDaWord = named(new QLineEdit(fraWord), QStringLiteral("txtDaWord"));
-    txtDaWord->setGeometry(twipsRect(120, 80, 1335, 375));
+    layout.place(txtDaWord, QRect(120, 80, 1335, 375));
+    layout.setFont(txtDaWord, txtDaWord->font());
     keepOnOneLine(txtDaWord);
-    cmdAddWord = makeButton(fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
-                            twipsRect(1560, 80, 1095, 375), Cyan);
+    cmdAddWord = makeButton(layout, fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
+                            QRect(1560, 80, 1095, 375), Cyan);
 
     txtPrompt = named(new QLineEdit(m_ground), QStringLiteral("txtPrompt"));
-    txtPrompt->setGeometry(twipsRect(0, 2760, 1095, 375));
+    layout.place(txtPrompt, QRect(0, 2760, 1095, 375));
     txtPrompt->hide();
 
     lblLetterCount = named(new QLabel(m_ground), QStringLiteral("lblLetterCount"));
-    lblLetterCount->setGeometry(twipsRect(120, 2640, 615, 495));
+    layout.place(lblLetterCount, QRect(120, 2640, 615, 495));
     lblLetterCount->hide();
 
     const QFont letters = slotFont();
@@ -240,8 +204,8 @@ void frmVarbo::createControls()
                                        std::tuple{&lblWord, WordLeft, "lblWord%1"}}) {
             QLabel *slot = named(new QLabel(QStringLiteral("W"), m_ground),
                                  QString::fromLatin1(name).arg(i));
-            slot->setGeometry(twipsRect(left + SlotStep * i, SlotTop, SlotWidth, SlotHeight));
-            slot->setFont(letters);
+            layout.place(slot, QRect(left + SlotStep * i, SlotTop, SlotWidth, SlotHeight));
+            layout.setFont(slot, letters);
             slot->setAlignment(Qt::AlignCenter);
             paintBackground(slot, Qt::white);
             paintText(slot, row == &lblPrompt ? QColor(0, 0, 192) : QColor(Qt::black));
@@ -250,28 +214,24 @@ void frmVarbo::createControls()
         }
         shaZam[size_t(i)] = named(new CircleShape(Qt::red, m_ground),
                                   QStringLiteral("shaZam%1").arg(i));
-        shaZam[size_t(i)]->setGeometry(twipsRect(DotLefts[size_t(i)], DotTop, DotWidth, DotHeight));
+        layout.place(shaZam[size_t(i)], QRect(DotLefts[size_t(i)], DotTop, DotWidth, DotHeight));
         shaZam[size_t(i)]->hide();
     }
 
-    const QPixmap face = picture(QStringLiteral("smiley"), QSize(32, 32), 2.0);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < PlayModel::Faces; ++i) {
         QLabel *img = named(new QLabel(m_ground), QStringLiteral("imgHappy%1").arg(i));
-        img->setGeometry(QRect(QPoint(twips(FacePlaces[size_t(i)].x()),
-                                      twips(FacePlaces[size_t(i)].y())),
-                               QSize(twips(FaceSize), twips(FaceSize))));
-        img->setPixmap(face);
+        layout.place(img, QRect(FacePlaces[size_t(i)], QSize(FaceSize, FaceSize)));
+        layout.setPicture(img, QStringLiteral("smiley"), IconSize);
         img->setAlignment(Qt::AlignCenter);
         img->hide();
         imgHappy[size_t(i)] = img;
     }
 
     for (int i = 0; i < 36; ++i) {
-        const KeyCap &cap = Keys[size_t(i)];
+        const keytiles::KeyCap &cap = keytiles::Keys[size_t(i)];
         QLabel *key = named(new QLabel(QString::fromLatin1(cap.caption), m_ground),
                             QStringLiteral("lblKey%1").arg(i));
-        key->setGeometry(twipsRect(cap.left, cap.top, KeyWidth, KeyHeight));
-        key->setFont(letters);
+        layout.setFont(key, letters);
         key->setAlignment(Qt::AlignCenter);
         paintBackground(key, cap.back.colour());
         paintText(key, cap.text.colour());
@@ -279,6 +239,8 @@ void frmVarbo::createControls()
         key->setVisible(i >= 10);
         lblKey[size_t(i)] = key;
     }
+    // The letter keys stand as the keyboard in use has its letters.
+    placeKeyTiles(keytiles::places(m_services.keyboard.letterRows()));
 
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
@@ -318,11 +280,11 @@ void frmVarbo::createMenus()
     mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"),
                             tr("Ad&d A Word"), QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuGrade = menu(QStringLiteral("mnuGrade"), tr("Grade Level"));
-    mnuFirst = item(mnuGrade, QStringLiteral("mnuFirst"), tr("First"));
-    mnuSecond = item(mnuGrade, QStringLiteral("mnuSecond"), tr("Second"));
-    mnuThird = item(mnuGrade, QStringLiteral("mnuThird"), tr("Third"));
-    mnuFourth = item(mnuGrade, QStringLiteral("mnuFourth"), tr("Fourth"));
-    mnuFifth = item(mnuGrade, QStringLiteral("mnuFifth"), tr("Fifth"));
+    // Its items, one for each grade, come from the grades.
+    for (int index = 0; const grades::Grade &grade : grades::all())
+        item(mnuGrade, QLatin1String(grade.menuItem),
+             QCoreApplication::translate("grades", grade.caption))
+            ->setData(index++);
     mnuSounds = menu(QStringLiteral("mnuSounds"), tr("So&unds"));
     for (int number = 1; const keysounds::Theme &theme : keysounds::themes()) {
         if (theme.menuItem)
@@ -348,11 +310,10 @@ void frmVarbo::connectHandlers()
     connect(mnuOursAddLots, &QAction::triggered, this, &frmVarbo::mnuOursAddLots_Click);
     connect(mnuYoursCustomList, &QAction::triggered, this, &frmVarbo::mnuYoursCustomList_Click);
     connect(mnuYoursAddAWord, &QAction::triggered, this, &frmVarbo::mnuYoursAddAWord_Click);
-    connect(mnuFirst, &QAction::triggered, this, &frmVarbo::mnuFirst_Click);
-    connect(mnuSecond, &QAction::triggered, this, &frmVarbo::mnuSecond_Click);
-    connect(mnuThird, &QAction::triggered, this, &frmVarbo::mnuThird_Click);
-    connect(mnuFourth, &QAction::triggered, this, &frmVarbo::mnuFourth_Click);
-    connect(mnuFifth, &QAction::triggered, this, &frmVarbo::mnuFifth_Click);
+    // Each grade's item loads the grade its index names.
+    for (QAction *grade : mnuGrade->actions())
+        connect(grade, &QAction::triggered, this,
+                [this, grade] { loadGrade(grades::all()[size_t(grade->data().toInt())]); });
     connect(mnuHelpHelp, &QAction::triggered, this, &frmVarbo::mnuHelpHelp_Click);
     // Each theme's item chooses the theme its number names.
     for (QAction *theme : mnuSounds->actions()) {
@@ -371,26 +332,40 @@ void frmVarbo::connectHandlers()
     connect(nextWordButton, &QPushButton::clicked, this, &frmVarbo::mnuFileNextWord_Click);
     connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWord);
     connect(sayWordsAction, &QAction::toggled, this, &frmVarbo::sayTheWordsToggled);
-    connect(mnuFileNextWord, &QAction::enabledChanged, this, &frmVarbo::showWhatComesNext);
+    // The praise and the applause are heard at their moment in the rules:
+    // before the praised word's letters hide, once its face is shown.
+    connect(&m_play, &PlayModel::changed, this, &frmVarbo::drawPlay);
+    connect(&m_play, &PlayModel::vocabularyChanged, this, &frmVarbo::drawVocabulary);
+    connect(&m_play, &PlayModel::practiceListChanged, this, &frmVarbo::drawPracticeList);
+    connect(&m_play, &PlayModel::praised, this,
+            [this] { playProgramWave(QString::fromLatin1(keysounds::Praise)); });
+    connect(&m_play, &PlayModel::rewarded, this,
+            [this] { playProgramWave(QString::fromLatin1(keysounds::Applause)); });
+    m_services.keyboard.watch(this, [this](const virtualkeys::LetterRows &rows) {
+        placeKeyTiles(keytiles::places(rows));
+    });
+}
+
+void frmVarbo::placeKeyTiles(const std::array<QPoint, 36> &places)
+{
+    for (size_t i = 0; i < lblKey.size(); ++i)
+        m_layout->place(lblKey[i], QRect(places[i], QSize(keytiles::KeyWidth, keytiles::KeyHeight)));
 }
 
 void frmVarbo::Form_Load()
 {
     // The outer size is what the layout fixes; the inner area gives up the
-    // room the frame and the menu bar take.
+    // room the frame and the menu bar take. A screen too small for it has
+    // the window smaller, in proportion.
     const QMargins frame = windowHandle()->frameMargins();
-    resize(twips(LayoutWidth) - frame.left() - frame.right(),
-           twips(LayoutHeight) - frame.top() - frame.bottom());
-    centreOnScreen(this);
+    m_layout->setWrittenSize(QSize(twips(LayoutWidth) - frame.left() - frame.right(),
+                                   twips(LayoutHeight) - frame.top() - frame.bottom()));
+    m_layout->fitOnScreen();
 
     playProgramWave(QString::fromLatin1(keysounds::Greeting));
-    blnAllRight = true;
-    intFaceCount = 0;
-    bytSoundTheme = 1;
     txtPrompt->setEnabled(false);
     // Start-up load: the first grade, then ten words drawn from it.
-    mnuFirst_Click();
-    showWhatComesNext();
+    loadGrade(grades::all().front());
 }
 
 void frmVarbo::closeEvent(QCloseEvent *event)

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "keys/virtualkeys.h"
+#include "practice/playmodel.h"
 #include "ui/services.h"
+#include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
@@ -23,7 +25,11 @@ class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class CircleShape;
+class TwipsLayout;
 class frmHelp;
+namespace grades {
+struct Grade;
+}
 
 // The game's one working window: the letter slots of the word and of the
 // attempt, the on-screen keyboard, the reward faces, the two list panels,
@@ -31,30 +37,17 @@ class frmHelp;
 class frmVarbo : public QMainWindow
 {
     Q_OBJECT
-    // The window's state, readable by name.
-    Q_PROPERTY(int intLetterPos READ letterPos)
-    Q_PROPERTY(int intTimesRight READ timesRight)
-    Q_PROPERTY(bool blnAllRight READ allRight)
-    Q_PROPERTY(int intFaceCount READ faceCount)
-    Q_PROPERTY(bool blnWordOpen READ wordOpen)
-    Q_PROPERTY(int bytWordLen READ wordLen)
-    Q_PROPERTY(int bytSoundTheme READ soundTheme)
 
 public:
     // Builds the window and loads it: greeting, first-grade list, draw.
     explicit frmVarbo(Services &services, QWidget *parent = nullptr);
     ~frmVarbo() override;
 
-    int letterPos() const { return intLetterPos; }
-    int timesRight() const { return intTimesRight; }
-    bool allRight() const { return blnAllRight; }
-    int faceCount() const { return intFaceCount; }
-    bool wordOpen() const { return blnWordOpen; }
-    int wordLen() const { return bytWordLen; }
-    int soundTheme() const { return bytSoundTheme; }
+    // The rules of play the window draws.
+    const PlayModel &play() const { return m_play; }
 
     // A word has a letter slot for each character of a list record.
-    static constexpr int Slots = VocabFile::RecordLength;
+    static constexpr int Slots = PlayModel::Slots;
 
     // The main window's list file, open from one list load to the next.
     bool listFileOpen() const { return m_listFile.isOpen(); }
@@ -67,11 +60,6 @@ private slots:
     // Word lists
     void mnuFileOpenList_Click();
     void mnuOursNextList_Click();
-    void mnuFirst_Click();
-    void mnuSecond_Click();
-    void mnuThird_Click();
-    void mnuFourth_Click();
-    void mnuFifth_Click();
     // Playing a word
     void mnuFileNextWord_Click();
     void cmdSpelledCorrect_Click();
@@ -97,35 +85,32 @@ private:
     void createControls();
     void createMenus();
     void connectHandlers();
+    // Moves each key of the on-screen keyboard to its place, in twips.
+    void placeKeyTiles(const std::array<QPoint, 36> &places);
 
     void Form_Load();
     void Form_Unload();
     void Form_KeyDown(int keyCode, const QString &typed);
     void Form_KeyUp();
 
-    void CheckSpelling();
-    void HideSomeLetters();
-    void ClearAttempt();
-    void EraseLastLetter();
-
     // The one way a list file comes in: the list file held so far is
-    // closed and this one opened and read; nothing when it cannot be opened.
-    std::optional<QStringList> openList(const QString &path);
-    void loadGrade(const QString &fileName);
-    void enableNextWordForTheList();
-    void tenWordDraw();
-    void clearLetterRows();
-    void hideFaces();
+    // closed and this one opened and read, as records or as a text list;
+    // nothing when it cannot be opened.
+    std::optional<ListContents> openList(const QString &path);
+    void loadGrade(const grades::Grade &grade);
     void playProgramWave(const QString &name);
     void paintNow();
     void chooseSoundTheme(int number);
 
+    // Shows what the rules of play hold: the rows, dots, faces, buttons,
+    // the used-up note and Next Word; the two lists.
+    void drawPlay();
+    void drawVocabulary();
+    void drawPracticeList();
+
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
     bool isReturnEcho(const QKeyEvent *key, bool isReturn);
-    int nextFreeSlot() const;
-    void dropBlankEntriesOnTop();
-    void showWhatComesNext();
 
     // The note place beside the faces: one note at a time, the latest
     // replacing the one before.
@@ -136,6 +121,7 @@ private:
     void sayWhyNotChecked();
 
     Services &m_services;
+    PlayModel m_play;
     VocabFile m_listFile;
     virtualkeys::RepeatMerger m_repeats;
     virtualkeys::DeadKeys m_deadKeys;
@@ -151,9 +137,11 @@ private:
     int m_blinks = 0;
     // The help window while it is open; it deletes itself on closing.
     QPointer<frmHelp> m_help;
+    // Where the keyboard in use has its letters.
 
-    // Controls
+    // Controls, placed and drawn at the window's size by the layout
     QWidget *m_ground = nullptr;
+    TwipsLayout *m_layout = nullptr;
     QPushButton *cmdSaveFerris = nullptr;
     QFrame *fraCom = nullptr;
     QPushButton *cmdSpelledCorrect = nullptr;
@@ -178,7 +166,7 @@ private:
     std::array<QLabel *, Slots> lblPrompt{};
     std::array<QLabel *, Slots> lblWord{};
     std::array<CircleShape *, Slots> shaZam{};
-    std::array<QLabel *, 10> imgHappy{};
+    std::array<QLabel *, PlayModel::Faces> imgHappy{};
     std::array<QLabel *, 36> lblKey{};
 
     // Menus
@@ -192,11 +180,6 @@ private:
     QAction *mnuYoursCustomList = nullptr;
     QAction *mnuYoursAddAWord = nullptr;
     QMenu *mnuGrade = nullptr;
-    QAction *mnuFirst = nullptr;
-    QAction *mnuSecond = nullptr;
-    QAction *mnuThird = nullptr;
-    QAction *mnuFourth = nullptr;
-    QAction *mnuFifth = nullptr;
     // Its items, one for each theme the menu lists, come from the themes.
     QMenu *mnuSounds = nullptr;
     QMenu *mnuHelp = nullptr;
@@ -204,12 +187,4 @@ private:
     QAction *sayWordAction = nullptr;
     QAction *sayWordsAction = nullptr;
 
-    // State
-    std::int16_t intLetterPos = 0;
-    std::int16_t intTimesRight = 0;
-    bool blnAllRight = false;
-    std::int16_t intFaceCount = 0;
-    bool blnWordOpen = false;
-    std::uint8_t bytWordLen = 0;
-    std::uint8_t bytSoundTheme = 0;
 };

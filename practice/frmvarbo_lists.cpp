@@ -5,157 +5,135 @@
 
 #include "practice/frmvarbo.h"
 
-#include "ui/circleshape.h"
-#include "wordlist/draw.h"
+#include "wordlist/grades.h"
 #include "base/programpath.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
-void frmVarbo::tenWordDraw()
+namespace {
+
+QString whyNotOpened(const QString &name, const ListContents &list)
 {
-    const std::vector<int> rows = draw::tenRows(lstVocab->count(), m_services.random);
-    QStringList picked;
-    for (int row : rows) {
-        // Only the row of the latest pick is left selected, so "<<Add A
-        // Word" pressed before the parent has touched the list adds one word.
-        lstVocab->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        picked.append(lstVocab->item(row)->text());
+    if (list.content == VocabFile::Content::NotWords)
+        return frmVarbo::tr("\"%1\" is not a word list, so it was not opened. Word lists are "
+                            "made with Your Words > Custom List.").arg(name);
+    if (list.leftOut > 0)
+        return frmVarbo::tr("No word in \"%1\" fits in a list (at most 14 letters, each one "
+                            "the game can show), so it was not opened.").arg(name);
+    return frmVarbo::tr("\"%1\" holds no words, so it was not opened.").arg(name);
+}
+
+// A list the parent did not make with the game was read in another format:
+// what came of it, so that a word left out is no surprise.
+QString readAsNote(const QString &name, const ListContents &list)
+{
+    QString note = QCoreApplication::translate("ListFormat", list.format->readAs, nullptr,
+                                               int(list.entries.size()))
+                       .arg(name);
+    if (list.leftOut > 0)
+        note += u' ' + frmVarbo::tr("Words left out, as a list holds only words of at most 14 "
+                                    "letters, each one the game can show: %1.").arg(list.leftOut);
+    return note;
+}
+
+// Shows a list's rows as the rules hold them, touching only the rows that
+// changed: Next Word takes one row off the top, and a long opened list is
+// not built again for it; the rows left keep their selection.
+void showRows(QListWidget *list, const QStringList &rows)
+{
+    const int have = list->count();
+    const int want = int(rows.size());
+    int front = 0;
+    while (front < have && front < want && list->item(front)->text() == rows.at(front))
+        ++front;
+    int back = 0;
+    while (back < have - front && back < want - front
+           && list->item(have - 1 - back)->text() == rows.at(want - 1 - back))
+        ++back;
+    if (front == 0 && back == 0) {
+        list->clear();
+    } else {
+        for (int row = have - back - 1; row >= front; --row)
+            delete list->takeItem(row);
     }
-    lstMiddle->addItems(picked);
+    list->insertItems(front, rows.mid(front, want - back - front));
 }
 
-void frmVarbo::hideFaces()
-{
-    for (QLabel *face : imgHappy)
-        face->hide();
-}
+} // namespace
 
-void frmVarbo::clearLetterRows()
+void frmVarbo::drawVocabulary()
 {
-    for (size_t i = 0; i < Slots; ++i) {
-        lblPrompt[i]->clear();
-        lblWord[i]->clear();
-        lblPrompt[i]->hide();
-        lblWord[i]->hide();
-        shaZam[i]->hide();
+    showRows(lstVocab, m_play.vocabulary());
+    // Only the row of the latest pick is left selected, so "<<Add A Word"
+    // pressed before the parent has touched the list adds one word; an
+    // opened list has no row current.
+    if (m_play.drawnRow() >= 0) {
+        lstVocab->setCurrentRow(m_play.drawnRow(), QItemSelectionModel::ClearAndSelect);
+    } else {
+        lstVocab->clearSelection();
+        lstVocab->setCurrentRow(-1);
     }
 }
 
-std::optional<QStringList> frmVarbo::openList(const QString &path)
+void frmVarbo::drawPracticeList()
+{
+    showRows(lstMiddle, m_play.practiceList());
+}
+
+std::optional<ListContents> frmVarbo::openList(const QString &path)
 {
     // Read only: a list is never written here, and a missing one is not
     // created.
     m_listFile.close();
     if (!m_listFile.open(path, VocabFile::Mode::ReadOnly))
         return std::nullopt;
-    return m_listFile.readEntries();
+    return listreader::read(m_listFile);
 }
 
-void frmVarbo::loadGrade(const QString &fileName)
+void frmVarbo::loadGrade(const grades::Grade &grade)
 {
-    lstMiddle->clear();
-    lstVocab->clear();
-    txtPrompt->clear();
     // A grade list that cannot be opened leaves the vocabulary empty.
-    lstVocab->addItems(openList(programFile(m_services.programFolder, fileName)).value_or(QStringList()));
-    tenWordDraw();
-    hideFaces();
-    // A new grade is there to be played, even after the last list ran out.
-    enableNextWordForTheList();
-}
-
-void frmVarbo::enableNextWordForTheList()
-{
-    for (int row = 0; row < lstMiddle->count(); ++row) {
-        if (!VocabFile::isBlank(lstMiddle->item(row)->text())) {
-            mnuFileNextWord->setEnabled(true);
-            break;
-        }
-    }
-    showWhatComesNext();
-}
-
-void frmVarbo::mnuFirst_Click()
-{
-    loadGrade(QStringLiteral("\\firstGrade.dat"));
-}
-
-void frmVarbo::mnuSecond_Click()
-{
-    loadGrade(QStringLiteral("\\secondGrade.dat"));
-}
-
-void frmVarbo::mnuThird_Click()
-{
-    loadGrade(QStringLiteral("\\thirdGrade.dat"));
-}
-
-void frmVarbo::mnuFourth_Click()
-{
-    loadGrade(QStringLiteral("\\fourthGrade.dat"));
-}
-
-void frmVarbo::mnuFifth_Click()
-{
-    loadGrade(QStringLiteral("\\fifthGrade.dat"));
+    m_play.loadGrade(openList(programFile(m_services.programFolder, grades::fileName(grade)))
+                         .value_or(ListContents())
+                         .entries);
 }
 
 void frmVarbo::mnuOursNextList_Click()
 {
-    lstMiddle->clear();
-    tenWordDraw();
-    mnuFileNextWord->setEnabled(true);
-    txtPrompt->clear();
-    clearLetterRows();
-    hideFaces();
-    // The word has left the screen, so it can earn nothing more: its answer
-    // button goes with it.
-    fraCom->hide();
-    blnWordOpen = false;
+    m_play.NextList();
     hideNote(Note::Hint);
-    showWhatComesNext();
 }
 
 void frmVarbo::mnuFileOpenList_Click()
 {
-    const QString path = m_services.dialogs.openFileName(this, tr("Data (*.dat) | *.dat"),
-                                                         m_services.listFolder.start());
+    // Every format a list may be in is offered: a teacher's .txt opens as it is.
+    const QString path = m_services.dialogs.openFileName(
+        this, tr("Data (%1) | %1").arg(listreader::patterns()), m_services.listFolder.start());
     if (path.isEmpty())
         return;
     m_services.listFolder.remember(path);
-    const std::optional<QStringList> opened = openList(path);
+    const std::optional<ListContents> opened = openList(path);
     if (!opened)
         return;
-    const QStringList &entries = *opened;
+    const ListContents &list = *opened;
+    const QString name = QFileInfo(path).fileName();
     // A file that is no word list (a picture, a letter) would fill the
     // lists with junk, and one without words would leave nothing to play:
     // the parent is told, and the lists stay as they were.
-    const VocabFile::Content content = VocabFile::judge(entries);
-    if (content != VocabFile::Content::Words) {
+    if (list.content != VocabFile::Content::Words) {
         m_listFile.close();
-        const QString name = QFileInfo(path).fileName();
-        m_services.messages.exclamation(
-            this, tr("Open A List"),
-            content == VocabFile::Content::NoWords
-                ? tr("\"%1\" holds no words, so it was not opened.").arg(name)
-                : tr("\"%1\" is not a word list, so it was not opened. Word lists are made with "
-                     "Your Words > Custom List.").arg(name));
+        m_services.messages.exclamation(this, tr("Open A List"), whyNotOpened(name, list));
         return;
     }
-    lstVocab->clear();
-    lstMiddle->clear();
-    txtPrompt->clear();
     // The whole file becomes the practice list, in file order, and the
-    // vocabulary too, with no row current.
-    lstMiddle->addItems(entries);
-    lstVocab->addItems(entries);
-    lstVocab->setCurrentRow(-1);
-    // A loaded list is there to be played, even after the last one ran out.
-    mnuFileNextWord->setEnabled(true);
-    showWhatComesNext();
+    // vocabulary too.
+    m_play.openList(list.entries);
+    if (list.format->readAs)
+        showNote(Note::Told, readAsNote(name, list));
 }

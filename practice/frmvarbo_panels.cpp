@@ -23,27 +23,30 @@ void frmVarbo::cmdOuttaHere_Click()
     fraList->hide();
 }
 
+namespace {
+
+QList<int> selectedRows(const QListWidget *list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->isSelected())
+            rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
 void frmVarbo::cmdAddWordFromMainList_Click()
 {
     if (lstVocab->currentRow() < 0)
         return;
-    QStringList picked;
-    for (int row = 0; row < lstVocab->count(); ++row) {
-        if (lstVocab->item(row)->isSelected())
-            picked.append(lstVocab->item(row)->text());
-    }
-    lstMiddle->addItems(picked);
+    m_play.addFromVocabulary(selectedRows(lstVocab));
 }
 
 void frmVarbo::cmdRemoveWord_Click()
 {
-    int row = 0;
-    while (row < lstMiddle->count()) {
-        if (lstMiddle->item(row)->isSelected())
-            delete lstMiddle->takeItem(row);
-        else
-            ++row;
-    }
+    m_play.removeFromPractice(selectedRows(lstMiddle));
 }
 
 void frmVarbo::mnuYoursAddAWord_Click()
@@ -67,9 +70,8 @@ void frmVarbo::cmdAddWord_Click()
     // already waiting may wait twice.
     const wordrefusal::Sorted words = wordrefusal::sort(txtDaWord->text());
     if (!words.kept.isEmpty()) {
-        lstMiddle->insertItems(0, words.kept);
+        m_play.addExtraWords(words.kept);
         txtDaWord->setText(pastedwords::join(words.refused));
-        mnuFileNextWord->setEnabled(true);
     }
     if (!words.why.isEmpty())
         m_services.messages.exclamation(this, tr("Add A Word"), words.why.join(u'\n'));

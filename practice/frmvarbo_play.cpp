@@ -9,8 +9,6 @@
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
-#include "practice/letterhiding.h"
-#include "base/randomsource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,8 +39,9 @@ const char *const UsedUpText = QT_TRANSLATE_NOOP(
 
 bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ground && event->type() == QEvent::MouseButtonPress && bytWordLen > 0) {
-        const QRect row = lblPrompt[0]->geometry().united(lblPrompt[bytWordLen - 1]->geometry());
+    const int length = m_play.bytWordLen();
+    if (watched == m_ground && event->type() == QEvent::MouseButtonPress && length > 0) {
+        const QRect row = lblPrompt[0]->geometry().united(lblPrompt[size_t(length - 1)]->geometry());
         if (row.contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
             sayTheWord();
     }
@@ -147,42 +146,8 @@ bool frmVarbo::isReturnEcho(const QKeyEvent *key, bool isReturn)
 
 void frmVarbo::mnuFileNextWord_Click()
 {
-    intTimesRight = 0;
-    fraCom->hide();
-    blnAllRight = true;
-    blnWordOpen = true;
-    clearLetterRows();
     hideNote(m_note);
-
-    // A blank entry (a blank record of a list) is no word: it is passed over
-    // as if it were not there.
-    dropBlankEntriesOnTop();
-    if (lstMiddle->count() == 0) {
-        // Nothing left to take: no word is put in play.
-        txtPrompt->clear();
-        mnuFileNextWord->setEnabled(false);
-        bytWordLen = 0;
-        blnWordOpen = false;
-        showWhatComesNext();
-        return;
-    }
-    txtPrompt->setText(lstMiddle->item(0)->text());
-    delete lstMiddle->takeItem(0);
-    dropBlankEntriesOnTop();
-    if (lstMiddle->count() == 0)
-        mnuFileNextWord->setEnabled(false);
-
-    // Longer words never reach the list (the extra-word panel refuses them);
-    // should one arrive, only its first fourteen letters have slots.
-    const QString word = VocabFile::shownAs(txtPrompt->text()).left(Slots);
-    bytWordLen = std::uint8_t(word.size());
-    for (int i = 0; i < bytWordLen; ++i) {
-        lblPrompt[size_t(i)]->show();
-        lblWord[size_t(i)]->show();
-        lblWord[size_t(i)]->clear();
-        lblPrompt[size_t(i)]->setText(word.at(i));
-    }
-    showWhatComesNext();
+    m_play.NextWord();
     sayTheWord();
 }
 
@@ -190,10 +155,10 @@ void frmVarbo::sayTheWord()
 {
     // Only a word on screen is said, and only while the parent lets the
     // game speak.
-    if (!sayWordsAction->isChecked() || lblPrompt[0]->isHidden())
+    if (!sayWordsAction->isChecked() || !m_play.wordOnScreen())
         return;
     paintNow();
-    m_services.speaker.say(txtPrompt->text().trimmed());
+    m_services.speaker.say(m_play.entry().trimmed());
 }
 
 void frmVarbo::sayTheWordsToggled(bool on)
@@ -201,19 +166,25 @@ void frmVarbo::sayTheWordsToggled(bool on)
     sayWordAction->setEnabled(on);
 }
 
-void frmVarbo::dropBlankEntriesOnTop()
+void frmVarbo::drawPlay()
 {
-    while (lstMiddle->count() > 0 && VocabFile::isBlank(lstMiddle->item(0)->text()))
-        delete lstMiddle->takeItem(0);
-}
-
-void frmVarbo::showWhatComesNext()
-{
+    for (size_t i = 0; i < Slots; ++i) {
+        lblPrompt[i]->setText(m_play.letter(int(i)));
+        lblPrompt[i]->setVisible(m_play.letterShown(int(i)));
+        lblWord[i]->setText(m_play.typed(int(i)));
+        lblWord[i]->setVisible(m_play.slotShown(int(i)));
+        shaZam[i]->setVisible(m_play.dotShown(int(i)));
+    }
+    for (size_t i = 0; i < imgHappy.size(); ++i)
+        imgHappy[i]->setVisible(m_play.faceShown(int(i)));
+    txtPrompt->setText(m_play.entry());
+    fraCom->setVisible(m_play.answerOffered());
+    mnuFileNextWord->setEnabled(m_play.nextWordEnabled());
     // While no word is in play, the next one is a click away; once the
-    // list is used up, the window says where the next list comes from, until
-    // the next word is on screen.
-    nextWordButton->setVisible(!blnWordOpen && mnuFileNextWord->isEnabled());
-    if (!blnWordOpen && !mnuFileNextWord->isEnabled())
+    // list is used up, the window says where the next list comes from,
+    // until a new list is there to be played.
+    nextWordButton->setVisible(m_play.nextWordOffered());
+    if (m_play.usedUp())
         showNote(Note::UsedUp, tr(UsedUpText));
     else
         hideNote(Note::UsedUp);
@@ -237,30 +208,15 @@ void frmVarbo::hideNote(Note kind)
 void frmVarbo::blinkDots()
 {
     // The dots go out for a moment and come back, so that the eye finds
-    // them; Delete or a new word in the meantime keeps them as it left them.
-    QList<CircleShape *> lit;
-    for (CircleShape *dot : shaZam) {
-        if (!dot->isHidden()) {
-            dot->hide();
-            lit.append(dot);
-        }
-    }
+    // them; a redraw in the meantime (a key, Delete, a new word) shows them
+    // as the rules have them.
+    for (CircleShape *dot : shaZam)
+        dot->hide();
     const int blink = ++m_blinks;
-    QTimer::singleShot(BlinkMs, this, [this, lit, blink] {
-        if (blink != m_blinks || blnAllRight)
-            return;
-        for (CircleShape *dot : lit)
-            dot->show();
+    QTimer::singleShot(BlinkMs, this, [this, blink] {
+        if (blink == m_blinks)
+            drawPlay();
     });
-}
-
-int frmVarbo::nextFreeSlot() const
-{
-    for (int i = 0; i < Slots; ++i) {
-        if (!lblWord[size_t(i)]->isHidden() && lblWord[size_t(i)]->text().isEmpty())
-            return i;
-    }
-    return -1;
 }
 
 void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
@@ -272,40 +228,26 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
     // Return is the child's way to both buttons: the arrow's Next Word and
     // the question mark's check.
     if (keyCode == virtualkeys::Enter && fraList->isHidden()
-        && (!nextWordButton->isHidden() || !fraCom->isHidden())) {
+        && (m_play.nextWordOffered() || m_play.answerOffered())) {
         if (m_returnEcho)
             return;
-        if (!nextWordButton->isHidden())
+        if (m_play.nextWordOffered())
             mnuFileNextWord_Click();
         else
             cmdSpelledCorrect_Click();
         return;
     }
 
-    const int i = lblPrompt[0]->isHidden() ? -1 : nextFreeSlot();
-    // The space bar places the space a word holds ("ice cream"), and only
-    // there.
-    const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space
-                          && lblPrompt[size_t(i)]->text() == QLatin1String(" ");
-    const QString placed = spaceDue ? QStringLiteral(" ") : typed;
-    if (i >= 0 && !placed.isEmpty()) {
-        lblWord[size_t(i)]->setText(placed);
-        intLetterPos = std::int16_t(i);
-        lblLetterCount->setText(QString::number(i));
-    }
-
-    const keysounds::Theme *theme = keysounds::theme(bytSoundTheme);
+    if (m_play.KeyDown(keyCode, typed))
+        lblLetterCount->setText(QString::number(m_play.intLetterPos()));
+    if (keyCode == virtualkeys::Delete)
+        hideNote(Note::Hint);
+    if (keyCode == virtualkeys::Delete || keyCode == virtualkeys::Backspace)
+        return;
+    const keysounds::Theme *theme = keysounds::theme(m_play.bytSoundTheme());
     if (!theme)
         return;
-    if (keyCode == virtualkeys::Delete) {
-        ClearAttempt();
-        return;
-    }
-    if (keyCode == virtualkeys::Backspace) {
-        EraseLastLetter();
-        return;
-    }
-    const QString wave = keysounds::waveFor(bytSoundTheme, virtualkeys::soundKey(typed));
+    const QString wave = keysounds::waveFor(m_play.bytSoundTheme(), virtualkeys::soundKey(typed));
     if (!wave.isEmpty()) {
         playProgramWave(wave);
         return;
@@ -318,80 +260,27 @@ void frmVarbo::Form_KeyUp()
 {
     if (!fraWord->isHidden())
         return;
-    // The answer button stands only beside a full attempt: a wiped, cleared
-    // or shortened one has nothing to check.
-    int filled = 0;
-    for (const QLabel *slot : lblWord)
-        filled += slot->text().isEmpty() ? 0 : 1;
-    fraCom->setVisible(filled >= bytWordLen && blnWordOpen);
+    m_play.KeyUp();
 }
 
 void frmVarbo::cmdSpelledCorrect_Click()
 {
-    CheckSpelling();
-}
-
-void frmVarbo::CheckSpelling()
-{
-    const bool wrongBefore = !blnAllRight;
-    for (size_t i = 0; i < Slots; ++i) {
-        if (lblWord[i]->text() != lblPrompt[i]->text()) {
-            shaZam[i]->show();
-            blnAllRight = false;
-        }
-    }
-    if (!blnAllRight || !blnWordOpen) {
-        // A wrong letter found before keeps the word from moving on, however
-        // well it is mended with Backspace: the child is told the way out
-        // rather than left with a silent button.
-        if (wrongBefore && blnWordOpen)
-            sayWhyNotChecked();
-        return;
-    }
-
-    if (intTimesRight >= 3) {
-        // The board has ten faces; a word closed after the tenth still
-        // closes and is applauded, with no face to add.
-        if (intFaceCount < std::int16_t(imgHappy.size())) {
-            imgHappy[size_t(intFaceCount)]->show();
-            ++intFaceCount;
-        }
-        blnWordOpen = false;
-        // The word is done: the next-word button takes the answer button's
-        // place once the applause is over.
-        fraCom->hide();
-        playProgramWave(QString::fromLatin1(keysounds::Applause));
-        showWhatComesNext();
-        return;
-    }
-    ++intTimesRight;
-    playProgramWave(QString::fromLatin1(keysounds::Praise));
-    HideSomeLetters();
-    // Spelled more from memory now: the child hears what to spell.
-    sayTheWord();
-}
-
-void frmVarbo::HideSomeLetters()
-{
-    for (QLabel *slot : lblWord)
-        slot->clear();
-    // The wiped attempt has nothing to check: a second click of a
-    // double-click must not find the button and mark every slot wrong.
-    fraCom->hide();
-    const int length = bytWordLen;
-    const int draws = letterhiding::draws(intTimesRight, length);
-    for (int d = 0; d < draws; ++d) {
-        m_services.random.reseed();
-        // k = int(L * r) + 1 names letter k + 1; k = L names none, so the
-        // first letter is never hidden.
-        const int k = draw::pickRow(length, m_services.random.next()) + 1;
-        if (k < length)
-            lblPrompt[size_t(k)]->hide();
+    switch (m_play.CheckSpelling()) {
+    case PlayModel::Check::Refused:
+        sayWhyNotChecked();
+        break;
+    case PlayModel::Check::Praised:
+        // Spelled more from memory now: the child hears what to spell.
+        sayTheWord();
+        break;
+    default:
+        break;
     }
 }
 
 void frmVarbo::sayWhyNotChecked()
 {
+    // The child is told the way out rather than left with a silent button.
     const QString hint = tr("Press Delete, then spell it again.");
     showNote(Note::Hint, hint);
     blinkDots();
@@ -399,32 +288,9 @@ void frmVarbo::sayWhyNotChecked()
     m_services.speaker.say(hint);
 }
 
-void frmVarbo::ClearAttempt()
-{
-    for (size_t i = 0; i < bytWordLen && i < Slots; ++i) {
-        lblWord[i]->clear();
-        shaZam[i]->hide();
-    }
-    blnAllRight = true;
-    hideNote(Note::Hint);
-}
-
-void frmVarbo::EraseLastLetter()
-{
-    const int p = intLetterPos;
-    if (p < 0)
-        return;
-    const bool ownCharacter = lblWord[size_t(p)]->text()
-                              == virtualkeys::typedCharacter(virtualkeys::Backspace);
-    lblWord[size_t(p)]->clear();
-    if (p >= 1 && ownCharacter)
-        lblWord[size_t(p - 1)]->clear();
-    intLetterPos = std::int16_t(p - 1);
-}
-
 void frmVarbo::chooseSoundTheme(int number)
 {
-    bytSoundTheme = std::uint8_t(number);
+    m_play.chooseSoundTheme(number);
 }
 
 void frmVarbo::cmdSaveFerris_Click()

@@ -7,6 +7,7 @@
 #include "testfolder.h"
 
 #include "ui/qtservices.h"
+#include "ui/twipslayout.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -89,14 +90,24 @@ private slots:
         box("txtCounter")->setFocus();
         box("txtNewWord")->setFocus();
         QCOMPARE(box("txtNewWord")->selectedText(), QStringLiteral("kitten"));
-        // Every text shows whole, whatever face the machine has.
-        const QLabel *label = get<QLabel>("Label1");
-        const QRect room = label->contentsRect();
-        QVERIFY(label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text()).height()
-                <= room.height());
-        for (const QPushButton *button : f->editor->findChildren<QPushButton *>())
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 4,
-                     qPrintable(button->text()));
+        // Every text shows whole, whatever face the machine has, at every
+        // size of the window.
+        const QSize written =
+            child<TwipsLayout>(f->editor.get(), QStringLiteral("twipsLayout"))->writtenSize();
+        for (qreal factor : {1.0, 0.45, 1.7, 3.0}) {
+            f->editor->resize(written * factor);
+            QTRY_COMPARE(f->editor->size(), written * factor);
+            const QLabel *label = get<QLabel>("Label1");
+            const QRect room = label->contentsRect();
+            QVERIFY(label->fontMetrics()
+                        .boundingRect(room, Qt::TextWordWrap, label->text())
+                        .height()
+                    <= room.height());
+            for (const QPushButton *button : f->editor->findChildren<QPushButton *>())
+                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text())
+                             <= button->width() - 4,
+                         qPrintable(QStringLiteral("%1 at %2").arg(button->text()).arg(factor)));
+        }
     }
 
     void stagesOpenInTurn()
@@ -301,7 +312,7 @@ private slots:
     {
         QtFileDialogs qt;
         FakeServices &s = f->fakes;
-        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, dir->path()};
+        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, s.keyboard, dir->path()};
         f->editor = std::make_unique<frmCreateList>(withQt);
         typeWords(10);
         QTimer::singleShot(0, this, [this] {

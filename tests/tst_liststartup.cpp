@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -79,13 +80,13 @@ private slots:
         QCOMPARE(vocab()->currentRow(), 0); // the tenth pick (r = 0 once the values run out)
         QVERIFY(g->window->listFileOpen());
 
-        QCOMPARE(g->window->property("intLetterPos").toInt(), 0);
-        QCOMPARE(g->window->property("intTimesRight").toInt(), 0);
-        QCOMPARE(g->window->property("blnAllRight").toBool(), true);
-        QCOMPARE(g->window->property("intFaceCount").toInt(), 0);
-        QCOMPARE(g->window->property("blnWordOpen").toBool(), false);
-        QCOMPARE(g->window->property("bytWordLen").toInt(), 0);
-        QCOMPARE(g->window->property("bytSoundTheme").toInt(), 1);
+        QCOMPARE(g->window->play().intLetterPos(), 0);
+        QCOMPARE(g->window->play().intTimesRight(), 0);
+        QCOMPARE(g->window->play().blnAllRight(), true);
+        QCOMPARE(g->window->play().intFaceCount(), 0);
+        QCOMPARE(g->window->play().blnWordOpen(), false);
+        QCOMPARE(g->window->play().bytWordLen(), 0);
+        QCOMPARE(g->window->play().bytSoundTheme(), 1);
         QVERIFY(!g->find<QLineEdit>("txtPrompt")->isEnabled());
         QCOMPARE(g->window->windowTitle(), QStringLiteral("Quillobrite!"));
 
@@ -231,7 +232,7 @@ private slots:
         QVERIFY(g->folder.writeList(QStringLiteral("mine.dat"), twelve));
         g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("mine.dat"))};
         g->action("mnuFileOpenList")->trigger();
-        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.dat) | *.dat")});
+        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.txt *.dat) | *.txt *.dat")});
         QCOMPARE(rows(middle()), padded(twelve));
         QCOMPARE(rows(vocab()), padded(twelve));
         QCOMPARE(vocab()->currentRow(), -1);
@@ -286,15 +287,43 @@ private slots:
         QVERIFY(!g->window->listFileOpen());
     }
 
-    // A file that is not a word list: every 14 bytes are one entry.
-    void openAForeignFile()
+    // A text list under a list's name plays its words, never its separators;
+    // a note beside the faces says so once, until the next word.
+    void openATextList_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("week.dat") << QByteArray("cat, dog, bird, fish, frog") << QStringList{"cat", "dog", "bird", "fish", "frog"}
+                                  << "\"week.dat\" was read as a text list of 5 word(s).";
+        QTest::newRow("a diary") << QByteArray("Dear diary, today we went to the zoo!\r\n")
+                                 << QStringList{"Dear diary"}
+                                 << "\"week.dat\" was read as a text list of 1 word(s). Words left out, as a "
+                                    "list holds only words of at most 14 letters, each one the game can show: 1.";
+    }
+    void openATextList()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, words);
+        QFETCH(QString, note);
         start();
-        QVERIFY(g->folder.writeBytes(QStringLiteral("notes.txt"),
-                                   "Dear diary, today we went to the zoo!"));
-        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("notes.txt"))};
+        QVERIFY(g->folder.writeBytes(QStringLiteral("week.dat"), bytes));
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("week.dat"))};
         g->action("mnuFileOpenList")->trigger();
-        QCOMPARE(rows(middle()), (QStringList{"Dear diary, to", "day we went to"}));
+        QCOMPARE(rows(middle()), words);
+        QCOMPARE(rows(vocab()), words);
+        auto *told = g->find<QLabel>("notePlace");
+        QVERIFY(!told->isHidden() && g->fakes.messages.shown.empty());
+        QCOMPARE(told->text(), note);
+        g->action("mnuFileNextWord")->trigger();
+        QVERIFY(told->isHidden());
+        // A list used up after such a note is told in the window's own words.
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("week.dat"))};
+        g->action("mnuFileOpenList")->trigger();
+        middle()->selectAll();
+        g->find<QPushButton>("cmdRemoveWord")->click();
+        g->action("mnuFileNextWord")->trigger();
+        QVERIFY(!told->isHidden() && told->text().startsWith(QLatin1String("That was the last word")));
     }
 
     void closingClosesTheListFile()

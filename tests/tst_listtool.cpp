@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // quillobrite-list as a user runs it: the files it writes, what it refuses
-// and says, and its exit status.
+// and says, and its exit status; and the game's own command line.
 
 #include "editorfixture.h"
 #include "testfolder.h"
+#include "wordlist/formats.h"
+#include "wordlist/listreader.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -16,10 +18,15 @@ struct Run {
     QString out, err;
 };
 
-Run listTool(const QStringList &args)
+// Run from a terminal with no display to open.
+Run listTool(const QStringList &args, const QString &program = QStringLiteral(QB_LIST_TOOL))
 {
     QProcess tool;
-    tool.start(QStringLiteral(QB_LIST_TOOL), args);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(display));
+    tool.setProcessEnvironment(env);
+    tool.start(program, args);
     Run run;
     if (!tool.waitForFinished(10000) || tool.exitStatus() != QProcess::NormalExit)
         return run;
@@ -69,8 +76,79 @@ private slots:
         const QByteArray made = dir.readBytes(QStringLiteral("editor.dat"));
         QCOMPARE(made.size(), qMax<qsizetype>(words.size(), 10) * VocabFile::RecordLength);
         QCOMPARE(dir.readBytes(QStringLiteral("tool.dat")), made);
-        // And check finds nothing wrong with what the two make.
+        // And check finds nothing wrong with what the two make; the game
+        // reads it as records, every one.
         QCOMPARE(listTool({QStringLiteral("check"), dir.file(QStringLiteral("tool.dat"))}).status, 0);
+        const ListContents read = listreader::read(made);
+        QCOMPARE(read.format, &RecordFormat);
+        QCOMPARE(read.entries, VocabFile::entriesOf(made));
+    }
+
+    // Text is read whole as UTF-8, or as Windows-1252 when it is not and can
+    // be; else refused, even with --force: never a word cut short.
+    void makeReadsTextWhole_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("said");
+        const QString windows1252 = QStringLiteral("words.txt: not UTF-8: read as Windows-1252");
+        QTest::newRow("UTF-8, byte-order mark") << QByteArray("\xef\xbb\xbf" "caf\xc3\xa9\nFu\xc3\x9f\n") << 0
+                                                << QStringList{"café", "Fuß"} << QString();
+        QTest::newRow("Latin-1") << QByteArray("Fu\xdf\ncaf\xe9\nna\xefve\n") << 0
+                                 << QStringList{"Fuß", "café", "naïve"} << windows1252;
+        QTest::newRow("Windows-1252") << QByteArray("\x93quoted\x94, \x80uro\r\n") << 0
+                                      << QStringList{"“quoted”", "€uro"} << windows1252;
+        QTest::newRow("neither") << QByteArray("cat\ncaf\xe9\nbad\x81" "byte\n") << 1 << QStringList{}
+                                 << "words.txt:2: not UTF-8 text";
+        QTest::newRow("marked UTF-8, a Latin-1 byte") << QByteArray("\xef\xbb\xbf" "cat\n\ncaf\xe9\n") << 1
+                                                      << QStringList{} << "words.txt:3: not UTF-8 text";
+    }
+    void makeReadsTextWhole()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, status);
+        QFETCH(QStringList, words);
+        QFETCH(QString, said);
+        TestFolder dir;
+        QVERIFY(dir.writeBytes(QStringLiteral("words.txt"), bytes));
+        const QString list = dir.file(QStringLiteral("list.dat"));
+        const Run made = listTool({QStringLiteral("make"), QStringLiteral("--force"),
+                                   dir.file(QStringLiteral("words.txt")), list});
+        QCOMPARE(made.status, status);
+        // Said once of the words' file, or nothing said of it.
+        QVERIFY2(made.err.count("words.txt") == !said.isEmpty() && made.err.startsWith(dir.path() + u'/' + said),
+                 qPrintable(made.err));
+        QCOMPARE(QFile::exists(list), status == 0);
+        if (status == 0)
+            QCOMPARE(listTool({QStringLiteral("show"), list}).out.split(u'\n').mid(0, words.size()), words);
+    }
+
+    // --help, --version and an unknown option, with no display to open.
+    void gameCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quillobrite [OPTION]" << "";
+        QTest::newRow("Qt's options, -h") << QStringList{"-platform", "offscreen", "--reverse", "-h"} << 0
+                                          << "Usage: quillobrite [OPTION]" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "quillobrite " QB_VERSION "\n" << "";
+        QTest::newRow("--foo") << QStringList{"-style", "fusion", "--foo", "--help"} << 2 << ""
+                               << "quillobrite: unknown option --foo\nUsage: quillobrite [OPTION]...\n"
+                                  "Try 'quillobrite --help' for more.\n";
+    }
+    void gameCommandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run ran = listTool(args, QStringLiteral(QB_GAME));
+        QCOMPARE(ran.status, status);
+        QVERIFY2(out.isEmpty() ? ran.out.isEmpty() : ran.out.startsWith(out), qPrintable(ran.out));
+        QCOMPARE(ran.err, err);
     }
 
     // Unstorable words are named by line and nothing is written; --force

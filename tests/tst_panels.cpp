@@ -209,7 +209,7 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 f.spellRight(QStringLiteral("a"));
         }
-        QCOMPARE(f.state("intFaceCount"), 10);
+        QCOMPARE(f.play().intFaceCount(), 10);
         f.action("mnuOursAddLots")->trigger();
         f.action("mnuYoursAddAWord")->trigger();
         QWidget *ground = f.window->centralWidget();

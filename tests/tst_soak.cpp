@@ -10,6 +10,7 @@
 // build takes fewer), QB_SOAK_SEED the seed of the random order.
 
 #include "playfixture.h"
+#include "wordlist/grades.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -132,16 +133,16 @@ class TestSoak : public QObject
         auto fault = [step](const QString &what) {
             return QStringLiteral("after %1: %2").arg(QLatin1String(step), what);
         };
-        const int letterPos = game->state("intLetterPos");
+        const int letterPos = game->play().intLetterPos();
         if (letterPos < -1 || letterPos > 13)
             return fault(QStringLiteral("intLetterPos %1").arg(letterPos));
-        const int faceCount = game->state("intFaceCount");
+        const int faceCount = game->play().intFaceCount();
         if (faceCount < 0 || faceCount > Faces)
             return fault(QStringLiteral("intFaceCount %1").arg(faceCount));
-        const int timesRight = game->state("intTimesRight");
+        const int timesRight = game->play().intTimesRight();
         if (timesRight < 0 || timesRight > 3)
             return fault(QStringLiteral("intTimesRight %1").arg(timesRight));
-        const int wordLen = game->state("bytWordLen");
+        const int wordLen = game->play().bytWordLen();
         if (wordLen < 0 || wordLen > Slots)
             return fault(QStringLiteral("bytWordLen %1").arg(wordLen));
 
@@ -345,9 +346,8 @@ class TestSoak : public QObject
             return "Open A List";
         }
         if (pick < 860) {
-            static const char *grades[] = {"mnuFirst", "mnuSecond", "mnuThird", "mnuFourth",
-                                           "mnuFifth"};
-            game->action(grades[random.bounded(5)])->trigger();
+            const auto all = grades::all();
+            game->action(all[random.bounded(quint32(all.size()))].menuItem)->trigger();
             ++listLoads;
             return "a grade";
         }
@@ -450,7 +450,7 @@ private slots:
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("step %1: %2").arg(i).arg(fault)));
             ++checks;
-            if (game->state("intFaceCount") == Faces)
+            if (game->play().intFaceCount() == Faces)
                 ++faceRuns;
             // Let the window paint and settle now and then, as it would
             // between a child's keys.
@@ -462,7 +462,7 @@ private slots:
         qInfo("%d steps in %lld ms: %d words served, %d list loads, %d editors, %d faces, %d "
               "steps with a full board",
               steps, clock.elapsed(), served, listLoads, editorsClosed,
-              game->state("intFaceCount"), faceRuns);
+              game->play().intFaceCount(), faceRuns);
         QCOMPARE(checks, steps);
         // A run this long reaches every part of the game; one that did not
         // says the random steps have gone wrong, not the game right.
@@ -470,10 +470,10 @@ private slots:
             QVERIFY(served > steps / 100);
             QVERIFY(listLoads > steps / 100);
             QVERIFY(editorsClosed > 0);
-            QVERIFY(game->state("intFaceCount") > 0);
+            QVERIFY(game->play().intFaceCount() > 0);
         }
         if (steps >= 50000)
-            QCOMPARE(game->state("intFaceCount"), Faces);
+            QCOMPARE(game->play().intFaceCount(), Faces);
     }
 
     // A thousand words from start to face, one after another: the board
@@ -493,7 +493,7 @@ private slots:
         for (int i = 0; i < 1000; ++i) {
             QVERIFY(nextWordServesOnce().isEmpty());
             playWordThrough();
-            QCOMPARE(game->state("blnWordOpen"), 0);
+            QCOMPARE(game->play().blnWordOpen(), false);
             const QString fault = checkInvariants("a whole word");
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("word %1: %2").arg(i).arg(fault)));
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(served, 1000);
         QCOMPARE(lstMiddle->count(), 0);
         QVERIFY(!game->action("mnuFileNextWord")->isEnabled());
-        QCOMPARE(game->state("intFaceCount"), Faces);
+        QCOMPARE(game->play().intFaceCount(), Faces);
         for (QLabel *face : faces)
             QVERIFY(!face->isHidden());
     }

@@ -1,12 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Qt's keys turned into the key codes the game reasons in, the characters
-// those codes type, and the sounds they play.
+// those codes type, and the sounds they play; where a keyboard layout has
+// its letters, and where the on-screen keys stand for it.
 
+#include "keys/letterrows.h"
 #include "keys/virtualkeys.h"
+#include "practice/keytiles.h"
 #include "sound/keysounds.h"
 
 #include <QtTest>
+
+#include <xkbcommon/xkbcommon.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Where the on-screen keys stand for letter rows written with spaces
+// between them.
+std::array<QPoint, keytiles::Keys.size()> placesFor(const QString &rows)
+{
+    const QStringList split = rows.split(u' ');
+    return keytiles::places({split.at(0), split.at(1), split.at(2)});
+}
+
+} // namespace
 
 class TestVirtualKeys : public QObject
 {
@@ -85,6 +105,99 @@ private slots:
         QCOMPARE(dead.compose(QStringLiteral("x")), QString());
         QVERIFY(dead.take(Qt::Key_Dead_Cedilla));
         QCOMPARE(virtualkeys::fromText(dead.compose(QStringLiteral("c"))).typed, QStringLiteral("Ç"));
+    }
+
+    // The letters of a layout's three rows, read from the keymap xkbcommon
+    // makes of its names. Keys that give anything but a letter at their
+    // first level are passed over; a layout with letters of its own there
+    // lacks the letters it moved away.
+    void letterRows_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("us") << "us" << "" << 0 << "QWERTYUIOP ASDFGHJKL ZXCVBNM";
+        QTest::newRow("fr: M beside L, ù passed over") << "fr" << "" << 0
+                                                       << "AZERTYUIOP QSDFGHJKLM WXCVBN";
+        QTest::newRow("de") << "de" << "" << 0 << "QWERTZUIOP ASDFGHJKL YXCVBNM";
+        QTest::newRow("us(dvorak)") << "us" << "dvorak" << 0 << "PYFGCRL AOEUIDHTNS QJKXBMWVZ";
+        QTest::newRow("fr(bepo): W on the last top key") << "fr" << "bepo" << 0
+                                                         << "BPOVDLJZW AUIECTSRNM YXKQGHF";
+        QTest::newRow("second of us,fr") << "us,fr" << "," << 1 << "AZERTYUIOP QSDFGHJKLM WXCVBN";
+        QTest::newRow("epo: its own letters for Q W Y X") << "epo" << "" << 0
+                                                          << "ERTUIOP ASDFGHJKL ZCVBNM";
+        QTest::newRow("ru: no latin letters") << "ru" << "" << 0 << "  ";
+    }
+    void letterRows()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, variant);
+        QFETCH(int, index);
+        QFETCH(QString, rows);
+        const std::unique_ptr<xkb_context, void (*)(xkb_context *)> context(
+            xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES), xkb_context_unref);
+        const QByteArray layouts = layout.toLatin1(), variants = variant.toLatin1();
+        const xkb_rule_names names{nullptr, nullptr, layouts.constData(), variants.constData(),
+                                   nullptr};
+        const std::unique_ptr<xkb_keymap, void (*)(xkb_keymap *)> keymap(
+            xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS),
+            xkb_keymap_unref);
+        QVERIFY2(keymap, "the keyboard layouts of xkb-data are not installed");
+        const virtualkeys::LetterRows got = virtualkeys::letterRows(keymap.get(), uint(index));
+        QCOMPARE(got[0] + u' ' + got[1] + u' ' + got[2], rows);
+    }
+
+    // The on-screen keys stand as the layout has its letters: a row's
+    // letters take its places from the left, a row longer than its places
+    // takes the top row's, a shorter one keeps its indent.
+    void keyTilesFollowTheLayout_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QPoint>("place");
+        const QString azerty = QStringLiteral("AZERTYUIOP QSDFGHJKLM WXCVBN");
+        QTest::newRow("azerty: A opens the top row") << azerty << "A" << QPoint(120, 3360);
+        QTest::newRow("azerty: Q opens the middle row at the top row's left")
+            << azerty << "Q" << QPoint(120, 4320);
+        QTest::newRow("azerty: M ends it at the top row's last left")
+            << azerty << "M" << QPoint(10200, 4320);
+        QTest::newRow("azerty: W keeps the bottom row's indent")
+            << azerty << "W" << QPoint(1080, 5400);
+        QTest::newRow("azerty: N in the sixth bottom place")
+            << azerty << "N" << QPoint(7080, 5400);
+        QTest::newRow("qwertz: Z where Y is written") << "QWERTZUIOP ASDFGHJKL YXCVBNM" << "Z"
+                                                     << QPoint(5880, 3360);
+    }
+    void keyTilesFollowTheLayout()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, letter);
+        QFETCH(QPoint, place);
+        const auto key = std::find_if(keytiles::Keys.begin(), keytiles::Keys.end(),
+                                      [&](const auto &cap) { return letter == cap.caption; });
+        QVERIFY(key != keytiles::Keys.end());
+        QCOMPARE(placesFor(rows)[size_t(key - keytiles::Keys.begin())], place);
+    }
+
+    // Every key stands where it is written for an American keyboard, and
+    // for any the rule cannot lay out: a letter missing, a row longer than
+    // the top row, nothing read at all.
+    void keyTilesStandAsWritten_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("qwerty") << "QWERTYUIOP ASDFGHJKL ZXCVBNM";
+        QTest::newRow("epo, without Q W Y X") << "ERTUIOP ASDFGHJKL ZCVBNM";
+        QTest::newRow("a row of eleven") << "QWERTYUIOP ASDFGHJKLZX CVBNM";
+        QTest::newRow("a letter twice") << "QWERTYUIOP ASDFGHJKL ZXCVBNMM";
+        QTest::newRow("nothing read") << "  ";
+    }
+    void keyTilesStandAsWritten()
+    {
+        QFETCH(QString, rows);
+        const auto places = placesFor(rows);
+        for (size_t i = 0; i < keytiles::Keys.size(); ++i)
+            QCOMPARE(places[i], QPoint(keytiles::Keys[i].left, keytiles::Keys[i].top));
     }
 
     // Every wave the game names is one the build makes, listed for the

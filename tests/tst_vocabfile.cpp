@@ -1,18 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Word-list files: the byte format, what reading yields, what writing
-// leaves on disk, and the code page.
+// leaves on disk, the code page, and telling a text list from records.
 
 #include "fifowatchdog.h"
 #include "testfolder.h"
 #include "base/codepage.h"
 #include "ui/wordrefusal.h"
+#include "wordlist/formats.h"
+#include "wordlist/grades.h"
+#include "wordlist/sentencebank.h"
+#include "wordlist/textlist.h"
+#include "wordlist/listreader.h"
 #include "wordlist/pastedwords.h"
 #include "wordlist/vocabfile.h"
 
+#include <QDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(VocabFile::Content)
 
 class TestVocabFile : public QObject
 {
@@ -63,11 +72,119 @@ private slots:
         QCOMPARE(got.kept, fitting);
         QCOMPARE(got.refused, refused);
         // What a window leaves in its box splits back into the same words.
-        QCOMPARE(pastedwords::split(pastedwords::join(got.refused)), refused);
+        QCOMPARE(textlist::split(pastedwords::join(got.refused)), refused);
         // On one line, the text keeps its words apart and holds no break.
         const QString flat = pastedwords::onOneLine(text);
         QVERIFY(!flat.contains(u'\n') && !flat.contains(u'\r') && !flat.contains(u'\t'));
-        QCOMPARE(pastedwords::split(flat), pastedwords::split(text));
+        QCOMPARE(textlist::split(flat), textlist::split(text));
+    }
+
+    // Records or a text list, by the bytes: every file the game, its editor
+    // or the list tool writes is records; a text list gives its words.
+    void readerTellsRecordsFromText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("readAs");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<VocabFile::Content>("content");
+        const QString Records = QStringLiteral("records"), Text = QStringLiteral("UTF-8");
+        constexpr auto Words = VocabFile::Content::Words, NoWords = VocabFile::Content::NoWords,
+                       NotWords = VocabFile::Content::NotWords;
+        QTest::newRow("two padded words, 28 bytes") << QByteArray("cat           dog           ") << Records
+                                                    << QStringList{"cat           ", "dog           "} << 0 << Words;
+        QTest::newRow("blank records") << QByteArray("cat") + QByteArray(39, '\0') << Records << QStringList{"cat", "", ""}
+                                       << 0 << Words;
+        QTest::newRow("a picture") << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000") << Records << QStringList{}
+                                   << 0 << NotWords;
+        QTest::newRow("commas on one line") << QByteArray("cat, dog, bird, fish, frog") << Text
+                                            << QStringList{"cat", "dog", "bird", "fish", "frog"} << 0 << Words;
+        QTest::newRow("CRLF and a comment") << QByteArray("# week 3\r\ncat\r\nice cream\r\n") << Text
+                                            << QStringList{"cat", "ice cream"} << 0 << Words;
+        QTest::newRow("one word, no line end") << QByteArray("elephant") << Text << QStringList{"elephant"} << 0 << Words;
+        QTest::newRow("Windows-1252") << QByteArray("caf\xe9;\x80uro\tFu\xdf") << "Windows-1252"
+                                      << QStringList{"café", "€uro", "Fuß"} << 0 << Words;
+        // Words as a record holds them: an invisible character takes no slot.
+        QTest::newRow("too long, outside, invisible")
+            << QStringLiteral("extraordinarily\nZłoty\ncat\u200B\n\u200B dog\n\u200B\n").toUtf8() << Text
+            << QStringList{"cat", "dog"} << 2 << Words;
+        QTest::newRow("nothing fits") << QByteArray("extraordinarily\n") << Text << QStringList{} << 1 << NoWords;
+        QTest::newRow("neither UTF-8 nor 1252") << QByteArray("cat\ncaf\xe9\x81\n") << Text << QStringList{} << 0
+                                                << NotWords;
+        QTest::newRow("a control character") << QByteArray("c\x01t\ndog\n") << Text << QStringList{} << 0 << NotWords;
+        // The game's own lists, as the build made them with the list tool:
+        // one for each grade of the menu, and a grade for each list.
+        QStringList names;
+        for (const grades::Grade &grade : grades::all())
+            names.append(QString::fromLatin1(grade.name) + QStringLiteral(".txt"));
+        names.sort();
+        QCOMPARE(QDir(QStringLiteral(QB_GRADES_DIR)).entryList({QStringLiteral("*.txt")}), names);
+        for (const grades::Grade &grade : grades::all()) {
+            QFile file(qEnvironmentVariable("QB_PROGRAM_DIR") + u'/' + QLatin1String(grade.name) + ".dat");
+            QVERIFY2(file.open(QIODevice::ReadOnly), grade.name);
+            const QByteArray bytes = file.readAll();
+            QTest::newRow(grade.name) << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
+        }
+    }
+    // Every grade word has a sentence a child can follow: at most twelve
+    // words, holding the word once and no word said like it; and the bank
+    // holds no word the grades do not.
+    void everyGradeWordHasItsSentence()
+    {
+        const SentenceBank bank =
+            SentenceBank::load(qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/sentences.txt"));
+        static const QRegularExpression token(QStringLiteral("[A-Za-z']+"));
+        QStringList gradeWords;
+        for (const grades::Grade &grade : grades::all()) {
+            QFile list(QStringLiteral(QB_GRADES_DIR "/%1.txt").arg(QLatin1String(grade.name)));
+            QVERIFY(list.open(QIODevice::ReadOnly));
+            for (const textlist::Word &word : textlist::words(QString::fromUtf8(list.readAll())))
+                gradeWords.append(word.text.toLower());
+        }
+        for (const QString &word : gradeWords) {
+            const SentenceBank::Entry *entry = bank.find(word);
+            QVERIFY2(entry, qPrintable(word));
+            QStringList said;
+            for (auto it = token.globalMatch(entry->sentence); it.hasNext();)
+                said.append(it.next().captured().toLower());
+            QVERIFY2(entry->sentence.count(u' ') < 12, qPrintable(entry->sentence));
+            QVERIFY2(said.count(word) == 1, qPrintable(entry->sentence));
+            for (const QString &alike : bank.soundsAlike(word))
+                QVERIFY2(!said.contains(alike), qPrintable(entry->sentence));
+        }
+        QStringList banked = bank.words();
+        banked.sort();
+        gradeWords.sort();
+        QCOMPARE(banked, gradeWords);
+        // Heard alone, "read" could be "red": it comes with its sentence.
+        QVERIFY(bank.needsSentence(QStringLiteral("READ")) && bank.needsSentence(QStringLiteral("two")));
+        QVERIFY(!bank.needsSentence(QStringLiteral("cat")));
+    }
+
+    void readerTellsRecordsFromText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, readAs);
+        QFETCH(QStringList, entries);
+        QFETCH(int, leftOut);
+        QFETCH(VocabFile::Content, content);
+        TestFolder folder;
+        QVERIFY(folder.writeBytes(QStringLiteral("l.dat"), bytes));
+        VocabFile file;
+        QVERIFY(file.open(folder.file(QStringLiteral("l.dat")), VocabFile::Mode::ReadOnly));
+        const ListContents got = listreader::read(file);
+        const bool text = readAs != QLatin1String("records");
+        QCOMPARE(got.format, text ? &TextFormat : &RecordFormat);
+        if (text)
+            QCOMPARE(got.encoding, readAs == QLatin1String("UTF-8") ? textlist::Encoding::Utf8
+                                                                    : textlist::Encoding::Windows1252);
+        QCOMPARE(got.content, content);
+        if (content != VocabFile::Content::NotWords)
+            QCOMPARE(got.entries, entries);
+        QCOMPARE(got.leftOut, leftOut);
+        // A file read in part leaves out its last line, which may be cut.
+        if (text && bytes.endsWith('\n'))
+            QCOMPARE(listreader::read(bytes + "cut sho", false).entries, got.entries);
     }
 
     // A file of 14 * k bytes yields exactly k entries; a trailing piece

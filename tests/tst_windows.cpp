@@ -9,6 +9,7 @@
 #include "help/frmhelp.h"
 #include "playfixture.h"
 #include "ui/pictures.h"
+#include "ui/twipslayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -71,6 +73,7 @@ private slots:
     void manualCountsTheSpellingsAFaceTakes();
     void returnPressesTheFocusedButton();
     void closingTheGameClosesHelpAndExitEndsTheProgram();
+    void windowsOpenWholeOnTheirScreen();
 };
 
 void TstWindows::cleanup()
@@ -228,7 +231,7 @@ void TstWindows::manualCountsTheSpellingsAFaceTakes()
     PlayFixture f;
     f.nextWord();
     int spellings = 0;
-    while (f.state("intFaceCount") == 0 && spellings < 5) {
+    while (f.play().intFaceCount() == 0 && spellings < 5) {
         f.spellRight(QStringLiteral("cat"));
         ++spellings;
     }
@@ -313,6 +316,40 @@ void TstWindows::closingTheGameClosesHelpAndExitEndsTheProgram()
     QCOMPARE(QCoreApplication::exec(), 0);
     QTRY_VERIFY(farewell.isNull());
     QVERIFY(shown<QWidget>().isEmpty());
+}
+
+// Each window opens at its written size where that fits its screen's free
+// area, frame and all, and otherwise as large as fits, in proportion. Run
+// on the usual screen and on one smaller than most windows (ctest's
+// tst_windows_smallscreen).
+void TstWindows::windowsOpenWholeOnTheirScreen()
+{
+    GameFixture s;
+    s.start();
+    frmCreateList editor(s.fakes.services, s.window.get());
+    QWidget *const windows[] = {s.window.get(), &editor, new frmHelp, new frmContact,
+                                new frmSplash({})};
+    for (QWidget *window : windows) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect room = window->screen()->availableGeometry();
+        const QRect outer = window->frameGeometry();
+        QVERIFY2(room.contains(outer), qPrintable(window->objectName()));
+        const auto *layout = child<TwipsLayout>(window, QStringLiteral("twipsLayout"));
+        const QSize written = layout->writtenSize();
+        if (room.size().expandedTo(written + outer.size() - window->size()) == room.size()) {
+            QCOMPARE(window->size(), written);
+            continue;
+        }
+        QVERIFY2(outer.width() >= room.width() - 1 || outer.height() >= room.height() - 1,
+                 qPrintable(window->objectName()));
+        // The ground keeps the written proportions (a menu bar keeps its height).
+        const QWidget *ground = static_cast<QWidget *>(layout->parent());
+        const QSize writtenGround = written - (window->size() - ground->size());
+        QCOMPARE_LT(layout->factor(), 1.0);
+        QVERIFY(qAbs(ground->width() - writtenGround.width() * layout->factor()) <= 1);
+        QVERIFY(qAbs(ground->height() - writtenGround.height() * layout->factor()) <= 1);
+    }
 }
 
 QTEST_MAIN(TstWindows)

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -120,12 +119,4 @@ void paintText(QWidget *widget, const QColor &text)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QWidget *owner = window->parentWidget();
-    const QScreen *screen = owner ? owner->screen() : window->screen();
-    if (screen)
-        window->move(screen->availableGeometry().center() - window->rect().center());
 }

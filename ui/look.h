@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QFont>
 #include <QAnyStringView>
-#include <QRect>
 
 class QPushButton;
 class QWidget;
@@ -24,16 +23,9 @@ T *named(T *object, QAnyStringView name)
     return object;
 }
 
-// Places a window in the middle of its screen's free area (an owned
-// window: of its owner's screen).
-void centreOnScreen(QWidget *window);
-
-// Window layouts are written in twips, 15 to a pixel.
+// Window layouts are written in twips, 15 to a pixel at the written size
+// (TwipsLayout draws them at any other).
 constexpr int twips(int value) { return value / 15; }
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
 
 // The bold display face of the letter slots and keys: every capital,
 // digit and "ß" shows whole within them.

@@ -8,6 +8,9 @@ class QWidget;
 class RandomSource;
 class WavePlayer;
 class WordSpeaker;
+namespace virtualkeys {
+class KeyboardLetters;
+}
 
 // The file dialogs of the game, each starting in the folder given. An empty
 // result means the user cancelled.
@@ -63,6 +66,7 @@ struct Services {
     MessageBoxes &messages;
     RandomSource &random;
     ProgramEnd &ending;
+    virtualkeys::KeyboardLetters &keyboard;
     QString programFolder;
     ListFolder listFolder{};
 };

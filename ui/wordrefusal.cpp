@@ -2,7 +2,7 @@
 
 #include "ui/wordrefusal.h"
 
-#include "wordlist/pastedwords.h"
+#include "wordlist/textlist.h"
 #include "wordlist/vocabfile.h"
 
 #include <QCoreApplication>
@@ -50,7 +50,7 @@ Sorted sort(const QString &text, const QStringList *alreadyIn)
         for (const QString &word : *alreadyIn)
             seen.insert(VocabFile::shownAs(word));
     }
-    for (const QString &word : pastedwords::split(text)) {
+    for (const QString &word : textlist::split(text)) {
         QString reason = why(word);
         if (reason.isEmpty() && alreadyIn && seen.contains(VocabFile::shownAs(word)))
             reason = tr("\"%1\" is in your list already.").arg(word);

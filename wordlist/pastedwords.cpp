@@ -2,6 +2,8 @@
 
 #include "wordlist/pastedwords.h"
 
+#include "wordlist/textlist.h"
+
 #include <QRegularExpression>
 
 namespace pastedwords {
@@ -11,28 +13,12 @@ const QString Separator = QStringLiteral(", ");
 
 } // namespace
 
-QStringList split(const QString &text)
-{
-    // Line breaks of every kind: CR LF, LF, CR, and the Unicode line and
-    // paragraph separators a word processor may put on the clipboard.
-    static const QRegularExpression separators(
-        QStringLiteral("[\\r\\n\\t\\v\\f,;\\x{2028}\\x{2029}]"));
-    QStringList words;
-    for (const QString &piece : text.split(separators)) {
-        const QString word = piece.trimmed();
-        if (!word.isEmpty())
-            words.append(word);
-    }
-    return words;
-}
-
 QString onOneLine(const QString &text)
 {
-    static const QRegularExpression breaks(
-        QStringLiteral("\\s*[\\r\\n\\t\\v\\f\\x{2028}\\x{2029}]\\s*"));
-    static const QRegularExpression atEnds(
-        QStringLiteral("^\\s*[\\r\\n\\t\\v\\f\\x{2028}\\x{2029}]\\s*|"
-                       "\\s*[\\r\\n\\t\\v\\f\\x{2028}\\x{2029}]\\s*$"));
+    // A line end or a tab, with the blanks around it.
+    static const QString run = QStringLiteral("\\s*[%1\\t]\\s*").arg(QLatin1String(textlist::LineEnds));
+    static const QRegularExpression breaks(run);
+    static const QRegularExpression atEnds(QStringLiteral("^%1|%1$").arg(run));
     QString flat = text;
     flat.remove(atEnds);
     flat.replace(breaks, Separator);

@@ -116,21 +116,22 @@ QByteArray VocabFile::encodeRecord(const QString &word)
     return bytes;
 }
 
-bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) const
+bool VocabFile::readBytes(QByteArray &bytes, qsizetype limit) const
 {
+    bytes.clear();
     if (!isOpen())
         return false;
-    // The whole list is read in one go (at most 458,738 bytes): a list file
-    // is small and one read is far quicker than a read per record.
+    // The file is read in one go: a list file is small and one read is far
+    // quicker than a read per record.
     struct stat st;
     if (::fstat(m_fd, &st) != 0)
         return false;
-    const qsizetype Limit = qMin<qsizetype>(st.st_size, qsizetype(LastRecord) * RecordLength);
-    QByteArray data(Limit, Qt::Uninitialized);
+    const qsizetype want = qMin<qsizetype>(st.st_size, limit);
+    bytes.resize(want);
     qsizetype have = 0;
     bool ok = true;
-    while (have < Limit) {
-        const ssize_t got = ::pread(m_fd, data.data() + have, size_t(Limit - have), off_t(have));
+    while (have < want) {
+        const ssize_t got = ::pread(m_fd, bytes.data() + have, size_t(want - have), off_t(have));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -139,11 +140,18 @@ bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) co
             break;
         have += got;
     }
-    data.truncate(have);
-    const QStringList entries = entriesOf(data);
+    bytes.truncate(have);
     if (!ok)
-        noteOnce(lcLists(), m_path, QStringLiteral("read failed after %1 records").arg(entries.size()));
-    for (const QString &entry : entries)
+        noteOnce(lcLists(), m_path, QStringLiteral("read failed after %1 bytes").arg(have));
+    return ok;
+}
+
+bool VocabFile::readEntries(const std::function<void(const QString &)> &sink) const
+{
+    // At most 458,738 bytes: nothing past the last record is read.
+    QByteArray data;
+    const bool ok = readBytes(data, qsizetype(LastRecord) * RecordLength);
+    for (const QString &entry : entriesOf(data))
         sink(entry);
     return ok;
 }
@@ -192,8 +200,11 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
             // A full disk or a size limit can take part of a record and then
             // stop. The part is taken off again: the file stays whole
             // records, and the records before it stay as they were.
-            if (done > 0 && sizeBefore >= 0 && sizeBefore < at + done)
-                (void)::ftruncate(m_fd, sizeBefore);
+            if (done > 0 && sizeBefore >= 0 && sizeBefore < at + done
+                && ::ftruncate(m_fd, sizeBefore) != 0)
+                noteOnce(lcLists(), m_path,
+                         QStringLiteral("a part of record %1 stays at the end: %2")
+                             .arg(n).arg(openFailure(errno)));
             return false;
         }
         done += put;

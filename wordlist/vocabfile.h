@@ -50,6 +50,10 @@ public:
     // over until then stay handed over.
     bool readEntries(const std::function<void(const QString &)> &sink) const;
     QStringList readEntries() const;
+    // The file's bytes from its start, at most `limit` of them. Returns
+    // false when reading failed part-way, the bytes read until then in
+    // `bytes`.
+    bool readBytes(QByteArray &bytes, qsizetype limit) const;
 
     // Stores the word padded or cut to 14 characters at record n (1 to
     // LastRecord), extending the file as needed, and has it on disk before

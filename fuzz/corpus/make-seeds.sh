@@ -38,4 +38,6 @@ pad() { printf '%-14s' "$1"; }
 head -c 140 /dev/zero >"$list/ten-blank.dat"
 { pad "owl"; head -c 14 /dev/zero; printf 'abc\0\0\0\0\0\0\0\0\0\0\0'; printf 'fragment'; } >"$list/blank-nul-fragment.dat"
 printf '\x80\x8a\x9f\xe9\xfc\xff\x81\x8d\x8f\x90\x9d\x01\x09\x7f' >"$list/high-and-control-bytes.dat"
+# A text list saved as a list: separators of every kind, a comment, Latin-1.
+printf '# week 3\r\ncat, dog;\tbird\r\ncaf\xe9\n' >"$list/text-list.dat"
 printf '%-14s' "fourteenletter" "spaces inside " "  leading" >"$list/edges.dat"

@@ -12,7 +12,9 @@
 #include "speech/wordspeaker.h"
 #include "base/clockrandomsource.h"
 #include "base/randomsource.h"
+#include "keys/letterrows.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -177,6 +179,29 @@ public:
     int ended = 0;
 };
 
+// A keyboard of the test's choosing: no rows (so the keys stand as
+// written) until the test lays out others, which every watcher is told.
+class FakeKeyboard final : public virtualkeys::KeyboardLetters
+{
+public:
+    virtualkeys::LetterRows letterRows() override { return rows; }
+    void watch(QObject *context, std::function<void(const virtualkeys::LetterRows &)> changed) override
+    {
+        watchers.push_back({context, std::move(changed)});
+    }
+    void layOut(const virtualkeys::LetterRows &newRows)
+    {
+        rows = newRows;
+        for (const auto &[context, changed] : watchers)
+            if (context)
+                changed(rows);
+    }
+    virtualkeys::LetterRows rows;
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::function<void(const virtualkeys::LetterRows &)>>> watchers;
+};
+
 // One set of fakes, ready to hand to a window. The draws come from the fake
 // source, or from the game's own clock-seeded one where a benchmark times
 // the real thing.
@@ -185,7 +210,7 @@ struct FakeServices {
     explicit FakeServices(const QString &programFolder, Draws draws = Draws::Fake)
         : services{player, speaker, dialogs, messages,
                    draws == Draws::Clock ? static_cast<RandomSource &>(clock) : random, ending,
-                   programFolder}
+                   keyboard, programFolder}
     {
     }
     FakeWavePlayer player;
@@ -195,5 +220,6 @@ struct FakeServices {
     FakeRandomSource random;
     ClockRandomSource clock;
     FakeProgramEnd ending;
+    FakeKeyboard keyboard;
     Services services;
 };

@@ -59,14 +59,30 @@ struct PlayFixture : GameFixture {
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the game window did not become active");
         fakes.player.played.clear();
+        writtenGround = ground()->size();
     }
+
+    QWidget *ground() const { return window->centralWidget(); }
+    // The window made so large that its ground is this many times as wide
+    // and as high as at the written size (the menu bar keeps its height).
+    bool scaleGround(qreal across, qreal down)
+    {
+        const QSize chrome = window->size() - ground()->size();
+        const QSize wanted(qRound(writtenGround.width() * across),
+                           qRound(writtenGround.height() * down));
+        window->resize(wanted + chrome);
+        return QTest::qWaitFor([&] { return ground()->size() == wanted; });
+    }
+
+    // The ground's size as the window opened, at the written size.
+    QSize writtenGround;
 
     QLabel *prompt(int i) const { return find<QLabel>(QStringLiteral("lblPrompt%1").arg(i)); }
     QLabel *slot(int i) const { return find<QLabel>(QStringLiteral("lblWord%1").arg(i)); }
     QWidget *dot(int i) const { return find(QStringLiteral("shaZam%1").arg(i)); }
     QLabel *face(int i) const { return find<QLabel>(QStringLiteral("imgHappy%1").arg(i)); }
     bool answerShown() const { return !find(QStringLiteral("fraCom"))->isHidden(); }
-    int state(const char *name) const { return window->property(name).toInt(); }
+    const PlayModel &play() const { return window->play(); }
 
     // The practice list, exactly these words in this order.
     void practise(const QStringList &words)

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "practice/playmodel.h"
+
+#include "practice/letterhiding.h"
+#include "keys/virtualkeys.h"
+#include "wordlist/draw.h"
+#include "base/randomsource.h"
+
+#include <algorithm>
+
+PlayModel::PlayModel(RandomSource &random, QObject *parent)
+    : QObject(parent)
+    , m_random(random)
+{
+}
+
+// The lists
+// ---------
+
+void PlayModel::tenWordDraw()
+{
+    const std::vector<int> rows = draw::tenRows(int(m_vocabulary.size()), m_random);
+    for (int row : rows)
+        m_practice.append(m_vocabulary.at(row));
+    m_drawnRow = rows.empty() ? -1 : rows.back();
+}
+
+void PlayModel::loadGrade(const QStringList &entries)
+{
+    m_practice.clear();
+    m_entry.clear();
+    m_vocabulary = entries;
+    tenWordDraw();
+    m_faces.reset();
+    if (std::any_of(m_practice.cbegin(), m_practice.cend(),
+                    [](const QString &entry) { return !VocabFile::isBlank(entry); }))
+        setNextWordEnabled(true);
+    emit vocabularyChanged();
+    emit practiceListChanged();
+    emit changed();
+}
+
+void PlayModel::openList(const QStringList &entries)
+{
+    m_entry.clear();
+    m_vocabulary = entries;
+    m_practice = entries;
+    m_drawnRow = -1;
+    // A list opened is there to be played, even after the last one ran out.
+    setNextWordEnabled(true);
+    emit vocabularyChanged();
+    emit practiceListChanged();
+    emit changed();
+}
+
+void PlayModel::NextList()
+{
+    m_practice.clear();
+    tenWordDraw();
+    setNextWordEnabled(true);
+    m_entry.clear();
+    clearRows();
+    m_faces.reset();
+    // The word has left the screen, so it can earn nothing more: its answer
+    // button goes with it.
+    m_answerOffered = false;
+    m_blnWordOpen = false;
+    emit vocabularyChanged();
+    emit practiceListChanged();
+    emit changed();
+}
+
+void PlayModel::addExtraWords(const QStringList &words)
+{
+    if (words.isEmpty())
+        return;
+    m_practice = words + m_practice;
+    setNextWordEnabled(true);
+    emit practiceListChanged();
+    emit changed();
+}
+
+void PlayModel::addFromVocabulary(const QList<int> &rows)
+{
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
+    for (int row : sorted) {
+        if (row >= 0 && row < m_vocabulary.size())
+            m_practice.append(m_vocabulary.at(row));
+    }
+    emit practiceListChanged();
+}
+
+void PlayModel::removeFromPractice(const QList<int> &rows)
+{
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    for (int row : sorted) {
+        if (row >= 0 && row < m_practice.size())
+            m_practice.removeAt(row);
+    }
+    emit practiceListChanged();
+}
+
+void PlayModel::setNextWordEnabled(bool enabled)
+{
+    m_nextWordEnabled = enabled;
+}
+
+// The word in play
+// ----------------
+
+void PlayModel::clearRows()
+{
+    for (size_t i = 0; i < Slots; ++i) {
+        m_letters[i].clear();
+        m_typed[i].clear();
+    }
+    m_lettersShown.reset();
+    m_slotsShown.reset();
+    m_dots.reset();
+}
+
+void PlayModel::dropBlankEntriesOnTop()
+{
+    // A blank entry (a blank record of a list) is no word: it is passed over
+    // as if it were not there.
+    while (!m_practice.isEmpty() && VocabFile::isBlank(m_practice.constFirst()))
+        m_practice.removeFirst();
+}
+
+void PlayModel::NextWord()
+{
+    m_intTimesRight = 0;
+    m_answerOffered = false;
+    m_blnAllRight = true;
+    m_blnWordOpen = true;
+    clearRows();
+
+    dropBlankEntriesOnTop();
+    if (m_practice.isEmpty()) {
+        // Nothing left to take: no word is put in play.
+        m_entry.clear();
+        setNextWordEnabled(false);
+        m_bytWordLen = 0;
+        m_blnWordOpen = false;
+        emit practiceListChanged();
+        emit changed();
+        return;
+    }
+    m_entry = m_practice.takeFirst();
+    dropBlankEntriesOnTop();
+    if (m_practice.isEmpty())
+        setNextWordEnabled(false);
+
+    // Longer words never reach the list (the extra-word panel refuses them);
+    // should one arrive, only its first fourteen letters have slots.
+    const QString word = VocabFile::shownAs(m_entry).left(Slots);
+    m_bytWordLen = std::uint8_t(word.size());
+    for (int i = 0; i < m_bytWordLen; ++i) {
+        m_lettersShown.set(size_t(i));
+        m_slotsShown.set(size_t(i));
+        m_letters[size_t(i)] = word.at(i);
+    }
+    emit practiceListChanged();
+    emit changed();
+}
+
+int PlayModel::nextFreeSlot() const
+{
+    for (int i = 0; i < Slots; ++i) {
+        if (slotShown(i) && typed(i).isEmpty())
+            return i;
+    }
+    return -1;
+}
+
+bool PlayModel::attemptFull() const
+{
+    const auto filled = std::count_if(m_typed.cbegin(), m_typed.cend(),
+                                      [](const QString &slot) { return !slot.isEmpty(); });
+    return filled >= m_bytWordLen;
+}
+
+bool PlayModel::KeyDown(int keyCode, const QString &typed)
+{
+    const int i = wordOnScreen() ? nextFreeSlot() : -1;
+    // The space bar places the space a word holds ("ice cream"), and only
+    // there.
+    const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space && letter(i) == QLatin1String(" ");
+    const QString placed = spaceDue ? QStringLiteral(" ") : typed;
+    const bool place = i >= 0 && !placed.isEmpty();
+    if (place) {
+        m_typed[size_t(i)] = placed;
+        m_intLetterPos = std::int16_t(i);
+    }
+    if (keyCode == virtualkeys::Delete)
+        ClearAttempt();
+    else if (keyCode == virtualkeys::Backspace)
+        EraseLastLetter();
+    else if (!place)
+        return false;
+    emit changed();
+    return place;
+}
+
+void PlayModel::KeyUp()
+{
+    // The answer button stands only beside a full attempt: a wiped, cleared
+    // or shortened one has nothing to check.
+    const bool offered = attemptFull() && m_blnWordOpen;
+    if (offered == m_answerOffered)
+        return;
+    m_answerOffered = offered;
+    emit changed();
+}
+
+PlayModel::Check PlayModel::CheckSpelling()
+{
+    const bool wrongBefore = !m_blnAllRight;
+    for (size_t i = 0; i < Slots; ++i) {
+        if (m_typed[i] != m_letters[i]) {
+            m_dots.set(i);
+            m_blnAllRight = false;
+        }
+    }
+    if (!m_blnAllRight || !m_blnWordOpen) {
+        emit changed();
+        if (!m_blnWordOpen)
+            return Check::Closed;
+        // A wrong letter found before keeps the word from moving on, however
+        // well it is mended with Backspace.
+        return wrongBefore ? Check::Refused : Check::Wrong;
+    }
+
+    if (m_intTimesRight >= 3) {
+        // The board has ten faces; a word closed after the tenth still
+        // closes and is applauded, with no face to add.
+        if (m_intFaceCount < Faces) {
+            m_faces.set(size_t(m_intFaceCount));
+            ++m_intFaceCount;
+        }
+        m_blnWordOpen = false;
+        m_answerOffered = false;
+        emit changed();
+        emit rewarded();
+        return Check::Rewarded;
+    }
+    ++m_intTimesRight;
+    emit changed();
+    emit praised();
+    HideSomeLetters();
+    emit changed();
+    return Check::Praised;
+}
+
+void PlayModel::HideSomeLetters()
+{
+    for (QString &slot : m_typed)
+        slot.clear();
+    // The wiped attempt has nothing to check: a second click of a
+    // double-click must not find the button and mark every slot wrong.
+    m_answerOffered = false;
+    const int length = m_bytWordLen;
+    const int draws = letterhiding::draws(m_intTimesRight, length);
+    for (int d = 0; d < draws; ++d) {
+        m_random.reseed();
+        // k = int(L * r) + 1 names letter k + 1; k = L names none, so the
+        // first letter is never hidden.
+        const int k = draw::pickRow(length, m_random.next()) + 1;
+        if (k < length)
+            m_lettersShown.reset(size_t(k));
+    }
+}
+
+void PlayModel::ClearAttempt()
+{
+    for (size_t i = 0; i < m_bytWordLen && i < Slots; ++i) {
+        m_typed[i].clear();
+        m_dots.reset(i);
+    }
+    m_blnAllRight = true;
+}
+
+void PlayModel::EraseLastLetter()
+{
+    const int p = m_intLetterPos;
+    if (p < 0)
+        return;
+    const bool ownCharacter = typed(p) == virtualkeys::typedCharacter(virtualkeys::Backspace);
+    m_typed[size_t(p)].clear();
+    if (p >= 1 && ownCharacter)
+        m_typed[size_t(p - 1)].clear();
+    m_intLetterPos = std::int16_t(p - 1);
+}
+
+void PlayModel::chooseSoundTheme(int number)
+{
+    m_bytSoundTheme = std::uint8_t(number);
+}
