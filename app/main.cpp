@@ -6,6 +6,7 @@
 #include "keyboardlayout/keyboardlayout.h"
 #include "ui/qtservices.h"
 #include "sound/pulsewaveplayer.h"
+#include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
 #include "base/programpath.h"
@@ -35,7 +36,9 @@ int main(int argc, char *argv[])
     installTranslations(folder);
 
     PulseWavePlayer player;
-    SpeechSynth voice(SpeechSynth::desktopLanguage());
+    // The engines' libraries are loaded at the first word said, not here:
+    // the game starts, and stays up, without them.
+    SpeechSynth voice(engineLibraries(engineFolder(executableFolder())), SpeechSynth::desktopLanguage());
     VoiceSpeaker speaker(voice, player);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;

@@ -18,9 +18,24 @@ QString executableFolder()
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
 }
 
+namespace {
+
+// The installed folder at that place from the executable's, when there is
+// one; else the executable's own.
+QString installedOrBeside(const QString &executableFolder, const QString &fromBin)
+{
+    const QString installed = QDir::cleanPath(executableFolder + QLatin1Char('/') + fromBin);
+    return QFileInfo(installed).isDir() ? installed : executableFolder;
+}
+
+} // namespace
+
 QString programFolder(const QString &executableFolder)
 {
-    const QString installed =
-        QDir::cleanPath(executableFolder + QLatin1Char('/') + QStringLiteral(QB_PROGRAM_DIR_FROM_BIN));
-    return QFileInfo(installed).isDir() ? installed : executableFolder;
+    return installedOrBeside(executableFolder, QStringLiteral(QB_PROGRAM_DIR_FROM_BIN));
+}
+
+QString engineFolder(const QString &executableFolder)
+{
+    return installedOrBeside(executableFolder, QStringLiteral(QB_ENGINE_DIR_FROM_BIN));
 }

@@ -18,3 +18,9 @@ QString executableFolder();
 // beside the games/ folder that holds the program); anywhere else, such as
 // a build tree, it is the executable's own folder.
 QString programFolder(const QString &executableFolder);
+
+// The folder of the voice engines' libraries, found the same way: installed,
+// the private library folder set when the build was configured
+// (lib/<architecture>/quillobrite under the prefix); anywhere else the
+// executable's own folder.
+QString engineFolder(const QString &executableFolder);

@@ -9,7 +9,8 @@
 #      and the bare window with one line of text, taken in turns; the ratios
 #      of the medians.
 #   2. memory: resident set of the game once its main window is up, and of
-#      the bare window.
+#      the bare window; and of the game again once it has said ten words
+#      (its voice engines loaded), after 5.
 #   3. the key and answer benchmarks of qb_bench again, on this X server
 #      instead of Qt's offscreen platform, so that putting the pixels on
 #      the screen is counted too.
@@ -19,20 +20,25 @@
 #      of the spoken word at -38 dBFS or louder leaving the null sink.
 #
 #   bench/process-figures.sh [BUILD_DIR] [--runs N] [--presses N] [--record-msec MS]
+#                            [--compare OTHER_BUILD_DIR]...
 #
 # BUILD_DIR defaults to build-bench (configured as a Release build when it
-# does not exist yet); what the figures need is built there first. See
-# docs/performance.md for the method and its error bars.
+# does not exist yet); what the figures need is built there first. Each
+# --compare adds the game of another build tree, built already (another
+# version of the game, checked out apart), started in the same turns for 1
+# and 2 and named compared1, compared2... in the output.
+# See docs/performance.md for the method and its error bars.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$here/../build-bench
-runs=15 presses=24 record_msec=10
+runs=15 presses=24 record_msec=10 others=()
 while (($#)); do
     case $1 in
     --runs) runs=$2; shift 2 ;;
     --presses) presses=$2; shift 2 ;;
     --record-msec) record_msec=$2; shift 2 ;;
+    --compare) others+=("$(cd "$2/bin" && pwd)") || exit 2; shift 2 ;;
     -*) echo "process-figures.sh: unknown option $1" >&2; exit 2 ;;
     *) build=$1; shift ;;
     esac
@@ -94,8 +100,18 @@ started() { groups+=("$1"); }
 . "$here/../tests/e2e/servers.sh"
 private_servers "$work" figures started || exit 1
 
-# The program folder: the executable beside the grade lists and the sounds.
-cp "$bin/quillobrite" "$bin"/*.dat "$bin"/*.wav "$work/game/"
+# The program folder: the executable beside its voice engines, the grade
+# lists and the sounds.
+cp "$bin/quillobrite" "$bin"/quillobrite-voice-*.so "$bin"/*.dat "$bin"/*.wav "$work/game/"
+games=(game)
+for other in "${others[@]}"; do
+    g=compared$((${#games[@]}))
+    mkdir -p "$work/$g"
+    cp "$other/quillobrite" "$other"/*.dat "$other"/*.wav "$work/$g/" || exit 1
+    cp "$other"/quillobrite-voice-*.so "$work/$g/" 2>/dev/null
+    echo "$g: the game of $other"
+    games+=("$g")
+done
 
 # --- 1. start time -----------------------------------------------------------
 
@@ -107,22 +123,23 @@ first_map() { # PROGRAM [ARG...]: seconds from start to its first window mapped,
 echo "== start time, $runs runs each in turns (after one unmeasured run each); load $(load)"
 first_map "$tools/qb_barewindow" >/dev/null
 first_map "$tools/qb_barewindow" --text >/dev/null
-first_map "$work/game/quillobrite" >/dev/null
-: >"$work/bare.start" && : >"$work/text.start" && : >"$work/game.start"
+for g in "${games[@]}"; do first_map "$work/$g/quillobrite" >/dev/null; done
+: >"$work/bare.start" && : >"$work/text.start"
+for g in "${games[@]}"; do : >"$work/$g.start"; done
 for ((i = 1; i <= runs; i++)); do
     first_map "$tools/qb_barewindow" >>"$work/bare.start"
     first_map "$tools/qb_barewindow" --text >>"$work/text.start"
-    first_map "$work/game/quillobrite" >>"$work/game.start"
+    for g in "${games[@]}"; do first_map "$work/$g/quillobrite" >>"$work/$g.start"; done
 done
 column() { awk -v c="$1" '{ print $c }' "$2"; }
-for w in bare text game; do
+for w in bare text "${games[@]}"; do
     for what in map:1 painted:2; do
         printf -v "${w}_${what%:*}" '%s' "$(column "${what#*:}" "$work/$w.start" | median)"
     done
 done
 bare_start=$bare_map text_start=$text_map game_start=$game_map
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-for w in bare text game; do
+for w in bare text "${games[@]}"; do
     echo "$w mapped:  $(column 1 "$work/$w.start" | sort -g | tr '\n' ' ')"
     echo "$w painted: $(column 2 "$work/$w.start" | sort -g | tr '\n' ' ')"
 done
@@ -130,6 +147,10 @@ start_ratio=$(ratio "$game_start" "$bare_start")
 paint_ratio=$(ratio "$game_painted" "$text_painted")
 echo "median mapped: bare $bare_start s, bare with text $text_start s (ratio $(ratio "$text_start" "$bare_start")), game $game_start s (ratio $start_ratio)"
 echo "median painted: bare $bare_painted s, bare with text $text_painted s, game $game_painted s (ratio to the bare window with text $paint_ratio; budget 1.50); load $(load)"
+for g in "${games[@]:1}"; do
+    m=${g}_map p=${g}_painted
+    echo "median painted: $g ${!p} s (ratio to the bare window with text $(ratio "${!p}" "$text_painted")), mapped ${!m} s"
+done
 
 # --- 2. memory ---------------------------------------------------------------
 
@@ -139,15 +160,20 @@ rss_after() { # MAPS PROGRAM: kilobytes resident
     "$tools/qb_xwatch" --maps "$1" --settle 1000 -- "$2" | awk '$1 == "rss" { print $2 }'
 }
 echo "== memory, 5 runs each; load $(load)"
-: >"$work/bare.rss" && : >"$work/game.rss"
+: >"$work/bare.rss"
+for g in "${games[@]}"; do : >"$work/$g.rss"; done
 for ((i = 1; i <= 5; i++)); do
     rss_after 1 "$tools/qb_barewindow" >>"$work/bare.rss"
-    rss_after 2 "$work/game/quillobrite" >>"$work/game.rss"
+    for g in "${games[@]}"; do rss_after 2 "$work/$g/quillobrite" >>"$work/$g.rss"; done
 done
 bare_rss=$(median <"$work/bare.rss")
 game_rss=$(median <"$work/game.rss")
 echo "bare window kB: $(sort -g "$work/bare.rss" | tr '\n' ' ')"
 echo "game kB:        $(sort -g "$work/game.rss" | tr '\n' ' ')"
+for g in "${games[@]:1}"; do
+    echo "$g kB:   $(sort -g "$work/$g.rss" | tr '\n' ' ')" \
+        "(median $(awk -v k="$(median <"$work/$g.rss")" 'BEGIN { printf "%.1f", k / 1024 }') MB)"
+done
 echo "median: bare $(awk -v k="$bare_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB," \
     "game $(awk -v k="$game_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB (budget 50 MB)"
 
@@ -167,7 +193,8 @@ for w in chicken dogWhine cricket owl; do
 done
 echo "== key to sound, $presses presses, recording with parec --latency-msec=$record_msec; load $(load)"
 (cd "$work/game" && exec setsid ./quillobrite >"$work/game.log" 2>&1) &
-groups+=($!)
+game_pid=$!
+groups+=("$game_pid")
 win=''
 for _ in {1..100}; do
     win=$(xdotool search --onlyvisible --name '^Quillobrite!$' 2>/dev/null | head -n 1)
@@ -198,7 +225,9 @@ echo "== Next Word to the word heard, 10 words; load $(load)"
     --device=figures.monitor 2>>"$work/parec.log" |
     "${rt[@]}" "$tools/qb_keyprobe" --window "$win" --rate 22050 --key ctrl+n --presses 10 \
         --gap-ms 1500 --level 400 | tee "$work/words.txt"
-echo "load $(load)"
+# The first word loaded the voice engine that said it.
+said_rss=$(awk '$1 == "VmRSS:" { print $2 }' "/proc/$game_pid/status")
+echo "resident set after the words: $(awk -v k="$said_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB; load $(load)"
 
 echo "== summary"
 echo "start to splash painted: game $game_painted s, bare Qt window with one line of text $text_painted s," \
@@ -206,7 +235,8 @@ echo "start to splash painted: game $game_painted s, bare Qt window with one lin
 echo "  (mapped: game $game_start s, bare Qt window $bare_start s, ratio $start_ratio;" \
     "with one line of text $text_start s, ratio $(ratio "$text_start" "$bare_start"))"
 echo "resident set, main window up: $(awk -v k="$game_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB" \
-    "(bare Qt window $(awk -v k="$bare_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB; budget <= 50 MB)"
+    "(bare Qt window $(awk -v k="$bare_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB; budget <= 50 MB);" \
+    "once words were said $(awk -v k="$said_rss" 'BEGIN { printf "%.1f", k / 1024 }') MB"
 sed -n '/^benchmark (median)/,$p' "$work/xbench.txt" | sed 's/^/on X: /'
 grep '^key to sound' "$work/keys.txt" | sed 's/$/ (budget <= 20 ms)/'
 grep '^key to sound' "$work/words.txt" | sed 's/^key to sound/Next Word to the word heard/; s/$/ (budget <= 100 ms)/'

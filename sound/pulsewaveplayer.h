@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "sound/sampleplayer.h"
 #include "sound/waveplayer.h"
 
 #include <QDeadlineTimer>
@@ -17,16 +18,15 @@
 // be read or no sound server answers: connecting is given up within half a
 // second, and after a failure sounds are silent for a few seconds before the
 // server is asked again.
-class PulseWavePlayer final : public WavePlayer
+class PulseWavePlayer final : public WavePlayer, public SamplePlayer
 {
 public:
     PulseWavePlayer();
     ~PulseWavePlayer() override;
 
     void PlayWave(const QString &path) override;
-    // Plays mono 16-bit samples made in memory (a word the game says) the
-    // same way, on the same connection.
-    void playSamples(const std::vector<short> &samples, int rate);
+    // Samples made in memory play the same way, on the same connection.
+    void playSamples(const std::vector<short> &samples, int rate) override;
 
 private:
     class Connection;

@@ -7,8 +7,10 @@
 //   qb_sayword [--language CODE] WORD OUT.wav
 //   qb_sayword [--language CODE] --into FOLDER < WORDS.txt   (FOLDER/WORD.wav)
 //
-// The language is the desktop's unless given.
+// The language is the desktop's unless given. The voice engines are this
+// build tree's, beside the game.
 
+#include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
 
 #include <QCoreApplication>
@@ -53,7 +55,7 @@ int main(int argc, char *argv[])
         language = args.at(1);
         args = args.mid(2);
     }
-    SpeechSynth synth(language);
+    SpeechSynth synth(engineLibraries(QStringLiteral(QB_BUILD_ENGINE_DIR)), language);
     if (args.size() == 2 && args.first() == QLatin1String("--into")) {
         QTextStream in(stdin);
         int failed = 0;

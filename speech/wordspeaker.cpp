@@ -3,9 +3,9 @@
 #include "speech/wordspeaker.h"
 
 #include "speech/speechsynth.h"
-#include "sound/pulsewaveplayer.h"
+#include "sound/sampleplayer.h"
 
-VoiceSpeaker::VoiceSpeaker(SpeechSynth &synth, PulseWavePlayer &player)
+VoiceSpeaker::VoiceSpeaker(SpeechSynth &synth, SamplePlayer &player)
     : m_synth(synth)
     , m_player(player)
 {

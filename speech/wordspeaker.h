@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class PulseWavePlayer;
+class SamplePlayer;
 class SpeechSynth;
 
 // Says one word aloud, synchronously: returns when it has been said. A word
@@ -16,15 +16,16 @@ public:
     virtual void say(const QString &word) = 0;
 };
 
-// The game's own voice: the word made by the speech engines here and played
-// by the wave player, with its deadlines, on its connection.
+// The game's own voice: the word made by the voice engines here and played
+// by the sample player (the wave player, with its deadlines, on its
+// connection).
 class VoiceSpeaker final : public WordSpeaker
 {
 public:
-    VoiceSpeaker(SpeechSynth &synth, PulseWavePlayer &player);
+    VoiceSpeaker(SpeechSynth &synth, SamplePlayer &player);
     void say(const QString &word) override;
 
 private:
     SpeechSynth &m_synth;
-    PulseWavePlayer &m_player;
+    SamplePlayer &m_player;
 };

@@ -33,6 +33,10 @@ scenario_installed() {
     [[ -n $held ]] || fail "the game does not hold $list open" || return 1
     xdotool key ctrl+n
     look "a word on screen" 3 --ground cyan "letter 1=$(prompt_slot 0):some:dark:15" || return 1
+    # The word was said by a voice engine loaded from the installed library
+    # folder.
+    grep -q ' /usr/lib/.*quillobrite/quillobrite-voice-' "/proc/$game_pid/maps" ||
+        fail "the game loaded no voice engine from /usr/lib" || return 1
     n=1
     while ((n < 14)) && ! probe "$(prompt_slot "$n"):all:cyan"; do
         n=$((n + 1))

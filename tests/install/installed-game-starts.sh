@@ -5,10 +5,14 @@
 # holds the games folder), from an unrelated folder. The game holds its list file open while it runs, so the
 # installed program folder's first-grade list showing among its open files
 # proves it found its data.
+#
+#   installed-game-starts.sh BUILD DESKTOP_FILE SOUND_LIST ENGINE_DIR ENGINE...
 set -euo pipefail
 build=$1
 desktop=$2
 sound_list=$3
+engines=$4
+shift 4
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quillobrite-install.XXXXXX")
 pid=
@@ -34,10 +38,15 @@ for f in games/quillobrite share/man/man6/quillobrite.6 \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
-# Nothing lies outside share/ but the program and its list tool.
-extra=$(find "$prefix" -path "$prefix/share" -prune -o -type f ! -path "$prefix/games/quillobrite" \
-    ! -path "$prefix/games/quillobrite-list" -print)
-[ -z "$extra" ] || fail "installed outside share/ and games/: $extra"
+# The voice engines, each in the one folder the program looks in.
+for engine in "$@"; do
+    [ -f "$prefix/$engines/quillobrite-voice-$engine.so" ] || fail "not installed: $engines/quillobrite-voice-$engine.so"
+done
+# Nothing lies outside share/ but the program, its list tool and its
+# engines.
+extra=$(find "$prefix" -path "$prefix/share" -prune -o -path "$prefix/$engines" -prune -o -type f \
+    ! -path "$prefix/games/quillobrite" ! -path "$prefix/games/quillobrite-list" -print)
+[ -z "$extra" ] || fail "installed outside share/, games/ and $engines: $extra"
 listed=$(grep -Evc '^(#|$)' "$sound_list")
 waves=$(find "$data" -name '*.wav' | wc -l)
 [ "$waves" -eq "$listed" ] || fail "$listed wave files expected in the program folder, found $waves"

@@ -6,7 +6,9 @@
 // was asked, so a test can say which sound played or which dialog opened.
 
 #include "ui/services.h"
+#include "sound/sampleplayer.h"
 #include "sound/waveplayer.h"
+#include "speech/voiceengine.h"
 #include "speech/wordspeaker.h"
 #include "base/clockrandomsource.h"
 #include "base/randomsource.h"
@@ -16,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -57,6 +60,42 @@ class FakeWordSpeaker final : public WordSpeaker
 public:
     void say(const QString &word) override { said.append(word); }
     QStringList said;
+};
+
+class FakeSamplePlayer final : public SamplePlayer
+{
+public:
+    void playSamples(const std::vector<short> &samples, int rate) override
+    {
+        played.push_back({rate, samples});
+    }
+    std::vector<SpokenSound> played;
+};
+
+// A voice engine with the voices it is given, that says every text with the
+// one sound it is given and notes what it was asked ("flite: because in
+// en"). With asciiOnly it reads A to Z alone, as flite does.
+struct FakeVoiceEngine final : VoiceEngine {
+    QStringList languages() override
+    {
+        ++questions;
+        return voices;
+    }
+    bool reads(const QString &text) override
+    {
+        return !asciiOnly || std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+    }
+    SpokenSound say(const QString &text, const QString &language) override
+    {
+        said.append(name + QStringLiteral(": ") + text + QStringLiteral(" in ") + language);
+        return sound;
+    }
+    QString name;
+    QStringList voices;
+    SpokenSound sound;
+    bool asciiOnly = false;
+    QStringList said;
+    int questions = 0;
 };
 
 class FakeFileDialogs final : public FileDialogs
