@@ -185,12 +185,13 @@ SpeechSynth::Sound SpeechSynth::say(const QString &word)
     const QString text = word.trimmed().toLower();
     if (text.isEmpty())
         return {};
+    // flite's English voice says plain English words, unless espeak-ng says
+    // every word in the desktop's language; espeak-ng's English voice says
+    // English words beyond ASCII.
     Sound sound;
-    if (m_engines->espeakForAll)
-        sound = m_engines->espeak(text);
-    else if (isAscii(text))
+    if (!m_engines->espeakForAll && isAscii(text))
         sound = m_engines->flite(text);
-    else if (m_engines->startEspeak(QStringLiteral("en")))
+    else if (m_engines->espeakForAll || m_engines->startEspeak(QStringLiteral("en")))
         sound = m_engines->espeak(text);
     trimAndLevel(sound);
     if (sound.samples.empty())
