@@ -38,7 +38,7 @@ fi
 # What the tests add: a display, a keyboard, a clipboard, a sound card and their tools,
 # PipeWire with its session bus for the scenario that plays through it, and
 # the benchmark library (the benchmarks are built so that they keep
-# building).
+# building), and clang's format and tidy tools for the house habits.
 if [ "$mode" = test ]; then
     packages+=(
         libbenchmark-dev
@@ -47,6 +47,7 @@ if [ "$mode" = test ]; then
         pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon
         desktop-file-utils appstream
         clang libclang-rt-14-dev
+        clang-format clang-tidy clang-tools
     )
 fi
 

@@ -57,5 +57,5 @@ int main(int argc, char *argv[])
     });
     splash->show();
     splash->activateWindow();
-    return app.exec();
+    return QApplication::exec();
 }

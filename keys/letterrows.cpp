@@ -28,7 +28,7 @@ char letterOf(xkb_keymap *keymap, const char *keyName, xkb_layout_index_t layout
         return 0;
     // The keysyms of A to Z are their ASCII codes.
     const xkb_keysym_t capital = xkb_keysym_to_upper(syms[0]);
-    return capital >= XKB_KEY_A && capital <= XKB_KEY_Z ? char(capital) : 0;
+    return capital >= XKB_KEY_A && capital <= XKB_KEY_Z ? char(capital) : '\0';
 }
 
 } // namespace

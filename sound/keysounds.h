@@ -36,9 +36,9 @@ const Theme *theme(int number);
 // The theme that no menu lists.
 int hiddenTheme();
 
-// The wave name for a key under a theme; empty for a key that is not a
-// letter and for a number that names no theme.
-QString waveFor(int theme, int keyCode);
+// The wave name for a key under the theme of that number; empty for a key
+// that is not a letter and for a number that names no theme.
+QString waveFor(int number, int keyCode);
 
 // The game's own sounds, named as the themes name their waves.
 inline constexpr char Greeting[] = "\\claugh.wav";

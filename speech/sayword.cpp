@@ -49,7 +49,7 @@ bool writeWave(const QString &path, const SpeechSynth::Sound &sound)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     QString language = SpeechSynth::desktopLanguage();
     if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
         language = args.at(1);

@@ -20,7 +20,7 @@ public:
     {
         const QString flat = pastedwords::onOneLine(input);
         if (flat != input) {
-            pos = qMin(pastedwords::onOneLine(input.left(pos)).size(), flat.size());
+            pos = int(qMin(pastedwords::onOneLine(input.left(pos)).size(), flat.size()));
             input = flat;
         }
         return Acceptable;

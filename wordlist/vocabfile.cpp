@@ -80,7 +80,7 @@ QString VocabFile::unstorable(const QString &word)
 {
     for (qsizetype i = 0; i < word.size(); ++i) {
         const qsizetype length = word.at(i).isHighSurrogate() && i + 1 < word.size() ? 2 : 1;
-        const QString character = word.mid(i, length);
+        QString character = word.mid(i, length);
         if (!isWordEntry(character) || !codepage::canWrite(character))
             return character;
         i += length - 1;
