@@ -4,8 +4,10 @@
 
 #include "base/log.h"
 
-EngineLibrary::EngineLibrary(const QString &path)
-    : m_path(path)
+#include <utility>
+
+EngineLibrary::EngineLibrary(QString path)
+    : m_path(std::move(path))
 {
 }
 

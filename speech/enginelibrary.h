@@ -19,7 +19,7 @@ class EngineLibrary final : public VoiceEngine
 {
 public:
     // path: the library, with or without its ".so".
-    explicit EngineLibrary(const QString &path);
+    explicit EngineLibrary(QString path);
     ~EngineLibrary() override;
     EngineLibrary(const EngineLibrary &) = delete;
     EngineLibrary &operator=(const EngineLibrary &) = delete;

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <cstdlib>
 
@@ -47,9 +48,9 @@ void trimAndLevel(SpeechSynth::Sound &sound)
 
 } // namespace
 
-SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, const QString &language)
+SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language)
     : m_engines(std::move(engines))
-    , m_language(language)
+    , m_language(std::move(language))
 {
 }
 

@@ -24,7 +24,7 @@ public:
     // engines: in the order they are preferred (see engineLibraries()).
     // language: a code such as "en" or "fr" (see desktopLanguage()); when no
     // engine has a voice for it, the words are said in English.
-    SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, const QString &language);
+    SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language);
 
     // The language of the desktop: the first of LANGUAGE, then LC_ALL,
     // LC_MESSAGES and LANG, as "fr" of "fr_FR.UTF-8"; "en" for C and
