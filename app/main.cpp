@@ -8,6 +8,9 @@
 #include "sound/pulsewaveplayer.h"
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
+#include "spelling/backgroundspelling.h"
+#include "spelling/dictionaries.h"
+#include "base/desktoplocale.h"
 #include "base/programpath.h"
 #include "base/translations.h"
 #include "base/clockrandomsource.h"
@@ -35,14 +38,15 @@ int main(int argc, char *argv[])
     installTranslations(folder);
 
     PulseWavePlayer player;
-    SpeechSynth voice(SpeechSynth::desktopLanguage());
+    SpeechSynth voice(desktopLanguage());
     VoiceSpeaker speaker(voice, player);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
     KeyboardLayout keyboard;
-    Services services{player, speaker, dialogs, messages, random, ending, keyboard, folder};
+    BackgroundSpelling spelling(Dictionaries::standardFolders(), desktopLocale());
+    Services services{player, speaker, dialogs, messages, random, ending, keyboard, spelling, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

@@ -10,6 +10,7 @@
 // The language is the desktop's unless given.
 
 #include "speech/speechsynth.h"
+#include "base/desktoplocale.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString language = SpeechSynth::desktopLanguage();
+    QString language = desktopLanguage();
     if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
         language = args.at(1);
         args = args.mid(2);

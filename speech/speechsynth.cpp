@@ -4,8 +4,6 @@
 
 #include "base/log.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
@@ -162,21 +160,6 @@ SpeechSynth::SpeechSynth(const QString &language)
 }
 
 SpeechSynth::~SpeechSynth() = default;
-
-QString SpeechSynth::desktopLanguage()
-{
-    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        // LANGUAGE may list several, the first preferred: "fr_CA:fr:en".
-        const QString value = qEnvironmentVariable(variable).section(QLatin1Char(':'), 0, 0);
-        if (value.isEmpty())
-            continue;
-        if (value == QLatin1String("C") || value.startsWith(QLatin1String("C."))
-            || value == QLatin1String("POSIX"))
-            return QStringLiteral("en");
-        return value.section(QRegularExpression(QStringLiteral("[_.@]")), 0, 0).toLower();
-    }
-    return QStringLiteral("en");
-}
 
 SpeechSynth::Sound SpeechSynth::say(const QString &word)
 {

@@ -15,16 +15,12 @@
 class SpeechSynth
 {
 public:
-    // language: a code such as "en" or "fr"; see desktopLanguage().
+    // language: a code such as "en" or "fr"; see desktopLanguage()
+    // (base/desktoplocale.h).
     explicit SpeechSynth(const QString &language);
     ~SpeechSynth();
     SpeechSynth(const SpeechSynth &) = delete;
     SpeechSynth &operator=(const SpeechSynth &) = delete;
-
-    // The language of the desktop: the first of LANGUAGE, then LC_ALL,
-    // LC_MESSAGES and LANG, as "fr" of "fr_FR.UTF-8"; "en" for C and
-    // POSIX, and when none is set.
-    static QString desktopLanguage();
 
     struct Sound {
         int rate = 0;
