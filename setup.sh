@@ -27,6 +27,7 @@ packages=(
     libsndfile1-dev libpulse-dev libicu-dev
     flite1-dev libespeak-ng-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb-xkb-dev
+    libhunspell-dev hunspell-en-us
     sox espeak-ng
     "${fonts[@]}"
 )
@@ -38,9 +39,11 @@ fi
 # What the tests add: a display, a keyboard, a clipboard, a sound card and their tools,
 # PipeWire with its session bus for the scenario that plays through it, and
 # the benchmark library (the benchmarks are built so that they keep
-# building), and clang's format and tidy tools for the house habits.
+# building), clang's format and tidy tools for the house habits, and the
+# French and German dictionaries the end-to-end tests open lists in.
 if [ "$mode" = test ]; then
     packages+=(
+        hunspell-fr hunspell-de-de
         libbenchmark-dev
         xvfb xauth xdotool x11-utils imagemagick xclip
         pulseaudio pulseaudio-utils python3

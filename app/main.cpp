@@ -9,6 +9,9 @@
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
+#include "spelling/backgroundspelling.h"
+#include "spelling/dictionaries.h"
+#include "base/desktoplocale.h"
 #include "base/programpath.h"
 #include "base/translations.h"
 #include "base/clockrandomsource.h"
@@ -38,14 +41,15 @@ int main(int argc, char *argv[])
     PulseWavePlayer player;
     // The engines' libraries are loaded at the first word said, not here:
     // the game starts, and stays up, without them.
-    SpeechSynth voice(engineLibraries(engineFolder(executableFolder())), SpeechSynth::desktopLanguage());
+    SpeechSynth voice(engineLibraries(engineFolder(executableFolder())), desktopLanguage());
     VoiceSpeaker speaker(voice, player);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;
     ClockRandomSource random;
     QtProgramEnd ending;
     KeyboardLayout keyboard;
-    Services services{player, speaker, dialogs, messages, random, ending, keyboard, folder};
+    BackgroundSpelling spelling(Dictionaries::standardFolders(), desktopLocale());
+    Services services{player, speaker, dialogs, messages, random, ending, keyboard, spelling, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

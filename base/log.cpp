@@ -12,6 +12,7 @@
 // Info messages: below the default threshold, so silent until enabled.
 Q_LOGGING_CATEGORY(lcLists, "quillobrite.lists", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSound, "quillobrite.sound", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSpelling, "quillobrite.spelling", QtWarningMsg)
 
 void noteOnce(const QLoggingCategory &category, const QString &path, const QString &what)
 {

@@ -4,6 +4,7 @@
 
 #include "ui/look.h"
 #include "ui/onelinebox.h"
+#include "ui/spellingmarks.h"
 #include "ui/wordrefusal.h"
 #include "ui/twipslayout.h"
 #include "wordlist/pastedwords.h"
@@ -160,6 +161,11 @@ void frmCreateList::createControls()
     txtNewWord->installEventFilter(this);
     txtCounter = makeBox(layout, this, "txtCounter", QStringLiteral("0"),
                          QRect(4680, 120, 495, 285));
+    // The new word and the list's rows are checked in the language of the
+    // list's own words.
+    auto *marks = new SpellingMarks(m_services.spelling, lstNewVocab, this);
+    marks->markBox(txtNewWord);
+    marks->markRows(lstNewVocab);
 
     Label1 = named(new QLabel(tr(Instructions), this), "Label1");
     layout.place(Label1, QRect(2160, 600, 4935, 2175));

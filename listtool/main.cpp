@@ -9,11 +9,13 @@
 // Exit status: 0 all well, 1 problems found in the words or the list, 2 a
 // usage or input/output error. Messages go to stderr as "FILE:LINE: what".
 
+#include "base/desktoplocale.h"
 #include "base/programpath.h"
 #include "base/translations.h"
 #include "wordlist/textlist.h"
 #include "wordlist/listwriter.h"
 #include "wordlist/vocabfile.h"
+#include "spelling/dictionaries.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -51,7 +53,11 @@ const char *const Help = QT_TRANSLATE_NOOP("ListTool",
     "                           other is refused whole, naming its first line\n"
     "                           that is not UTF-8: no word is ever cut short\n"
     "  show LIST.dat            print the words of a list file, one per line\n"
-    "  check LIST.dat           report what the game would refuse or never read\n"
+    "  check LIST.dat           report what the game would refuse or never read,\n"
+    "                           and note the words the spelling dictionary of\n"
+    "                           the list's language does not know (names and\n"
+    "                           new words are no fault: they leave the exit\n"
+    "                           status as it is)\n"
     "\n"
     "  -f, --force    write over LIST.dat; leave out the words a list cannot\n"
     "                 store (over 14 letters, a character outside Windows-1252,\n"
@@ -250,18 +256,50 @@ int show(const QString &path)
     return std::fflush(stdout) == 0 ? Ok : Trouble;
 }
 
+// Notes each word of the list that the dictionary of its language (the one
+// that knows most of its words) does not know. A note, not a problem: a
+// name or a new word may be spelt right.
+void noteSpelling(const QString &path, const QList<Line> &lines)
+{
+    QList<const Line *> entries;
+    QStringList words;
+    for (const Line &line : lines) {
+        if (!line.mark) {
+            entries.append(&line);
+            words.append(line.text);
+        }
+    }
+    Dictionaries dictionaries(Dictionaries::standardFolders(), desktopLocale());
+    const QString language = dictionaries.languageOf(words);
+    if (dictionaries.dictionaryName(language).isEmpty()) {
+        report(path, 0, ListTool::tr("no spelling dictionary for the language \"%1\": spelling not checked")
+                            .arg(language));
+        return;
+    }
+    for (const Line *entry : std::as_const(entries)) {
+        QStringList inEntry;
+        for (const spelling::Span &span : spelling::wordsIn(entry->text))
+            inEntry.append(entry->text.mid(span.start, span.length));
+        for (const QString &word : dictionaries.unknown(language, inEntry))
+            report(path, 0, ListTool::tr("record %1: %2 is not in the %3 dictionary")
+                                .arg(entry->record).arg(quoted(word), language));
+    }
+}
+
 int check(const QString &path)
 {
     QByteArray bytes;
     if (!readAll(path, bytes))
         return Trouble;
     int problems = 0;
-    for (const Line &line : readList(bytes)) {
+    const QList<Line> lines = readList(bytes);
+    for (const Line &line : lines) {
         if (line.problem) {
             report(path, 0, markText(line));
             ++problems;
         }
     }
+    noteSpelling(path, lines);
     return problems == 0 ? Ok : Problems;
 }
 

@@ -9,6 +9,7 @@
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
+#include "ui/spellingmarks.h"
 #include "ui/twipslayout.h"
 #include "sound/keysounds.h"
 #include "wordlist/grades.h"
@@ -187,6 +188,8 @@ void frmVarbo::createControls()
     layout.place(txtDaWord, QRect(120, 80, 1335, 375));
     layout.setFont(txtDaWord, txtDaWord->font());
     keepOnOneLine(txtDaWord);
+    // An extra word is checked in the language of the words being practised.
+    (new SpellingMarks(m_services.spelling, lstMiddle, this))->markBox(txtDaWord);
     cmdAddWord = makeButton(layout, fraWord, QStringLiteral("cmdAddWord"), tr("Add A Word"),
                             QRect(1560, 80, 1095, 375), Cyan);
 

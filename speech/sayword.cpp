@@ -12,6 +12,7 @@
 
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
+#include "base/desktoplocale.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -50,7 +51,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
-    QString language = SpeechSynth::desktopLanguage();
+    QString language = desktopLanguage();
     if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
         language = args.at(1);
         args = args.mid(2);

@@ -6,8 +6,6 @@
 
 #include "base/log.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <utility>
 #include <cmath>
@@ -52,21 +50,6 @@ SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QStr
     : m_engines(std::move(engines))
     , m_language(std::move(language))
 {
-}
-
-QString SpeechSynth::desktopLanguage()
-{
-    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        // LANGUAGE may list several, the first preferred: "fr_CA:fr:en".
-        const QString value = qEnvironmentVariable(variable).section(QLatin1Char(':'), 0, 0);
-        if (value.isEmpty())
-            continue;
-        if (value == QLatin1String("C") || value.startsWith(QLatin1String("C."))
-            || value == QLatin1String("POSIX"))
-            return QStringLiteral("en");
-        return value.section(QRegularExpression(QStringLiteral("[_.@]")), 0, 0).toLower();
-    }
-    return QStringLiteral("en");
 }
 
 const QString &SpeechSynth::spokenLanguage()

@@ -22,14 +22,9 @@ public:
     using Sound = SpokenSound;
 
     // engines: in the order they are preferred (see engineLibraries()).
-    // language: a code such as "en" or "fr" (see desktopLanguage()); when no
+    // language: a code such as "en" or "fr" (see base/desktoplocale.h); when no
     // engine has a voice for it, the words are said in English.
     SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language);
-
-    // The language of the desktop: the first of LANGUAGE, then LC_ALL,
-    // LC_MESSAGES and LANG, as "fr" of "fr_FR.UTF-8"; "en" for C and
-    // POSIX, and when none is set.
-    static QString desktopLanguage();
 
     // The text said, starting at once (the voice's leading silence cut) and
     // peaking at -3 dBFS; no samples when no voice can say it.

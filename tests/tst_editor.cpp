@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -29,6 +30,40 @@ namespace {
 
 QByteArray rec(const char *word) { return VocabFile::encodeRecord(QString::fromLatin1(word)); }
 QByteArray blanks(int n) { return QByteArray(VocabFile::RecordLength * n, '\0'); }
+
+// The first and last columns of a widget (or of a part of it) that hold the
+// red of a mark; -1 for none.
+QPair<int, int> redColumns(QWidget *widget, QRect part = {})
+{
+    const QImage image = widget->grab(part.isNull() ? widget->rect() : part).toImage();
+    QPair<int, int> red{-1, -1};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 150 && c.blue() < 150)
+                red = {red.first < 0 ? x : qMin(red.first, x), qMax(red.second, x)};
+        }
+    }
+    return red;
+}
+
+// The menu a right-click there opens; none when none opens.
+QMenu *rightClick(QWidget *widget, QPoint at)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+        return nullptr;
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+QStringList actionTexts(const QMenu *menu, int count)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions().mid(0, count))
+        texts.append(action->text());
+    return texts;
+}
 
 bool heldOpen(const QString &path)
 {
@@ -203,6 +238,46 @@ private slots:
         QVERIFY(list()->selectedItems().isEmpty());
     }
 
+    // A word the dictionary does not know is underlined in red once typing
+    // pauses, in the box and in the list, in the language of the list's
+    // words, and nothing is refused for it; a right-click offers the
+    // dictionary's spellings above the usual menu, and one picked takes
+    // the word's place.
+    void marksWordsTheDictionaryDoesNotKnow()
+    {
+        FakeSpellCheck &spelling = f->fakes.spelling;
+        spelling.misspelt.insert(QStringLiteral("recieve"), {QStringLiteral("receive"), QStringLiteral("relieve")});
+        QLineEdit *newWord = box("txtNewWord");
+        QTest::keyClicks(newWord, QStringLiteral("cat, recieve"));
+        QTRY_VERIFY(redColumns(newWord).first > newWord->fontMetrics().horizontalAdvance(QStringLiteral("cat, ")));
+        int inWord = 0;
+        while (newWord->cursorPositionAt(QPoint(inWord, newWord->height() / 2)) != 8)
+            ++inWord;
+        QMenu *menu = rightClick(newWord, QPoint(inWord, newWord->height() / 2));
+        QVERIFY(menu);
+        QCOMPARE(actionTexts(menu, 4), (QStringList{"receive", "relieve", "", "&Undo\tCtrl+Z"}));
+        menu->actions().constFirst()->trigger();
+        menu->close();
+        QCOMPARE(newWord->text(), QStringLiteral("cat, receive"));
+        QTRY_COMPARE(redColumns(newWord).first, -1);
+        newWord->undo();
+        QCOMPARE(newWord->text(), QStringLiteral("cat, recieve"));
+
+        get("cmdEnter")->click();
+        QCOMPARE(rows(list()), (QStringList{"cat", "recieve"}));
+        const QRect rowRect = list()->visualItemRect(list()->item(1));
+        QTRY_VERIFY(redColumns(list()->viewport(), rowRect).first >= 0);
+        QCOMPARE(redColumns(list()->viewport(), list()->visualItemRect(list()->item(0))).first, -1);
+        menu = rightClick(list()->viewport(), rowRect.center());
+        QVERIFY(menu);
+        QCOMPARE(actionTexts(menu, 3), (QStringList{"receive", "relieve"}));
+        menu->actions().constLast()->trigger();
+        menu->close();
+        QCOMPARE(rows(list()), (QStringList{"cat", "relieve"}));
+        QCOMPARE(spelling.asked.mid(0, 2), (QStringList{"language of: ", "unknown in en: cat, recieve"}));
+        QTRY_VERIFY(spelling.asked.contains(QStringLiteral("language of: cat, relieve")));
+    }
+
     void makeFileBlanksTenRecords()
     {
         typeWords(10);
@@ -312,7 +387,7 @@ private slots:
     {
         QtFileDialogs qt;
         FakeServices &s = f->fakes;
-        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, s.keyboard, dir->path()};
+        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, s.keyboard, s.spelling, dir->path()};
         f->editor = std::make_unique<frmCreateList>(withQt);
         typeWords(10);
         QTimer::singleShot(0, this, [this] {

@@ -4,6 +4,7 @@
 // and says, and its exit status; and the game's own command line.
 
 #include "editorfixture.h"
+#include "testdictionaries.h"
 #include "testfolder.h"
 #include "wordlist/formats.h"
 #include "wordlist/listreader.h"
@@ -122,6 +123,23 @@ private slots:
         QCOMPARE(QFile::exists(list), status == 0);
         if (status == 0)
             QCOMPARE(listTool({QStringLiteral("show"), list}).out.split(u'\n').mid(0, words.size()), words);
+    }
+
+    // check notes each word the dictionary of the list's language does not
+    // know, by record; a note, not a problem: the status stays 0.
+    void checkNotesWordsNotInTheDictionary()
+    {
+        TestFolder dir;
+        const TestDictionaries dictionaries({QStringLiteral("en_US: cat dog receive ice cream")});
+        QVERIFY(dictionaries.ok());
+        const QString list = dir.file(QStringLiteral("list.dat"));
+        QVERIFY(dir.writeList(QStringLiteral("list.dat"), {"cat", "recieve", "", "ice creem", "dog"}));
+        qputenv("DICPATH", QFile::encodeName(dictionaries.folder()));
+        const Run run = listTool({QStringLiteral("check"), list});
+        qunsetenv("DICPATH");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, list + QStringLiteral(": record 2: \"recieve\" is not in the en dictionary\n") + list
+                              + QStringLiteral(": record 4: \"creem\" is not in the en dictionary\n"));
     }
 
     // --help, --version and an unknown option, with no display to open.

@@ -6,6 +6,7 @@
 
 class QWidget;
 class RandomSource;
+class SpellCheck;
 class WavePlayer;
 class WordSpeaker;
 namespace virtualkeys {
@@ -67,6 +68,8 @@ struct Services {
     RandomSource &random;
     ProgramEnd &ending;
     virtualkeys::KeyboardLetters &keyboard;
+    // The spelling dictionaries, for marking the words a parent types.
+    SpellCheck &spelling;
     QString programFolder;
     ListFolder listFolder{};
 };

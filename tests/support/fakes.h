@@ -13,7 +13,9 @@
 #include "base/clockrandomsource.h"
 #include "base/randomsource.h"
 #include "keys/letterrows.h"
+#include "spelling/spellcheck.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -202,6 +204,47 @@ private:
     std::vector<std::pair<QPointer<QObject>, std::function<void(const virtualkeys::LetterRows &)>>> watchers;
 };
 
+// Dictionaries of the test's choosing: every word is known but those it
+// lists as misspelt, each with the spellings offered for it; every list is
+// in `language`. Each question is recorded, and answered later, as the
+// real dictionaries answer.
+class FakeSpellCheck final : public SpellCheck
+{
+public:
+    void languageOf(const QStringList &entries, QObject *context,
+                    std::function<void(const QString &)> answer) override
+    {
+        asked.append(QStringLiteral("language of: ") + entries.join(QStringLiteral(", ")));
+        later(context, [answer, language = language] { answer(language); });
+    }
+    void unknownWords(const QString &inLanguage, const QStringList &words, QObject *context,
+                      std::function<void(const QStringList &)> answer) override
+    {
+        asked.append(QStringLiteral("unknown in %1: %2").arg(inLanguage, words.join(QStringLiteral(", "))));
+        QStringList unknown;
+        for (const QString &word : words) {
+            if (misspelt.contains(word))
+                unknown.append(word);
+        }
+        later(context, [answer, unknown] { answer(unknown); });
+    }
+    void suggestions(const QString &inLanguage, const QString &word, QObject *context,
+                     std::function<void(const QStringList &)> answer) override
+    {
+        asked.append(QStringLiteral("suggestions in %1: %2").arg(inLanguage, word));
+        later(context, [answer, offered = misspelt.value(word)] { answer(offered); });
+    }
+    QString language = QStringLiteral("en");
+    QHash<QString, QStringList> misspelt;
+    QStringList asked;
+
+private:
+    static void later(QObject *context, std::function<void()> call)
+    {
+        QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+    }
+};
+
 // One set of fakes, ready to hand to a window. The draws come from the fake
 // source, or from the game's own clock-seeded one where a benchmark times
 // the real thing.
@@ -210,7 +253,7 @@ struct FakeServices {
     explicit FakeServices(const QString &programFolder, Draws draws = Draws::Fake)
         : services{player, speaker, dialogs, messages,
                    draws == Draws::Clock ? static_cast<RandomSource &>(clock) : random, ending,
-                   keyboard, programFolder}
+                   keyboard, spelling, programFolder}
     {
     }
     FakeWavePlayer player;
@@ -221,5 +264,6 @@ struct FakeServices {
     ClockRandomSource clock;
     FakeProgramEnd ending;
     FakeKeyboard keyboard;
+    FakeSpellCheck spelling;
     Services services;
 };
