@@ -20,15 +20,15 @@ struct Texts {
 
 const char *const Usage = QT_TRANSLATE_NOOP("CommandLine", "Usage: quillobrite [OPTION]...\n");
 
-const char *const Help = QT_TRANSLATE_NOOP("CommandLine",
-    "A spelling game for grade-school children, played by a parent and a child\n"
-    "at one computer.\n"
-    "\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n"
-    "\n"
-    "The options every Qt program takes work too, such as -display, -platform,\n"
-    "-style and -reverse.\n");
+const char *const Help = QT_TRANSLATE_NOOP(
+    "CommandLine", "A spelling game for grade-school children, played by a parent and a child\n"
+                   "at one computer.\n"
+                   "\n"
+                   "  -h, --help     show this help and exit\n"
+                   "  -V, --version  show the version and exit\n"
+                   "\n"
+                   "The options every Qt program takes work too, such as -display, -platform,\n"
+                   "-style and -reverse.\n");
 
 // The options QApplication takes out of the command line (Qt 6, with one
 // dash or two), and whether each takes a value: the next argument, or after
@@ -39,17 +39,28 @@ struct QtOption {
     bool equalsForm;
 };
 constexpr QtOption QtOptions[] = {
-    {"platform", true, false},        {"platformpluginpath", true, false},
-    {"platformtheme", true, false},   {"plugin", true, false},
-    {"qwindowgeometry", true, false}, {"qwindowicon", true, false},
-    {"qwindowtitle", true, false},    {"session", true, false},
-    {"style", true, true},            {"stylesheet", true, true},
-    {"qmljsdebugger", true, true},    {"reverse", false, false},
-    {"widgetcount", false, false},    {"testability", false, false},
-    {"display", true, false},         {"geometry", true, false},
-    {"title", true, false},           {"icon", true, false},
-    {"name", true, false},            {"visual", true, false},
-    {"nograb", false, false},         {"dograb", false, false},
+    {"platform", true, false},
+    {"platformpluginpath", true, false},
+    {"platformtheme", true, false},
+    {"plugin", true, false},
+    {"qwindowgeometry", true, false},
+    {"qwindowicon", true, false},
+    {"qwindowtitle", true, false},
+    {"session", true, false},
+    {"style", true, true},
+    {"stylesheet", true, true},
+    {"qmljsdebugger", true, true},
+    {"reverse", false, false},
+    {"widgetcount", false, false},
+    {"testability", false, false},
+    {"display", true, false},
+    {"geometry", true, false},
+    {"title", true, false},
+    {"icon", true, false},
+    {"name", true, false},
+    {"visual", true, false},
+    {"nograb", false, false},
+    {"dograb", false, false},
 };
 
 const QtOption *qtOption(const char *arg, bool *withValue)
@@ -88,7 +99,8 @@ CommandLine readCommandLine(int argc, char *argv[])
         if (arg[0] != '-' || arg[1] == '\0')
             continue;
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
-            line.exitStatus = print(argc, argv, stdout, Texts::tr(Usage) + u'\n' + Texts::tr(Help), 0);
+            line.exitStatus = print(argc, argv, stdout, Texts::tr(Usage) + u'\n' + Texts::tr(Help),
+                                    0);
             return line;
         }
         if (std::strcmp(arg, "-V") == 0 || std::strcmp(arg, "--version") == 0) {
@@ -99,11 +111,11 @@ CommandLine readCommandLine(int argc, char *argv[])
         bool withValue = false;
         const QtOption *option = qtOption(arg + (arg[1] == '-' ? 2 : 1), &withValue);
         if (!option) {
-            line.exitStatus = print(argc, argv, stderr,
-                                    Texts::tr("quillobrite: unknown option %1\n").arg(QString::fromLocal8Bit(arg))
-                                        + Texts::tr(Usage)
-                                        + Texts::tr("Try 'quillobrite --help' for more.\n"),
-                                    2);
+            line.exitStatus = print(
+                argc, argv, stderr,
+                Texts::tr("quillobrite: unknown option %1\n").arg(QString::fromLocal8Bit(arg))
+                    + Texts::tr(Usage) + Texts::tr("Try 'quillobrite --help' for more.\n"),
+                2);
             return line;
         }
         line.styleGiven = line.styleGiven || std::strcmp(option->name, "style") == 0;

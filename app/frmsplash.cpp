@@ -32,11 +32,28 @@ struct Caption {
 };
 constexpr Rgb Blue{0, 0, 255};
 constexpr std::array<Caption, 5> Captions = {{
-    {"lblCompanyProduct", QT_TRANSLATE_NOOP("frmSplash", "Quillobrite!"), {255, 0, 255}, Face::Title, 300, 225, 6765, 720},
-    {"Label2", QT_TRANSLATE_NOOP("frmSplash", "Version 1.0"), {255, 255, 255}, Face::Plain, 5760, 2520, 975, 195},
-    {"Label1", QT_TRANSLATE_NOOP("frmSplash", "February 2001 ad"), Blue, Face::Arial, 3960, 3480, 1380, 210},
-    {"lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Freeware"), Blue, Face::Arial, 4200, 3060, 975, 255},
-    {"lblCompany", QT_TRANSLATE_NOOP("frmSplash", "By the Quillobrite team"), Blue, Face::Arial, 3960, 3270, 3015, 255},
+    {"lblCompanyProduct",
+     QT_TRANSLATE_NOOP("frmSplash", "Quillobrite!"),
+     {255, 0, 255},
+     Face::Title,
+     300,
+     225,
+     6765,
+     720},
+    {"Label2",
+     QT_TRANSLATE_NOOP("frmSplash", "Version 1.0"),
+     {255, 255, 255},
+     Face::Plain,
+     5760,
+     2520,
+     975,
+     195},
+    {"Label1", QT_TRANSLATE_NOOP("frmSplash", "February 2001 ad"), Blue, Face::Arial, 3960, 3480,
+     1380, 210},
+    {"lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Freeware"), Blue, Face::Arial, 4200, 3060, 975,
+     255},
+    {"lblCompany", QT_TRANSLATE_NOOP("frmSplash", "By the Quillobrite team"), Blue, Face::Arial,
+     3960, 3270, 3015, 255},
 }};
 
 // Three alphabet blocks at the lower left, then the signature word ACHIEVE
@@ -102,8 +119,8 @@ bool typesCharacter(const QKeyEvent *event)
     if (text.isEmpty())
         return false;
     const QChar c = text.front();
-    return c.isPrint() || c == QLatin1Char('\r') || c == QLatin1Char('\b')
-        || c == QLatin1Char('\t') || c == QChar(0x1b);
+    return c.isPrint() || c == QLatin1Char('\r') || c == QLatin1Char('\b') || c == QLatin1Char('\t')
+           || c == QChar(0x1b);
 }
 
 } // namespace
@@ -176,7 +193,6 @@ void frmSplash::connectHandlers()
     Frame1->installEventFilter(this);
 }
 
-
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != Frame1)
@@ -186,7 +202,7 @@ bool frmSplash::eventFilter(QObject *watched, QEvent *event)
     const auto onBareSurface = [this](const QMouseEvent *mouse) {
         const QPoint at = mouse->position().toPoint();
         return mouse->button() == Qt::LeftButton && Frame1->rect().contains(at)
-            && Frame1->childAt(at) == nullptr;
+               && Frame1->childAt(at) == nullptr;
     };
     if (event->type() == QEvent::MouseButtonPress) {
         m_frame1Pressed = onBareSurface(static_cast<QMouseEvent *>(event));

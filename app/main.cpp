@@ -2,19 +2,19 @@
 
 #include "app/commandline.h"
 #include "app/frmsplash.h"
-#include "practice/frmvarbo.h"
+#include "base/clockrandomsource.h"
+#include "base/desktoplocale.h"
+#include "base/programpath.h"
+#include "base/translations.h"
 #include "keyboardlayout/keyboardlayout.h"
-#include "ui/qtservices.h"
+#include "practice/frmvarbo.h"
 #include "sound/pulsewaveplayer.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
 #include "speech/wordspeaker.h"
 #include "spelling/backgroundspelling.h"
 #include "spelling/dictionaries.h"
-#include "base/desktoplocale.h"
-#include "base/programpath.h"
-#include "base/translations.h"
-#include "base/clockrandomsource.h"
+#include "ui/qtservices.h"
 
 #include <QApplication>
 
@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
     QtProgramEnd ending;
     KeyboardLayout keyboard;
     BackgroundSpelling spelling(Dictionaries::standardFolders(), desktopLocale());
-    Services services{player, speaker, dialogs, messages, random, ending, keyboard, spelling, folder};
+    Services services{player, speaker,  dialogs,  messages, random,
+                      ending, keyboard, spelling, folder};
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

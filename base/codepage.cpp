@@ -115,15 +115,16 @@ bool writesLanguage(const QString &code)
 {
     UErrorCode status = U_ZERO_ERROR;
     const QByteArray locale = code.toLatin1();
-    std::unique_ptr<ULocaleData, void (*)(ULocaleData *)> data(ulocdata_open(locale.constData(), &status),
-                                                                 ulocdata_close);
+    std::unique_ptr<ULocaleData, void (*)(ULocaleData *)> data(
+        ulocdata_open(locale.constData(), &status), ulocdata_close);
     // A language ICU has no letters for falls back to the root's, which is
     // no alphabet of that language.
     if (U_FAILURE(status) || !data || status == U_USING_DEFAULT_WARNING)
         return false;
     std::unique_ptr<USet, void (*)(USet *)> letters(
         ulocdata_getExemplarSet(data.get(), nullptr, 0, ULOCDATA_ES_STANDARD, &status), uset_close);
-    if (U_FAILURE(status) || !letters || status == U_USING_DEFAULT_WARNING || uset_isEmpty(letters.get()))
+    if (U_FAILURE(status) || !letters || status == U_USING_DEFAULT_WARNING
+        || uset_isEmpty(letters.get()))
         return false;
     QString all;
     for (int32_t i = 0; i < uset_getItemCount(letters.get()); ++i) {
@@ -138,4 +139,3 @@ bool writesLanguage(const QString &code)
 }
 
 } // namespace codepage
-

@@ -12,7 +12,10 @@
 namespace codepage {
 
 QString toUnicode(const char *bytes, qsizetype length);
-inline QString toUnicode(const QByteArray &bytes) { return toUnicode(bytes.constData(), bytes.size()); }
+inline QString toUnicode(const QByteArray &bytes)
+{
+    return toUnicode(bytes.constData(), bytes.size());
+}
 QByteArray fromUnicode(const QString &text);
 
 // Whether the text is stored as written: every character has a byte of its
@@ -34,4 +37,3 @@ bool definesByte(unsigned char byte);
 bool writesLanguage(const QString &code);
 
 } // namespace codepage
-

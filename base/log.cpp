@@ -22,7 +22,8 @@ void noteOnce(const QLoggingCategory &category, const QString &path, const QStri
     static QSet<QString> noted;
     {
         const QMutexLocker locker(&lock);
-        const QString key = QString::fromLatin1(category.categoryName()) + u'\0' + path + u'\0' + what;
+        const QString key = QString::fromLatin1(category.categoryName()) + u'\0' + path + u'\0'
+                            + what;
         if (noted.contains(key))
             return;
         noted.insert(key);

@@ -12,7 +12,8 @@ void installTranslations(const QString &programFolder)
     const QLocale locale;
     for (const auto &[name, folder] :
          {std::pair{QStringLiteral("quillobrite"), programFolder + QStringLiteral("/translations")},
-          std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
+          std::pair{QStringLiteral("qtbase"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
         auto *translator = new QTranslator(QCoreApplication::instance());
         if (translator->load(locale, name, QStringLiteral("_"), folder))
             QCoreApplication::installTranslator(translator);

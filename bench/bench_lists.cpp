@@ -8,8 +8,8 @@
 #include "budgets.h"
 #include "testfolder.h"
 
-#include "wordlist/draw.h"
 #include "base/clockrandomsource.h"
+#include "wordlist/draw.h"
 #include "wordlist/vocabfile.h"
 
 #include <benchmark/benchmark.h>
@@ -72,7 +72,8 @@ void ReadLongestList(benchmark::State &state, bool newMemory)
             state.SkipWithError("short read");
         benchmark::DoNotOptimize(entries);
     }
-    state.counters["page_faults"] = benchmark::Counter(double(faults), benchmark::Counter::kAvgIterations);
+    state.counters["page_faults"] = benchmark::Counter(double(faults),
+                                                       benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(ReadLongestList, reused, false)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadLongestList, newMemory, true)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -107,7 +108,8 @@ void OpenLongestList(benchmark::State &state, bool panelShown, bool newMemory)
         state.SetIterationTime(secondsSince(start));
         faults += pageFaults() - faultsBefore;
     }
-    state.counters["page_faults"] = benchmark::Counter(double(faults), benchmark::Counter::kAvgIterations);
+    state.counters["page_faults"] = benchmark::Counter(double(faults),
+                                                       benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(OpenLongestList, panelHidden, false, false)
     ->UseManualTime()
@@ -128,8 +130,8 @@ void NewMemoryPage(benchmark::State &state)
     constexpr size_t Pages = 1024;
     const size_t page = size_t(sysconf(_SC_PAGESIZE));
     for (auto _ : state) {
-        void *map = mmap(nullptr, Pages * page, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void *map = mmap(nullptr, Pages * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                         -1, 0);
         if (map == MAP_FAILED) {
             state.SkipWithError("mmap failed");
             break;

@@ -157,7 +157,8 @@ int main(int argc, char *argv[])
             if (tool == 0) {
                 const char letter[2] = {p.key, 0};
                 const char *name = keyName.empty() ? letter : keyName.c_str();
-                execlp("xdotool", "xdotool", "key", "--clearmodifiers", name, static_cast<char *>(nullptr));
+                execlp("xdotool", "xdotool", "key", "--clearmodifiers", name,
+                       static_cast<char *>(nullptr));
                 _exit(127);
             }
             done.push_back(p);
@@ -262,8 +263,8 @@ int main(int argc, char *argv[])
         const double tool = (p.at - p.spawned) * 1e3;
         const double late = (p.received - p.at) * 1e3;
         lateness.push_back(late);
-        const bool nextFirst = i + 1 < done.size() && done[i + 1].received
-                               && o < onsets.size() && onsets[o].read > done[i + 1].at;
+        const bool nextFirst = i + 1 < done.size() && done[i + 1].received && o < onsets.size()
+                               && onsets[o].read > done[i + 1].at;
         if (o >= onsets.size() || onsets[o].read - p.at > 1.0 || nextFirst) {
             std::printf("%5zu  %c   %8.2f  %8.2f  (no sound)\n", i + 1, p.key, tool, late);
             ++missed;

@@ -36,9 +36,9 @@ public:
         for (const Run &run : runs) {
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"
                 && !run.error_occurred)
-                medians.push_back({run.run_name.str(),
-                                   run.GetAdjustedRealTime()
-                                       / benchmark::GetTimeUnitMultiplier(run.time_unit)});
+                medians.push_back(
+                    {run.run_name.str(),
+                     run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit)});
         }
     }
 
@@ -51,8 +51,8 @@ public:
             const std::string family = m.name.substr(0, m.name.find('/'));
             const auto budget = budgets::all().find(family);
             if (budget == budgets::all().end()) {
-                std::printf("%-52s %12s %12s  %s\n", m.name.c_str(), format(m.seconds).c_str(),
-                            "-", "(no budget)");
+                std::printf("%-52s %12s %12s  %s\n", m.name.c_str(), format(m.seconds).c_str(), "-",
+                            "(no budget)");
                 continue;
             }
             const bool met = m.seconds <= budget->second.seconds;

@@ -52,8 +52,8 @@ double now()
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    xcb_intern_atom_reply_t *r =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
     const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(r);
     return a;
@@ -62,8 +62,8 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 // The window's property as bytes; empty when missing.
 std::string property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type)
 {
-    xcb_get_property_reply_t *r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, prop, type, 0, 256), nullptr);
+    xcb_get_property_reply_t *r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, prop, type, 0, 256), nullptr);
     std::string out;
     if (r && r->type != XCB_ATOM_NONE)
         out.assign(static_cast<const char *>(xcb_get_property_value(r)),
@@ -88,8 +88,9 @@ void memory(pid_t pid, long &rss, long &hwm)
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: qb_xwatch [--maps N] [--settle MS] [--timeout MS] [--painted] -- PROGRAM [ARG...]\n");
+    std::fprintf(
+        stderr,
+        "usage: qb_xwatch [--maps N] [--settle MS] [--timeout MS] [--painted] -- PROGRAM [ARG...]\n");
     return 2;
 }
 
@@ -129,7 +130,8 @@ int paintedPoints(xcb_connection_t *c, xcb_window_t root, int x, int y, int widt
             if (at + 3 >= length)
                 continue;
             const uint32_t pixel = (uint32_t(data[at]) | uint32_t(data[at + 1]) << 8
-                                    | uint32_t(data[at + 2]) << 16) & 0xffffff;
+                                    | uint32_t(data[at + 2]) << 16)
+                                   & 0xffffff;
             if (pixel != Unpainted)
                 ++painted;
         }
@@ -216,15 +218,16 @@ int main(int argc, char *argv[])
                 const double at = now() - start;
                 auto *m = reinterpret_cast<xcb_map_notify_event_t *>(ev);
                 const std::string p = property(c, m->window, netWmPid, XCB_ATOM_CARDINAL);
-                if (p.size() == 4 && *reinterpret_cast<const uint32_t *>(p.data()) == uint32_t(pid)) {
+                if (p.size() == 4
+                    && *reinterpret_cast<const uint32_t *>(p.data()) == uint32_t(pid)) {
                     ++seen;
                     const std::string title = property(c, m->window, netWmName, utf8);
                     std::printf("map %d %.6f 0x%x \"%s\"\n", seen, at, m->window, title.c_str());
                     std::fflush(stdout);
                     lastMap = now();
                     if (seen == 1 && !painted) {
-                        xcb_get_geometry_reply_t *g =
-                            xcb_get_geometry_reply(c, xcb_get_geometry(c, m->window), nullptr);
+                        xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(
+                            c, xcb_get_geometry(c, m->window), nullptr);
                         xcb_translate_coordinates_reply_t *t = xcb_translate_coordinates_reply(
                             c, xcb_translate_coordinates(c, m->window, root, 0, 0), nullptr);
                         if (g && t) {
@@ -243,7 +246,8 @@ int main(int argc, char *argv[])
         if (xcb_connection_has_error(c))
             break;
         if (!painted && paintWidth > 0
-            && paintedPoints(c, root, paintX, paintY, paintWidth, paintHeight) * 10 >= Grid * Grid * 9) {
+            && paintedPoints(c, root, paintX, paintY, paintWidth, paintHeight) * 10
+                   >= Grid * Grid * 9) {
             painted = true;
             std::printf("painted 1 %.6f\n", now() - start);
             std::fflush(stdout);
@@ -258,11 +262,13 @@ int main(int argc, char *argv[])
         }
         int status;
         if (waitpid(pid, &status, WNOHANG) == pid) {
-            std::fprintf(stderr, "qb_xwatch: the program ended before %d windows were mapped\n", maps);
+            std::fprintf(stderr, "qb_xwatch: the program ended before %d windows were mapped\n",
+                         maps);
             return 1;
         }
         if (now() - start > timeoutMs / 1000.0) {
-            std::fprintf(stderr, "qb_xwatch: %d of %d windows mapped in %d ms\n", seen, maps, timeoutMs);
+            std::fprintf(stderr, "qb_xwatch: %d of %d windows mapped in %d ms\n", seen, maps,
+                         timeoutMs);
             break;
         }
         pollfd p{fd, POLLIN, 0};

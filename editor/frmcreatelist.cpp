@@ -5,8 +5,8 @@
 #include "ui/look.h"
 #include "ui/onelinebox.h"
 #include "ui/spellingmarks.h"
-#include "ui/wordrefusal.h"
 #include "ui/twipslayout.h"
+#include "ui/wordrefusal.h"
 #include "wordlist/pastedwords.h"
 
 #include <QEvent>
@@ -184,7 +184,7 @@ void frmCreateList::createControls()
     cmdExit->setEnabled(false);
     cmdAddToFile->setEnabled(false);
 
-    QWidget *const tabOrder[] = {txtNewWord, cmdEnter,  cmdExit,     txtCounter,
+    QWidget *const tabOrder[] = {txtNewWord,  cmdEnter,  cmdExit,     txtCounter,
                                  lstNewVocab, cmdRemove, cmdMakeFile, cmdAddToFile};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);

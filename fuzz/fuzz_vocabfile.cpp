@@ -95,18 +95,22 @@ void checkReader(const uint8_t *data, size_t size)
     const ListContents list = listreader::read(bytes);
     const bool separator = bytes.contains('\n') || bytes.contains('\r') || bytes.contains(',')
                            || bytes.contains(';') || bytes.contains('\t');
-    const bool records = bytes.contains('\0') || (size % VocabFile::RecordLength == 0 && !separator);
+    const bool records = bytes.contains('\0')
+                         || (size % VocabFile::RecordLength == 0 && !separator);
     if (records != (list.format == &RecordFormat))
         fail("a file read as the other format");
     if (records) {
-        if (list.entries != VocabFile::entriesOf(bytes.left(qsizetype(VocabFile::LastRecord) * VocabFile::RecordLength)))
+        if (list.entries
+            != VocabFile::entriesOf(
+                bytes.left(qsizetype(VocabFile::LastRecord) * VocabFile::RecordLength)))
             fail("records read otherwise than VocabFile reads them");
         return;
     }
     if (list.content == VocabFile::Content::Words && list.entries.isEmpty())
         fail("a text list of words without an entry");
     for (const QString &entry : list.entries) {
-        if (VocabFile::fit(entry) != VocabFile::Fit::Fits || entry != entry.trimmed() || entry.isEmpty())
+        if (VocabFile::fit(entry) != VocabFile::Fit::Fits || entry != entry.trimmed()
+            || entry.isEmpty())
             fail("a text list entry a record does not hold whole");
         for (const char separator : {',', ';', '\t', '\n', '\r'})
             if (entry.contains(QLatin1Char(separator)))

@@ -27,7 +27,7 @@ QString invitation()
     return frmContact::tr("If you would like to comment on this program, make suggestions for "
                           "improvement, or would like to let me know about a program either you "
                           "or your family could use, write to me at:")
-        + blanks + QLatin1String(Address) + blanks + frmContact::tr("You'll be glad you did!");
+           + blanks + QLatin1String(Address) + blanks + frmContact::tr("You'll be glad you did!");
 }
 
 // Blanks take room on their line like letters do, so a run of them longer
@@ -76,8 +76,8 @@ protected:
 } // namespace
 
 frmContact::frmContact(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmContact"));
     setWindowTitle(tr("Give Me a Jingle!"));
@@ -126,7 +126,6 @@ void frmContact::connectHandlers()
 {
     connect(cmdExit, &QPushButton::clicked, this, &frmContact::cmdExit_Click);
 }
-
 
 void frmContact::cmdExit_Click()
 {

@@ -16,7 +16,8 @@ constexpr int ClientWidth = 9420, ClientHeight = 5895;
 
 // Each paragraph is one line; the text box wraps it. Written with its CR LF
 // breaks spelled out so that no checkout or editor can change them.
-constexpr const char ManualText[] = QT_TRANSLATE_NOOP("frmHelp",
+constexpr const char ManualText[] = QT_TRANSLATE_NOOP(
+    "frmHelp",
     "Welcome to Quillobrite! This program helps grade-school children learn to spell in a way "
     "that really works, with bright colours, cheerful sounds and plenty of fun along the way."
     "\r\n\r\n"
@@ -73,13 +74,17 @@ QString numberWord(qsizetype n, bool ordinal = false)
         QT_TRANSLATE_NOOP("frmHelp", "six"),   QT_TRANSLATE_NOOP("frmHelp", "seven"),
         QT_TRANSLATE_NOOP("frmHelp", "eight"), QT_TRANSLATE_NOOP("frmHelp", "nine"),
         QT_TRANSLATE_NOOP("frmHelp", "ten")};
-    static const char *const ordinals[] = {
-        "",
-        QT_TRANSLATE_NOOP("frmHelp", "first"),   QT_TRANSLATE_NOOP("frmHelp", "second"),
-        QT_TRANSLATE_NOOP("frmHelp", "third"),   QT_TRANSLATE_NOOP("frmHelp", "fourth"),
-        QT_TRANSLATE_NOOP("frmHelp", "fifth"),   QT_TRANSLATE_NOOP("frmHelp", "sixth"),
-        QT_TRANSLATE_NOOP("frmHelp", "seventh"), QT_TRANSLATE_NOOP("frmHelp", "eighth"),
-        QT_TRANSLATE_NOOP("frmHelp", "ninth"),   QT_TRANSLATE_NOOP("frmHelp", "tenth")};
+    static const char *const ordinals[] = {"",
+                                           QT_TRANSLATE_NOOP("frmHelp", "first"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "second"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "third"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "fourth"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "fifth"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "sixth"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "seventh"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "eighth"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "ninth"),
+                                           QT_TRANSLATE_NOOP("frmHelp", "tenth")};
     if (n < 0 || n > 10)
         return QString::number(n);
     return frmHelp::tr(ordinal ? ordinals[n] : cardinals[n]);
@@ -105,8 +110,9 @@ QString escapeWarning()
             ++secret;
     }
     if (secret > 0)
-        named.append((secret == 1 ? frmHelp::tr("with %1 other set") : frmHelp::tr("with %1 other sets"))
-                         .arg(numberWord(secret)));
+        named.append(
+            (secret == 1 ? frmHelp::tr("with %1 other set") : frmHelp::tr("with %1 other sets"))
+                .arg(numberWord(secret)));
     if (named.isEmpty())
         return {};
     return frmHelp::tr(" Careful with the Escape key: with %1, it ends the game at once.")
@@ -137,8 +143,8 @@ QString soundLists()
 } // namespace
 
 frmHelp::frmHelp(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(tr("Help!"));
@@ -174,4 +180,3 @@ void frmHelp::createControls()
     setFocusProxy(txtHelp);
     txtHelp->setFocus();
 }
-

@@ -32,8 +32,7 @@ void KeyboardLayout::ContextDeleter::operator()(xkb_context *context) const
 
 KeyboardLayout::KeyboardLayout(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 virtualkeys::LetterRows KeyboardLayout::letterRows()
 {
@@ -64,14 +63,13 @@ void KeyboardLayout::start()
         return;
     // Qt's own keyboard has the extension in use already; asking again
     // gives the number its events begin at.
-    if (!xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                     XKB_X11_MIN_MINOR_XKB_VERSION,
-                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr,
-                                     &m_firstEvent, nullptr))
+    if (!xkb_x11_setup_xkb_extension(
+            connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &m_firstEvent, nullptr))
         return;
     m_device = xkb_x11_get_core_keyboard_device_id(connection);
-    m_context.reset(xkb_context_new(xkb_context_flags(XKB_CONTEXT_NO_DEFAULT_INCLUDES
-                                                      | XKB_CONTEXT_NO_ENVIRONMENT_NAMES)));
+    m_context.reset(xkb_context_new(
+        xkb_context_flags(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES)));
     if (m_device < 0 || !m_context)
         return;
     m_connection = connection;
@@ -128,8 +126,7 @@ void KeyboardLayout::read()
     virtualkeys::LetterRows rows;
     const Keymap keymap(xkb_x11_keymap_new_from_device(m_context.get(), m_connection, m_device,
                                                        XKB_KEYMAP_COMPILE_NO_FLAGS));
-    const State state(keymap ? xkb_x11_state_new_from_device(keymap.get(), m_connection,
-                                                             m_device)
+    const State state(keymap ? xkb_x11_state_new_from_device(keymap.get(), m_connection, m_device)
                              : nullptr);
     if (state)
         rows = virtualkeys::letterRows(

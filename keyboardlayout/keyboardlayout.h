@@ -29,7 +29,8 @@ public:
 
     // The letters of the layout in use; empty rows where it cannot be read.
     virtualkeys::LetterRows letterRows() override;
-    void watch(QObject *context, std::function<void(const virtualkeys::LetterRows &)> changed) override;
+    void watch(QObject *context,
+               std::function<void(const virtualkeys::LetterRows &)> changed) override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 

@@ -136,9 +136,7 @@ bool RepeatMerger::letThrough(int qtKey, bool autoRepeat, std::uint32_t serverTi
 {
     // All arithmetic is modulo 2^32, as the keyboard's clock is; "a before
     // b" is a signed difference, good for 24 days either way.
-    const auto before = [](std::uint32_t a, std::uint32_t b) {
-        return std::int32_t(a - b) < 0;
-    };
+    const auto before = [](std::uint32_t a, std::uint32_t b) { return std::int32_t(a - b) < 0; };
     const auto now = std::uint32_t(m_clock.elapsed());
     const std::uint32_t offset = now - serverTime;
     if (!m_offsetKnown || before(offset, m_offset)) {

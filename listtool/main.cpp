@@ -12,10 +12,10 @@
 #include "base/desktoplocale.h"
 #include "base/programpath.h"
 #include "base/translations.h"
-#include "wordlist/textlist.h"
-#include "wordlist/listwriter.h"
-#include "wordlist/vocabfile.h"
 #include "spelling/dictionaries.h"
+#include "wordlist/listwriter.h"
+#include "wordlist/textlist.h"
+#include "wordlist/vocabfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,37 +35,37 @@ struct ListTool {
 constexpr int Ok = 0, Problems = 1, Trouble = 2;
 constexpr int BlankRecords = VocabFile::BlankRecords;
 
-const char *const Usage = QT_TRANSLATE_NOOP("ListTool",
-    "Usage: quillobrite-list make [--force] WORDS.txt LIST.dat\n"
-    "       quillobrite-list show LIST.dat\n"
-    "       quillobrite-list check LIST.dat\n");
+const char *const Usage = QT_TRANSLATE_NOOP(
+    "ListTool", "Usage: quillobrite-list make [--force] WORDS.txt LIST.dat\n"
+                "       quillobrite-list show LIST.dat\n"
+                "       quillobrite-list check LIST.dat\n");
 
-const char *const Help = QT_TRANSLATE_NOOP("ListTool",
-    "Make, show and check the word-list files Quillobrite plays.\n"
-    "\n"
-    "  make WORDS.txt LIST.dat  write the words of a text file into a new list\n"
-    "                           file: one word per line (commas, tabs and\n"
-    "                           semicolons also separate words; a line starting\n"
-    "                           with # is a comment). It is read as UTF-8; a\n"
-    "                           file that is not UTF-8 but whose every byte is\n"
-    "                           a character of Windows-1252 (Latin-1 text) is\n"
-    "                           read as Windows-1252, and the tool says so; any\n"
-    "                           other is refused whole, naming its first line\n"
-    "                           that is not UTF-8: no word is ever cut short\n"
-    "  show LIST.dat            print the words of a list file, one per line\n"
-    "  check LIST.dat           report what the game would refuse or never read,\n"
-    "                           and note the words the spelling dictionary of\n"
-    "                           the list's language does not know (names and\n"
-    "                           new words are no fault: they leave the exit\n"
-    "                           status as it is)\n"
-    "\n"
-    "  -f, --force    write over LIST.dat; leave out the words a list cannot\n"
-    "                 store (over 14 letters, a character outside Windows-1252,\n"
-    "                 a word already listed) instead of writing nothing\n"
-    "  -h, --help     show this help\n"
-    "  -V, --version  show the version\n"
-    "\n"
-    "Exit status: 0 all well, 1 problems found, 2 usage or input/output error.\n");
+const char *const Help = QT_TRANSLATE_NOOP(
+    "ListTool", "Make, show and check the word-list files Quillobrite plays.\n"
+                "\n"
+                "  make WORDS.txt LIST.dat  write the words of a text file into a new list\n"
+                "                           file: one word per line (commas, tabs and\n"
+                "                           semicolons also separate words; a line starting\n"
+                "                           with # is a comment). It is read as UTF-8; a\n"
+                "                           file that is not UTF-8 but whose every byte is\n"
+                "                           a character of Windows-1252 (Latin-1 text) is\n"
+                "                           read as Windows-1252, and the tool says so; any\n"
+                "                           other is refused whole, naming its first line\n"
+                "                           that is not UTF-8: no word is ever cut short\n"
+                "  show LIST.dat            print the words of a list file, one per line\n"
+                "  check LIST.dat           report what the game would refuse or never read,\n"
+                "                           and note the words the spelling dictionary of\n"
+                "                           the list's language does not know (names and\n"
+                "                           new words are no fault: they leave the exit\n"
+                "                           status as it is)\n"
+                "\n"
+                "  -f, --force    write over LIST.dat; leave out the words a list cannot\n"
+                "                 store (over 14 letters, a character outside Windows-1252,\n"
+                "                 a word already listed) instead of writing nothing\n"
+                "  -h, --help     show this help\n"
+                "  -V, --version  show the version\n"
+                "\n"
+                "Exit status: 0 all well, 1 problems found, 2 usage or input/output error.\n");
 
 void say(const QString &text)
 {
@@ -84,7 +84,8 @@ int usageError(const QString &what)
 {
     say(ListTool::tr("quillobrite-list: ") + what);
     std::fputs(ListTool::tr(Usage).toUtf8().constData(), stderr);
-    std::fputs(ListTool::tr("Try 'quillobrite-list --help' for more.\n").toUtf8().constData(), stderr);
+    std::fputs(ListTool::tr("Try 'quillobrite-list --help' for more.\n").toUtf8().constData(),
+               stderr);
     return Trouble;
 }
 
@@ -119,11 +120,13 @@ int readWords(const QString &path, const QString &text, QStringList &words)
         switch (VocabFile::fit(word.text)) {
         case VocabFile::Fit::TooLong:
             problem = ListTool::tr("%1 is longer than %2 letters")
-                          .arg(quoted(word.text)).arg(VocabFile::RecordLength);
+                          .arg(quoted(word.text))
+                          .arg(VocabFile::RecordLength);
             break;
         case VocabFile::Fit::BadCharacter:
             problem = ListTool::tr("%1 holds a character a list cannot store "
-                                     "(outside Windows-1252)").arg(quoted(word.text));
+                                   "(outside Windows-1252)")
+                          .arg(quoted(word.text));
             break;
         case VocabFile::Fit::Fits:
             // The game shows every word in capitals: "Cat" and "cat" are
@@ -175,8 +178,10 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
     QStringList words;
     const int refused = readWords(wordsPath, text.text, words);
     if (refused > 0 && !force) {
-        report(listPath, 0, ListTool::tr("not written: %1 word(s) cannot be stored; "
-                                           "--force leaves them out").arg(refused));
+        report(listPath, 0,
+               ListTool::tr("not written: %1 word(s) cannot be stored; "
+                            "--force leaves them out")
+                   .arg(refused));
         return Problems;
     }
     if (words.isEmpty()) {
@@ -184,16 +189,20 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
         return Problems;
     }
     if (words.size() > VocabFile::LastRecord) {
-        report(wordsPath, 0, ListTool::tr("holds more than %1 words; nothing written")
-                                 .arg(VocabFile::LastRecord));
+        report(
+            wordsPath, 0,
+            ListTool::tr("holds more than %1 words; nothing written").arg(VocabFile::LastRecord));
         return Problems;
     }
     if (!writeList(listPath, words))
         return Trouble;
     if (words.size() < BlankRecords)
-        report(listPath, 0, ListTool::tr("only %1 word(s): records %2 to %3 stay blank, as the "
-                                           "game's editor leaves them")
-                                .arg(words.size()).arg(words.size() + 1).arg(BlankRecords));
+        report(listPath, 0,
+               ListTool::tr("only %1 word(s): records %2 to %3 stay blank, as the "
+                            "game's editor leaves them")
+                   .arg(words.size())
+                   .arg(words.size() + 1)
+                   .arg(BlankRecords));
     return Ok;
 }
 
@@ -219,19 +228,23 @@ QList<Line> readList(const QByteArray &bytes)
     for (qsizetype n = 1; n <= records; ++n) {
         const QString &entry = all.at(n - 1);
         if (n > VocabFile::LastRecord) {
-            lines.append({n, ListTool::tr("past record %1, never read").arg(VocabFile::LastRecord), true, true});
+            lines.append({n, ListTool::tr("past record %1, never read").arg(VocabFile::LastRecord),
+                          true, true});
             continue;
         }
         entries.append(entry);
         if (!VocabFile::isWordEntry(entry))
-            lines.append({n, ListTool::tr("control characters: the game refuses the file"), true, true});
+            lines.append(
+                {n, ListTool::tr("control characters: the game refuses the file"), true, true});
         else if (VocabFile::isBlank(entry))
             lines.append({n, ListTool::tr("blank record"), true, false});
         else
             lines.append({n, entry.trimmed(), false, false});
     }
     if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
-        lines.append({records + 1, ListTool::tr("trailing fragment of %1 byte(s), never read").arg(rest), true, true});
+        lines.append({records + 1,
+                      ListTool::tr("trailing fragment of %1 byte(s), never read").arg(rest), true,
+                      true});
     if (VocabFile::judge(entries) == VocabFile::Content::NoWords)
         lines.append({0, ListTool::tr("holds no words: the game refuses the file"), true, true});
     return lines;
@@ -239,7 +252,8 @@ QList<Line> readList(const QByteArray &bytes)
 
 QString markText(const Line &line)
 {
-    return line.record > 0 ? ListTool::tr("record %1: %2").arg(line.record).arg(line.text) : line.text;
+    return line.record > 0 ? ListTool::tr("record %1: %2").arg(line.record).arg(line.text)
+                           : line.text;
 }
 
 // The words one per line, each mark in its place as a comment line, so that
@@ -250,7 +264,9 @@ int show(const QString &path)
     if (!readAll(path, bytes))
         return Trouble;
     for (const Line &line : readList(bytes)) {
-        std::fputs((line.mark ? QStringLiteral("# ") + markText(line) : line.text).toUtf8().constData(), stdout);
+        std::fputs(
+            (line.mark ? QStringLiteral("# ") + markText(line) : line.text).toUtf8().constData(),
+            stdout);
         std::fputc('\n', stdout);
     }
     return std::fflush(stdout) == 0 ? Ok : Trouble;
@@ -272,8 +288,9 @@ void noteSpelling(const QString &path, const QList<Line> &lines)
     Dictionaries dictionaries(Dictionaries::standardFolders(), desktopLocale());
     const QString language = dictionaries.languageOf(words);
     if (dictionaries.dictionaryName(language).isEmpty()) {
-        report(path, 0, ListTool::tr("no spelling dictionary for the language \"%1\": spelling not checked")
-                            .arg(language));
+        report(path, 0,
+               ListTool::tr("no spelling dictionary for the language \"%1\": spelling not checked")
+                   .arg(language));
         return;
     }
     for (const Line *entry : std::as_const(entries)) {
@@ -281,8 +298,10 @@ void noteSpelling(const QString &path, const QList<Line> &lines)
         for (const spelling::Span &span : spelling::wordsIn(entry->text))
             inEntry.append(entry->text.mid(span.start, span.length));
         for (const QString &word : dictionaries.unknown(language, inEntry))
-            report(path, 0, ListTool::tr("record %1: %2 is not in the %3 dictionary")
-                                .arg(entry->record).arg(quoted(word), language));
+            report(path, 0,
+                   ListTool::tr("record %1: %2 is not in the %3 dictionary")
+                       .arg(entry->record)
+                       .arg(quoted(word), language));
     }
 }
 
@@ -318,8 +337,9 @@ int main(int argc, char *argv[])
     parser.addOptions({help, version, force});
     if (!parser.parse(QCoreApplication::arguments()) && !parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().constFirst();
-        return usageError(ListTool::tr("unknown option %1%2")
-                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        return usageError(
+            ListTool::tr("unknown option %1%2")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
     if (parser.isSet(help)) {
         std::fputs(ListTool::tr(Usage).toUtf8().constData(), stdout);

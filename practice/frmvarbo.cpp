@@ -2,20 +2,20 @@
 
 #include "practice/frmvarbo.h"
 
-#include "practice/keytiles.h"
+#include "base/programpath.h"
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
+#include "practice/keytiles.h"
+#include "sound/keysounds.h"
+#include "sound/waveplayer.h"
+#include "speech/wordspeaker.h"
 #include "ui/circleshape.h"
 #include "ui/look.h"
 #include "ui/onelinebox.h"
 #include "ui/spellingmarks.h"
 #include "ui/twipslayout.h"
-#include "sound/keysounds.h"
 #include "wordlist/grades.h"
-#include "sound/waveplayer.h"
-#include "speech/wordspeaker.h"
-#include "base/programpath.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -42,14 +42,20 @@ constexpr int PromptLeft = 120, WordLeft = 5760, SlotStep = 360, SlotTop = 240;
 constexpr int SlotWidth = 285, SlotHeight = 480;
 
 // Red dots under the answer slots.
-constexpr std::array<int, frmVarbo::Slots> DotLefts = {5835, 6195, 6570, 6915, 7275, 7635, 8010,
-                                          8370, 8730, 9090, 9450, 9810, 10170, 10530};
+constexpr std::array<int, frmVarbo::Slots> DotLefts = {5835, 6195, 6570, 6915, 7275, 7635,  8010,
+                                                       8370, 8730, 9090, 9450, 9810, 10170, 10530};
 constexpr int DotTop = 600, DotWidth = 150, DotHeight = 375;
 
 // The reward board, a pyramid of rows 4-3-2-1 filled from the bottom.
-constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520}, {6720, 2520}, {7320, 2520},
-                                                {7920, 2520}, {6400, 2040}, {7000, 2040},
-                                                {7600, 2040}, {6700, 1560}, {7290, 1560},
+constexpr std::array<QPoint, 10> FacePlaces = {{{6120, 2520},
+                                                {6720, 2520},
+                                                {7320, 2520},
+                                                {7920, 2520},
+                                                {6400, 2040},
+                                                {7000, 2040},
+                                                {7600, 2040},
+                                                {6700, 1560},
+                                                {7290, 1560},
                                                 {6980, 1080}}};
 constexpr int FaceSize = 480;
 
@@ -137,15 +143,14 @@ void frmVarbo::createControls()
     m_layout = new TwipsLayout(m_ground, QSize(twips(LayoutWidth), twips(LayoutHeight)));
     TwipsLayout &layout = *m_layout;
 
-    cmdSaveFerris = makeButton(layout, m_ground, QStringLiteral("cmdSaveFerris"),
-                               tr("Save Ferris"), QRect(8280, 1680, 1335, 495),
-                               {255, 255, 255});
+    cmdSaveFerris = makeButton(layout, m_ground, QStringLiteral("cmdSaveFerris"), tr("Save Ferris"),
+                               QRect(8280, 1680, 1335, 495), {255, 255, 255});
     layout.setFont(cmdSaveFerris, plainFont(9.75, true));
     cmdSaveFerris->hide();
 
     fraCom = makeFrame(layout, m_ground, QStringLiteral("fraCom"), AnswerPlace, Cyan);
-    cmdSpelledCorrect = makeButton(layout, fraCom, QStringLiteral("cmdSpelledCorrect"),
-                                   QString(), AnswerButton, {255, 255, 255});
+    cmdSpelledCorrect = makeButton(layout, fraCom, QStringLiteral("cmdSpelledCorrect"), QString(),
+                                   AnswerButton, {255, 255, 255});
     layout.setIcon(cmdSpelledCorrect, QStringLiteral("questionmark"), IconSize);
     nextWordButton = makeButton(layout, m_ground, QStringLiteral("nextWordButton"), QString(),
                                 AnswerButton.translated(AnswerPlace.topLeft()), {255, 255, 255});
@@ -166,22 +171,20 @@ void frmVarbo::createControls()
     paintText(notePlace, QColor(0, 0, 192));
     notePlace->hide();
 
-    fraList = makeFrame(layout, m_ground, QStringLiteral("fraList"),
-                        QRect(1320, 720, 4215, 2415), Cyan);
+    fraList = makeFrame(layout, m_ground, QStringLiteral("fraList"), QRect(1320, 720, 4215, 2415),
+                        Cyan);
     cmdOuttaHere = makeButton(layout, fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
                               QRect(3240, 840, 855, 375), {128, 128, 255});
-    lstVocab = makeList(layout, fraList, QStringLiteral("lstVocab"),
-                        QRect(1920, 120, 1215, 1815));
-    cmdRemoveWord = makeButton(layout, fraList, QStringLiteral("cmdRemoveWord"),
-                               tr("Remove Word"), QRect(480, 2040, 1215, 375), {255, 0, 0});
+    lstVocab = makeList(layout, fraList, QStringLiteral("lstVocab"), QRect(1920, 120, 1215, 1815));
+    cmdRemoveWord = makeButton(layout, fraList, QStringLiteral("cmdRemoveWord"), tr("Remove Word"),
+                               QRect(480, 2040, 1215, 375), {255, 0, 0});
     cmdAddWordFromMainList = makeButton(layout, fraList, QStringLiteral("cmdAddWordFromMainList"),
                                         tr("<<Add A Word"), QRect(1920, 2040, 1215, 375),
                                         {0, 255, 0});
-    lstMiddle = makeList(layout, fraList, QStringLiteral("lstMiddle"),
-                         QRect(480, 120, 1215, 1815));
+    lstMiddle = makeList(layout, fraList, QStringLiteral("lstMiddle"), QRect(480, 120, 1215, 1815));
 
-    fraWord = makeFrame(layout, m_ground, QStringLiteral("fraWord"),
-                        QRect(5760, 960, 3975, 495), {0, 0, 255});
+    fraWord = makeFrame(layout, m_ground, QStringLiteral("fraWord"), QRect(5760, 960, 3975, 495),
+                        {0, 0, 255});
     cmdAllDone = makeButton(layout, fraWord, QStringLiteral("cmdAllDone"), tr("All Done!"),
                             QRect(2760, 80, 1095, 375), Cyan);
     txtDaWord = named(new QLineEdit(fraWord), QStringLiteral("txtDaWord"));
@@ -247,7 +250,8 @@ void frmVarbo::createControls()
 
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
-    for (QWidget *panel : std::initializer_list<QWidget *>{fraCom, nextWordButton, fraList, fraWord})
+    for (QWidget *panel :
+         std::initializer_list<QWidget *>{fraCom, nextWordButton, fraList, fraWord})
         panel->raise();
 }
 
@@ -275,13 +279,13 @@ void frmVarbo::createMenus()
     mnuOurs = menu(QStringLiteral("mnuOurs"), tr("&Our Words"));
     mnuOursNextList = item(mnuOurs, QStringLiteral("mnuOursNextList"), tr("Next &List"),
                            QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuOursAddLots = item(mnuOurs, QStringLiteral("mnuOursAddLots"),
-                          tr("Add Lots Of Words"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuOursAddLots = item(mnuOurs, QStringLiteral("mnuOursAddLots"), tr("Add Lots Of Words"),
+                          QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuYours = menu(QStringLiteral("mnuYours"), tr("&Your Words"));
-    mnuYoursCustomList = item(mnuYours, QStringLiteral("mnuYoursCustomList"),
-                              tr("Custom Lis&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"),
-                            tr("Ad&d A Word"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuYoursCustomList = item(mnuYours, QStringLiteral("mnuYoursCustomList"), tr("Custom Lis&t"),
+                              QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"), tr("Ad&d A Word"),
+                            QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuGrade = menu(QStringLiteral("mnuGrade"), tr("Grade Level"));
     // Its items, one for each grade, come from the grades.
     for (int index = 0; const grades::Grade &grade : grades::all())
@@ -352,7 +356,8 @@ void frmVarbo::connectHandlers()
 void frmVarbo::placeKeyTiles(const std::array<QPoint, 36> &places)
 {
     for (size_t i = 0; i < lblKey.size(); ++i)
-        m_layout->place(lblKey[i], QRect(places[i], QSize(keytiles::KeyWidth, keytiles::KeyHeight)));
+        m_layout->place(lblKey[i],
+                        QRect(places[i], QSize(keytiles::KeyWidth, keytiles::KeyHeight)));
 }
 
 void frmVarbo::Form_Load()

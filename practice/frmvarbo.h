@@ -186,5 +186,4 @@ private:
     QAction *mnuHelpHelp = nullptr;
     QAction *sayWordAction = nullptr;
     QAction *sayWordsAction = nullptr;
-
 };

@@ -5,8 +5,8 @@
 
 #include "practice/frmvarbo.h"
 
-#include "wordlist/grades.h"
 #include "base/programpath.h"
+#include "wordlist/grades.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,10 +22,12 @@ QString whyNotOpened(const QString &name, const ListContents &list)
 {
     if (list.content == VocabFile::Content::NotWords)
         return frmVarbo::tr("\"%1\" is not a word list, so it was not opened. Word lists are "
-                            "made with Your Words > Custom List.").arg(name);
+                            "made with Your Words > Custom List.")
+            .arg(name);
     if (list.leftOut > 0)
         return frmVarbo::tr("No word in \"%1\" fits in a list (at most 14 letters, each one "
-                            "the game can show), so it was not opened.").arg(name);
+                            "the game can show), so it was not opened.")
+            .arg(name);
     return frmVarbo::tr("\"%1\" holds no words, so it was not opened.").arg(name);
 }
 
@@ -37,8 +39,10 @@ QString readAsNote(const QString &name, const ListContents &list)
                                                int(list.entries.size()))
                        .arg(name);
     if (list.leftOut > 0)
-        note += u' ' + frmVarbo::tr("Words left out, as a list holds only words of at most 14 "
-                                    "letters, each one the game can show: %1.").arg(list.leftOut);
+        note += u' '
+                + frmVarbo::tr("Words left out, as a list holds only words of at most 14 "
+                               "letters, each one the game can show: %1.")
+                      .arg(list.leftOut);
     return note;
 }
 

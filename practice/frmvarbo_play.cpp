@@ -5,10 +5,10 @@
 
 #include "practice/frmvarbo.h"
 
-#include "ui/circleshape.h"
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
+#include "ui/circleshape.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,11 +29,10 @@ namespace {
 constexpr int BlinkMs = 300;
 
 const char *const UsedUpText = QT_TRANSLATE_NOOP(
-    "frmVarbo",
-    "That was the last word on the list. Well done!\n\n"
-    "Grown-ups: Our Words > Next List draws ten new words from the list "
-    "(choose a Grade Level first for another grade), or File > Open A List "
-    "plays a list of your own.");
+    "frmVarbo", "That was the last word on the list. Well done!\n\n"
+                "Grown-ups: Our Words > Next List draws ten new words from the list "
+                "(choose a Grade Level first for another grade), or File > Open A List "
+                "plays a list of your own.");
 
 } // namespace
 
@@ -41,7 +40,8 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
 {
     const int length = m_play.bytWordLen();
     if (watched == m_ground && event->type() == QEvent::MouseButtonPress && length > 0) {
-        const QRect row = lblPrompt[0]->geometry().united(lblPrompt[size_t(length - 1)]->geometry());
+        const QRect row = lblPrompt[0]->geometry().united(
+            lblPrompt[size_t(length - 1)]->geometry());
         if (row.contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
             sayTheWord();
     }
@@ -52,16 +52,16 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         // A repeat merged into the one that waits is gone for every
         // control, as if the keyboard had never sent it.
-        if (!m_repeats.letThrough(key->key(), key->isAutoRepeat(),
-                                  std::uint32_t(key->timestamp())))
+        if (!m_repeats.letThrough(key->key(), key->isAutoRepeat(), std::uint32_t(key->timestamp())))
             return true;
         if (m_deadKeys.take(key->key()))
             break;
         const QString composed = m_deadKeys.compose(key->text());
-        const auto press = composed.isEmpty()
-                               ? virtualkeys::fromKeyPress(key->key(), key->modifiers(), key->text())
-                               : virtualkeys::fromText(composed);
-        if ((press.code != virtualkeys::None || !press.typed.isEmpty()) && !menusHaveTheKey(press)) {
+        const auto press = composed.isEmpty() ? virtualkeys::fromKeyPress(
+                               key->key(), key->modifiers(), key->text())
+                                              : virtualkeys::fromText(composed);
+        if ((press.code != virtualkeys::None || !press.typed.isEmpty())
+            && !menusHaveTheKey(press)) {
             m_returnEcho = isReturnEcho(key, press.code == virtualkeys::Enter);
             Form_KeyDown(press.code, press.typed);
         }

@@ -33,14 +33,14 @@ std::array<QPoint, Keys.size()> places(const virtualkeys::LetterRows &rows)
         return out;
 
     for (size_t row = 0; row < rows.size(); ++row) {
-        const std::vector<QPoint> &lefts =
-            rows[row].size() > qsizetype(written[row].size()) ? written[0] : written[row];
+        const std::vector<QPoint> &lefts = rows[row].size() > qsizetype(written[row].size())
+                                               ? written[0]
+                                               : written[row];
         const int top = written[row].front().y();
         for (qsizetype k = 0; k < rows[row].size(); ++k) {
-            const auto tile = std::find_if(Keys.begin() + FirstLetter, Keys.end(),
-                                           [&](const KeyCap &cap) {
-                                               return QLatin1Char(*cap.caption) == rows[row][k];
-                                           });
+            const auto tile = std::find_if(
+                Keys.begin() + FirstLetter, Keys.end(),
+                [&](const KeyCap &cap) { return QLatin1Char(*cap.caption) == rows[row][k]; });
             out[size_t(tile - Keys.begin())] = QPoint(lefts[size_t(k)].x(), top);
         }
     }

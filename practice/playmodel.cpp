@@ -2,18 +2,17 @@
 
 #include "practice/playmodel.h"
 
-#include "practice/letterhiding.h"
-#include "keys/virtualkeys.h"
-#include "wordlist/draw.h"
 #include "base/randomsource.h"
+#include "keys/virtualkeys.h"
+#include "practice/letterhiding.h"
+#include "wordlist/draw.h"
 
 #include <algorithm>
 
 PlayModel::PlayModel(RandomSource &random, QObject *parent)
     : QObject(parent)
     , m_random(random)
-{
-}
+{}
 
 // The lists
 // ---------
@@ -189,7 +188,8 @@ bool PlayModel::KeyDown(int keyCode, const QString &typed)
     const int i = wordOnScreen() ? nextFreeSlot() : -1;
     // The space bar places the space a word holds ("ice cream"), and only
     // there.
-    const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space && letter(i) == QLatin1String(" ");
+    const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space
+                          && letter(i) == QLatin1String(" ");
     const QString placed = spaceDue ? QStringLiteral(" ") : typed;
     const bool place = i >= 0 && !placed.isEmpty();
     if (place) {

@@ -63,8 +63,8 @@ const Theme *theme(int number)
 
 int hiddenTheme()
 {
-    const auto *hidden =
-        std::find_if(std::begin(Table), std::end(Table), [](const Theme &t) { return !t.menuItem; });
+    const auto *hidden = std::find_if(std::begin(Table), std::end(Table),
+                                      [](const Theme &t) { return !t.menuItem; });
     return int(hidden - std::begin(Table)) + 1;
 }
 

@@ -2,8 +2,8 @@
 
 #include "sound/pulsewaveplayer.h"
 
-#include "sound/wavereader.h"
 #include "base/log.h"
+#include "sound/wavereader.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
@@ -49,7 +49,9 @@ static_assert(WaveReader::MaxRate <= int(PA_RATE_MAX));
 class PulseWavePlayer::Connection
 {
 public:
-    Connection() : m_loop(pa_mainloop_new()) {}
+    Connection()
+        : m_loop(pa_mainloop_new())
+    {}
     ~Connection()
     {
         endStream();
@@ -90,7 +92,7 @@ public:
         m_samples = samples;
         m_pieces = 0;
         const bool played = openStream(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))
-            && playOut(chunks);
+                            && playOut(chunks);
         endStream();
         return played;
     }
@@ -112,8 +114,8 @@ private:
         attr.minreq = uint32_t(pa_usec_to_bytes(RequestUsec, &m_samples));
         attr.prebuf = uint32_t(-1);
         attr.fragsize = uint32_t(-1);
-        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_EARLY_REQUESTS,
-                                       nullptr, nullptr)
+        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_EARLY_REQUESTS, nullptr,
+                                       nullptr)
             < 0)
             return false;
         return runUntil([this] { return pa_stream_get_state(m_stream) == PA_STREAM_READY; },
@@ -164,7 +166,7 @@ private:
     bool failed() const
     {
         return !m_context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))
-            || (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)));
+               || (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)));
     }
 
     // Turns the main loop until `done` holds; false when the deadline
@@ -212,7 +214,9 @@ private:
         int result = 0; // 1 drained, -1 refused
         pa_operation *operation = pa_stream_drain(
             m_stream,
-            [](pa_stream *, int success, void *out) { *static_cast<int *>(out) = success ? 1 : -1; },
+            [](pa_stream *, int success, void *out) {
+                *static_cast<int *>(out) = success ? 1 : -1;
+            },
             &result);
         if (!operation)
             return false;

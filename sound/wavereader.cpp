@@ -63,7 +63,8 @@ bool WaveReader::open(const QString &path)
     // libsndfile owns the descriptor from here on, also when it fails.
     SNDFILE *handle = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (!handle)
-        return refuse(QStringLiteral("not played: ") + QString::fromLocal8Bit(sf_strerror(nullptr)));
+        return refuse(QStringLiteral("not played: ")
+                      + QString::fromLocal8Bit(sf_strerror(nullptr)));
     auto file = std::make_unique<File>();
     file->handle = handle;
 

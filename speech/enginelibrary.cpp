@@ -8,8 +8,7 @@
 
 EngineLibrary::EngineLibrary(QString path)
     : m_path(std::move(path))
-{
-}
+{}
 
 EngineLibrary::~EngineLibrary()
 {
@@ -49,7 +48,8 @@ VoiceEngine *EngineLibrary::engine()
     QObject *root = m_loader.instance();
     m_engine = qobject_cast<VoiceEngine *>(root);
     if (!m_engine)
-        noteOnce(lcSound(), m_path, root ? QStringLiteral("is no voice engine") : m_loader.errorString());
+        noteOnce(lcSound(), m_path,
+                 root ? QStringLiteral("is no voice engine") : m_loader.errorString());
     else if (m_engine->languages().isEmpty())
         noteOnce(lcSound(), m_path, QStringLiteral("has no voice (its data could not be read)"));
     return m_engine;

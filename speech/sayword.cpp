@@ -10,9 +10,9 @@
 // The language is the desktop's unless given. The voice engines are this
 // build tree's, beside the game.
 
+#include "base/desktoplocale.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
-#include "base/desktoplocale.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -37,8 +37,8 @@ bool writeWave(const QString &path, const SpeechSynth::Sound &sound)
     out.writeRawData("RIFF", 4);
     out << quint32(36 + bytes);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(sound.rate)
-        << quint32(sound.rate * 2) << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(sound.rate) << quint32(sound.rate * 2)
+        << quint16(2) << quint16(16);
     out.writeRawData("data", 4);
     out << bytes;
     return file.write(header) == header.size()
@@ -63,7 +63,8 @@ int main(int argc, char *argv[])
         while (!in.atEnd()) {
             const QString word = in.readLine().trimmed();
             if (!word.isEmpty()
-                && !writeWave(QDir(args.at(1)).filePath(word + QStringLiteral(".wav")), synth.say(word)))
+                && !writeWave(QDir(args.at(1)).filePath(word + QStringLiteral(".wav")),
+                              synth.say(word)))
                 ++failed;
         }
         return failed == 0 ? 0 : 1;

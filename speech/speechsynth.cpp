@@ -7,9 +7,9 @@
 #include "base/log.h"
 
 #include <algorithm>
-#include <utility>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -36,9 +36,8 @@ void trimAndLevel(SpeechSynth::Sound &sound)
     const auto from = first - std::min(first - s.begin(), lead);
     const auto to = last + std::min(s.end() - last, tail);
     s = std::vector<short>(from, to);
-    const int top = std::abs(int(*std::max_element(s.begin(), s.end(), [](short a, short b) {
-        return std::abs(int(a)) < std::abs(int(b));
-    })));
+    const int top = std::abs(int(*std::max_element(
+        s.begin(), s.end(), [](short a, short b) { return std::abs(int(a)) < std::abs(int(b)); })));
     const double gain = Peak / top;
     for (short &v : s)
         v = short(std::lround(std::clamp(v * gain, -32768.0, 32767.0)));
@@ -49,16 +48,15 @@ void trimAndLevel(SpeechSynth::Sound &sound)
 SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language)
     : m_engines(std::move(engines))
     , m_language(std::move(language))
-{
-}
+{}
 
 const QString &SpeechSynth::spokenLanguage()
 {
     if (!m_languageChecked) {
         m_languageChecked = true;
-        const bool voiced = std::any_of(m_engines.begin(), m_engines.end(), [this](const auto &engine) {
-            return hasVoiceFor(*engine, m_language);
-        });
+        const bool voiced = std::any_of(
+            m_engines.begin(), m_engines.end(),
+            [this](const auto &engine) { return hasVoiceFor(*engine, m_language); });
         if (!voiced && m_language != QLatin1String("en")) {
             noteOnce(lcSound(), QStringLiteral("voice:"),
                      QStringLiteral("none for the language \"%1\"; words are said in English")

@@ -2,14 +2,13 @@
 
 #include "speech/wordspeaker.h"
 
-#include "speech/speechsynth.h"
 #include "sound/sampleplayer.h"
+#include "speech/speechsynth.h"
 
 VoiceSpeaker::VoiceSpeaker(SpeechSynth &synth, SamplePlayer &player)
     : m_synth(synth)
     , m_player(player)
-{
-}
+{}
 
 void VoiceSpeaker::say(const QString &word)
 {

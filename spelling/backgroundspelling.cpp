@@ -33,7 +33,8 @@ void BackgroundSpelling::ask(QObject *context, std::function<Result(Dictionaries
 {
     QMetaObject::invokeMethod(
         m_worker,
-        [this, guard = QPointer<QObject>(context), work = std::move(work), answer = std::move(answer)]() mutable {
+        [this, guard = QPointer<QObject>(context), work = std::move(work),
+         answer = std::move(answer)]() mutable {
             if (!m_dictionaries)
                 m_dictionaries = std::make_unique<Dictionaries>(m_folders, m_desktopLocale);
             Result result = work(*m_dictionaries);
@@ -52,19 +53,23 @@ void BackgroundSpelling::ask(QObject *context, std::function<Result(Dictionaries
 void BackgroundSpelling::languageOf(const QStringList &entries, QObject *context,
                                     std::function<void(const QString &)> answer)
 {
-    ask<QString>(context, [entries](Dictionaries &d) { return d.languageOf(entries); }, std::move(answer));
+    ask<QString>(
+        context, [entries](Dictionaries &d) { return d.languageOf(entries); }, std::move(answer));
 }
 
-void BackgroundSpelling::unknownWords(const QString &language, const QStringList &words, QObject *context,
+void BackgroundSpelling::unknownWords(const QString &language, const QStringList &words,
+                                      QObject *context,
                                       std::function<void(const QStringList &)> answer)
 {
-    ask<QStringList>(context, [language, words](Dictionaries &d) { return d.unknown(language, words); },
-                     std::move(answer));
+    ask<QStringList>(
+        context, [language, words](Dictionaries &d) { return d.unknown(language, words); },
+        std::move(answer));
 }
 
 void BackgroundSpelling::suggestions(const QString &language, const QString &word, QObject *context,
                                      std::function<void(const QStringList &)> answer)
 {
-    ask<QStringList>(context, [language, word](Dictionaries &d) { return d.suggestions(language, word); },
-                     std::move(answer));
+    ask<QStringList>(
+        context, [language, word](Dictionaries &d) { return d.suggestions(language, word); },
+        std::move(answer));
 }

@@ -2,9 +2,9 @@
 
 #include "spelling/dictionaries.h"
 
-#include "spelling/hunspelldictionary.h"
 #include "base/desktoplocale.h"
 #include "base/log.h"
+#include "spelling/hunspelldictionary.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -72,7 +72,8 @@ int regionRank(const QString &region, const QString &desktopRegion, const QStrin
 
 QStringList Dictionaries::standardFolders()
 {
-    QStringList folders = qEnvironmentVariable("DICPATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QStringList folders = qEnvironmentVariable("DICPATH").split(QLatin1Char(':'),
+                                                                Qt::SkipEmptyParts);
     folders.append(QStringLiteral("/usr/share/hunspell"));
     return folders;
 }
@@ -85,8 +86,8 @@ Dictionaries::Dictionaries(const QStringList &folders, const QString &desktopLoc
     QSet<QString> seen;
     for (const QString &folder : folders) {
         // Sorted, so that the choice between two of one rank is stable.
-        const QStringList affs =
-            QDir(folder).entryList({QStringLiteral("*.aff")}, QDir::Files | QDir::Readable, QDir::Name);
+        const QStringList affs = QDir(folder).entryList({QStringLiteral("*.aff")},
+                                                        QDir::Files | QDir::Readable, QDir::Name);
         for (const QString &aff : affs) {
             const QString name = QFileInfo(aff).completeBaseName();
             const QRegularExpressionMatch match = dictionaryNamePattern().match(name);
@@ -103,7 +104,8 @@ Dictionaries::Dictionaries(const QStringList &folders, const QString &desktopLoc
         }
     }
     if (m_found.isEmpty())
-        noteOnce(lcSpelling(), folders.join(u':'), QStringLiteral("hold no dictionary: no word is checked"));
+        noteOnce(lcSpelling(), folders.join(u':'),
+                 QStringLiteral("hold no dictionary: no word is checked"));
 }
 
 Dictionaries::~Dictionaries() = default;
@@ -186,9 +188,11 @@ QString Dictionaries::languageOf(const QStringList &entries)
         HunspellDictionary *known = dictionary(language);
         if (!known)
             continue;
-        const qsizetype count = std::count_if(sample.cbegin(), sample.cend(), [known](const QStringList &words) {
-            return std::all_of(words.cbegin(), words.cend(), [known](const QString &word) { return known->knows(word); });
-        });
+        const qsizetype count = std::count_if(
+            sample.cbegin(), sample.cend(), [known](const QStringList &words) {
+                return std::all_of(words.cbegin(), words.cend(),
+                                   [known](const QString &word) { return known->knows(word); });
+            });
         if (count > bestCount) {
             best = language;
             bestCount = count;

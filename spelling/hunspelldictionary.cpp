@@ -33,7 +33,8 @@ const HunspellCalls &hunspell()
         HunspellCalls found;
         if (!library.load()) {
             noteOnce(lcSpelling(), library.fileName(),
-                     QStringLiteral("cannot be loaded (%1): no word is checked").arg(library.errorString()));
+                     QStringLiteral("cannot be loaded (%1): no word is checked")
+                         .arg(library.errorString()));
             return found;
         }
         const auto resolve = [&library](auto &call, const char *name) {

@@ -3,11 +3,11 @@
 // The draws: picking rows with k = int(n * r) + 1, the ten-word draw, the
 // letter-hiding counts, and the clock-seeded generator.
 
-#include "fakes.h"
+#include "base/clockrandomsource.h"
 #include "base/randomsource.h"
+#include "fakes.h"
 #include "practice/letterhiding.h"
 #include "wordlist/draw.h"
-#include "base/clockrandomsource.h"
 
 #include <QtTest>
 
@@ -91,7 +91,8 @@ private slots:
         }
         QVERIFY(seen.size() > Picks - 5);
         for (int b : buckets)
-            QVERIFY2(b > Picks / 10 * 0.85 && b < Picks / 10 * 1.15, qPrintable(QString::number(b)));
+            QVERIFY2(b > Picks / 10 * 0.85 && b < Picks / 10 * 1.15,
+                     qPrintable(QString::number(b)));
     }
 };
 

@@ -13,12 +13,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -28,8 +28,14 @@
 
 namespace {
 
-QByteArray rec(const char *word) { return VocabFile::encodeRecord(QString::fromLatin1(word)); }
-QByteArray blanks(int n) { return QByteArray(VocabFile::RecordLength * n, '\0'); }
+QByteArray rec(const char *word)
+{
+    return VocabFile::encodeRecord(QString::fromLatin1(word));
+}
+QByteArray blanks(int n)
+{
+    return QByteArray(VocabFile::RecordLength * n, '\0');
+}
 
 // The first and last columns of a widget (or of a part of it) that hold the
 // red of a mark; -1 for none.
@@ -85,7 +91,10 @@ class TestEditor : public QObject
     std::unique_ptr<EditorFixture> f;
 
     template<typename T = QPushButton>
-    T *get(const char *name) const { return f->find<T>(QLatin1String(name)); }
+    T *get(const char *name) const
+    {
+        return f->find<T>(QLatin1String(name));
+    }
     QListWidget *list() const { return f->list(); }
     QLineEdit *box(const char *name) const { return f->box(QLatin1String(name)); }
     int nextRecord() const { return f->editor->property("intNextRecord").toInt(); }
@@ -134,10 +143,9 @@ private slots:
             QTRY_COMPARE(f->editor->size(), written * factor);
             const QLabel *label = get<QLabel>("Label1");
             const QRect room = label->contentsRect();
-            QVERIFY(label->fontMetrics()
-                        .boundingRect(room, Qt::TextWordWrap, label->text())
-                        .height()
-                    <= room.height());
+            QVERIFY(
+                label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text()).height()
+                <= room.height());
             for (const QPushButton *button : f->editor->findChildren<QPushButton *>())
                 QVERIFY2(button->fontMetrics().horizontalAdvance(button->text())
                              <= button->width() - 4,
@@ -184,8 +192,8 @@ private slots:
     // file would cut or change stay in it.
     void pastedListAddsEachWord()
     {
-        const QStringList twelve{"rocket", "lamp", "tiger", "moon", "fish", "green",
-                                 "house", "seven", "train", "apple", "ice cream", "owl"};
+        const QStringList twelve{"rocket", "lamp",  "tiger", "moon",  "fish",      "green",
+                                 "house",  "seven", "train", "apple", "ice cream", "owl"};
         QGuiApplication::clipboard()->setText(twelve.mid(0, 6).join(QStringLiteral("\r\n"))
                                               + QStringLiteral("\r\nextraordinarily\r\n")
                                               + twelve.mid(6, 5).join(QStringLiteral("\n"))
@@ -218,7 +226,9 @@ private slots:
     void repeatsRefusedAndPickedWordsWrittenTogether()
     {
         f->enter({QStringLiteral("\u00E9t\u00E9")});
-        box("txtNewWord")->setText(QStringLiteral("\u00C9T\u00C9, \u00E9t\u00E9, ant, Ant, \u0142\u00F3d\u017A"));
+        box("txtNewWord")
+            ->setText(
+                QStringLiteral("\u00C9T\u00C9, \u00E9t\u00E9, ant, Ant, \u0142\u00F3d\u017A"));
         get("cmdEnter")->click();
         QCOMPARE(rows(list()), (QStringList{"\u00E9t\u00E9", "ant"}));
         const QStringList why = f->fakes.messages.shown.back().text.split(u'\n');
@@ -246,10 +256,12 @@ private slots:
     void marksWordsTheDictionaryDoesNotKnow()
     {
         FakeSpellCheck &spelling = f->fakes.spelling;
-        spelling.misspelt.insert(QStringLiteral("recieve"), {QStringLiteral("receive"), QStringLiteral("relieve")});
+        spelling.misspelt.insert(QStringLiteral("recieve"),
+                                 {QStringLiteral("receive"), QStringLiteral("relieve")});
         QLineEdit *newWord = box("txtNewWord");
         QTest::keyClicks(newWord, QStringLiteral("cat, recieve"));
-        QTRY_VERIFY(redColumns(newWord).first > newWord->fontMetrics().horizontalAdvance(QStringLiteral("cat, ")));
+        QTRY_VERIFY(redColumns(newWord).first
+                    > newWord->fontMetrics().horizontalAdvance(QStringLiteral("cat, ")));
         int inWord = 0;
         while (newWord->cursorPositionAt(QPoint(inWord, newWord->height() / 2)) != 8)
             ++inWord;
@@ -274,7 +286,8 @@ private slots:
         menu->actions().constLast()->trigger();
         menu->close();
         QCOMPARE(rows(list()), (QStringList{"cat", "relieve"}));
-        QCOMPARE(spelling.asked.mid(0, 2), (QStringList{"language of: ", "unknown in en: cat, recieve"}));
+        QCOMPARE(spelling.asked.mid(0, 2),
+                 (QStringList{"language of: ", "unknown in en: cat, recieve"}));
         QTRY_VERIFY(spelling.asked.contains(QStringLiteral("language of: cat, relieve")));
     }
 
@@ -298,8 +311,8 @@ private slots:
 
     void wordsGoToTheFileInTheOrderWritten()
     {
-        for (const char *word : {"ant", "bee", "cow", "doe", "elk", "fox", "gnu", "hen", "ibis", "jay",
-                                 "kea", "lynx"})
+        for (const char *word :
+             {"ant", "bee", "cow", "doe", "elk", "fox", "gnu", "hen", "ibis", "jay", "kea", "lynx"})
             type(QString::fromLatin1(word));
         makeFile("zoo.dat");
         addToFile(2);
@@ -324,7 +337,8 @@ private slots:
         get("cmdAddToFile")->click();
         QCOMPARE(f->fakes.messages.shown.size(), size_t(2));
         QCOMPARE(f->fakes.messages.shown.back().title, QStringLiteral("Choose a Word"));
-        QCOMPARE(f->fakes.messages.shown.back().text, QStringLiteral("Please click on a word in your list."));
+        QCOMPARE(f->fakes.messages.shown.back().text,
+                 QStringLiteral("Please click on a word in your list."));
         // A second file is refused while the first is open; words go on to the first.
         makeFile("second.dat");
         addToFile(0);
@@ -387,7 +401,8 @@ private slots:
     {
         QtFileDialogs qt;
         FakeServices &s = f->fakes;
-        Services withQt{s.player, s.speaker, qt, s.messages, s.random, s.ending, s.keyboard, s.spelling, dir->path()};
+        Services withQt{s.player, s.speaker,  qt,         s.messages, s.random,
+                        s.ending, s.keyboard, s.spelling, dir->path()};
         f->editor = std::make_unique<frmCreateList>(withQt);
         typeWords(10);
         QTimer::singleShot(0, this, [this] {

@@ -16,11 +16,10 @@
 #include "wordlist/vocabfile.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
-
 
 #include <algorithm>
 #include <cerrno>
@@ -125,10 +124,7 @@ class TestHostile : public QObject
     }
 
 private slots:
-    void init()
-    {
-        game = std::make_unique<PlayFixture>(QStringList{"cat", "dog", "owl"});
-    }
+    void init() { game = std::make_unique<PlayFixture>(QStringList{"cat", "dog", "owl"}); }
     void cleanup() { game.reset(); }
 
     // Files of any length load whole records only, up to record 32,767 (or
@@ -244,13 +240,11 @@ private slots:
         const QString name = QStringLiteral("Émile's wörter für Ölçü 字 list.dat");
         QVERIFY(game->folder.writeList(name, {QStringLiteral("über"), QStringLiteral("ship")}));
         openList(game->folder.file(name));
-        QCOMPARE(rows(middle()),
-                 (QStringList{QStringLiteral("über").leftJustified(Record, ' '),
-                              QStringLiteral("ship").leftJustified(Record, ' ')}));
+        QCOMPARE(rows(middle()), (QStringList{QStringLiteral("über").leftJustified(Record, ' '),
+                                              QStringLiteral("ship").leftJustified(Record, ' ')}));
         const QByteArray link = QFile::encodeName(game->folder.file(QStringLiteral("link.dat")));
-        QCOMPARE(::symlink(QFile::encodeName(game->folder.file(name)).constData(),
-                           link.constData()),
-                 0);
+        QCOMPARE(
+            ::symlink(QFile::encodeName(game->folder.file(name)).constData(), link.constData()), 0);
         openList(QFile::decodeName(link));
         QCOMPARE(middle()->count(), 2);
         checkNextWordServes(middle()->item(0)->text());
@@ -265,7 +259,8 @@ private slots:
         game = std::make_unique<PlayFixture>(QStringList{}); // 0-byte firstGrade.dat
         QCOMPARE(vocab()->count(), 0);
         QCOMPARE(middle()->count(), 0);
-        QVERIFY(game->folder.writeBytes(QStringLiteral("thirdGrade.dat"), QByteArray("thirteen\0byte", 13)));
+        QVERIFY(game->folder.writeBytes(QStringLiteral("thirdGrade.dat"),
+                                        QByteArray("thirteen\0byte", 13)));
 
         for (const grades::Grade &grade : grades::all()) {
             game->action(grade.menuItem)->trigger();
@@ -315,7 +310,8 @@ private slots:
         QVERIFY(game->folder.writeList(QStringLiteral("secondGrade.dat"),
                                        {QStringLiteral("moon"), QStringLiteral("star")}));
         const QByteArray folder = QFile::encodeName(game->folder.path());
-        const QByteArray first = QFile::encodeName(game->folder.file(QStringLiteral("firstGrade.dat")));
+        const QByteArray first = QFile::encodeName(
+            game->folder.file(QStringLiteral("firstGrade.dat")));
         QCOMPARE(::chmod(first.constData(), 0444), 0);
         QCOMPARE(::chmod(folder.constData(), 0555), 0);
         auto restore = qScopeGuard([&] { ::chmod(folder.constData(), 0755); });
@@ -368,7 +364,8 @@ private slots:
         editor.enter(typed);
         // The tab keeps two words apart; the invisible characters take no
         // room in a record.
-        QCOMPARE(rows(editor.list()), (QStringList{"naïve café", "tab", "here", "\u200b\u202eevil", "€uro"}));
+        QCOMPARE(rows(editor.list()),
+                 (QStringList{"naïve café", "tab", "here", "\u200b\u202eevil", "€uro"}));
         editor.enter({QStringLiteral("😀 smile 😀")});
         QCOMPARE(editor.box(QStringLiteral("txtNewWord"))->text(), QStringLiteral("😀 smile 😀"));
         editor.editor.reset();

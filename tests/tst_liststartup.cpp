@@ -13,8 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -70,13 +70,13 @@ private slots:
     void startsWithGreetingFirstGradeAndTenWords()
     {
         start({0.0, 0.5, 0.99});
-        QCOMPARE(g->fakes.player.names(g->folder.path()), QStringList{QStringLiteral("\\claugh.wav")});
+        QCOMPARE(g->fakes.player.names(g->folder.path()),
+                 QStringList{QStringLiteral("\\claugh.wav")});
         QCOMPARE(g->fakes.player.played.first(), g->folder.path() + QStringLiteral("/claugh.wav"));
         QCOMPARE(rows(vocab()), padded(first));
         QCOMPARE(middle()->count(), 10);
-        QCOMPARE(rows(middle()).mid(0, 4),
-                 padded({QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("sun"),
-                         QStringLiteral("cat")}));
+        QCOMPARE(rows(middle()).mid(0, 4), padded({QStringLiteral("cat"), QStringLiteral("dog"),
+                                                   QStringLiteral("sun"), QStringLiteral("cat")}));
         QCOMPARE(vocab()->currentRow(), 0); // the tenth pick (r = 0 once the values run out)
         QVERIFY(g->window->listFileOpen());
 
@@ -121,7 +121,8 @@ private slots:
         QVERIFY(g->folder.writeList(QStringLiteral("bs\\dir/firstGrade.dat"), third));
         start({}, programFolder);
         QCOMPARE(rows(vocab()), padded(third));
-        QCOMPARE(g->fakes.player.played, QStringList{programFolder + QStringLiteral("/claugh.wav")});
+        QCOMPARE(g->fakes.player.played,
+                 QStringList{programFolder + QStringLiteral("/claugh.wav")});
     }
 
     void menusAsLaidOut()
@@ -160,7 +161,8 @@ private slots:
     void gradeFileIsLeftUntouched()
     {
         const QByteArray before = g->folder.readBytes(QStringLiteral("thirdGrade.dat"));
-        ::chmod(QFile::encodeName(g->folder.file(QStringLiteral("thirdGrade.dat"))).constData(), 0444);
+        ::chmod(QFile::encodeName(g->folder.file(QStringLiteral("thirdGrade.dat"))).constData(),
+                0444);
         start();
         g->action("mnuThird")->trigger();
         QCOMPARE(rows(vocab()), padded(third));
@@ -195,9 +197,8 @@ private slots:
         g->fakes.random.values = {0.0, 0.25, 0.5, 0.75, 0.0, 0.25, 0.5, 0.75, 0.0, 0.99};
         g->action("mnuThird")->trigger();
         QCOMPARE(rows(vocab()), padded(third));
-        QCOMPARE(rows(middle()),
-                 padded({"because", "friend", "laughed", "people", "because", "friend",
-                         "laughed", "people", "because", "people"}));
+        QCOMPARE(rows(middle()), padded({"because", "friend", "laughed", "people", "because",
+                                         "friend", "laughed", "people", "because", "people"}));
         QCOMPARE(vocab()->currentRow(), 3);
         QCOMPARE(vocab()->selectedItems().size(), 1);
         QVERIFY(g->find<QLineEdit>("txtPrompt")->text().isEmpty());
@@ -232,7 +233,8 @@ private slots:
         QVERIFY(g->folder.writeList(QStringLiteral("mine.dat"), twelve));
         g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("mine.dat"))};
         g->action("mnuFileOpenList")->trigger();
-        QCOMPARE(g->fakes.dialogs.openFilters, QStringList{QStringLiteral("Data (*.txt *.dat) | *.txt *.dat")});
+        QCOMPARE(g->fakes.dialogs.openFilters,
+                 QStringList{QStringLiteral("Data (*.txt *.dat) | *.txt *.dat")});
         QCOMPARE(rows(middle()), padded(twelve));
         QCOMPARE(rows(vocab()), padded(twelve));
         QCOMPARE(vocab()->currentRow(), -1);
@@ -276,7 +278,8 @@ private slots:
         g->action("mnuFileOpenList")->trigger();
         QVERIFY(g->window->listFileOpen()); // Cancel keeps the old list file
 
-        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("gone.dat")), g->folder.path(), fifo};
+        g->fakes.dialogs.nextOpen = {g->folder.file(QStringLiteral("gone.dat")), g->folder.path(),
+                                     fifo};
         FifoWatchdog watchdog(fifo);
         for (int i = 0; i < 3; ++i) {
             g->action("mnuFileOpenList")->trigger();
@@ -294,12 +297,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("note");
-        QTest::newRow("week.dat") << QByteArray("cat, dog, bird, fish, frog") << QStringList{"cat", "dog", "bird", "fish", "frog"}
+        QTest::newRow("week.dat") << QByteArray("cat, dog, bird, fish, frog")
+                                  << QStringList{"cat", "dog", "bird", "fish", "frog"}
                                   << "\"week.dat\" was read as a text list of 5 word(s).";
-        QTest::newRow("a diary") << QByteArray("Dear diary, today we went to the zoo!\r\n")
-                                 << QStringList{"Dear diary"}
-                                 << "\"week.dat\" was read as a text list of 1 word(s). Words left out, as a "
-                                    "list holds only words of at most 14 letters, each one the game can show: 1.";
+        QTest::newRow("a diary")
+            << QByteArray("Dear diary, today we went to the zoo!\r\n") << QStringList{"Dear diary"}
+            << "\"week.dat\" was read as a text list of 1 word(s). Words left out, as a "
+               "list holds only words of at most 14 letters, each one the game can show: 1.";
     }
     void openATextList()
     {
@@ -323,7 +327,8 @@ private slots:
         middle()->selectAll();
         g->find<QPushButton>("cmdRemoveWord")->click();
         g->action("mnuFileNextWord")->trigger();
-        QVERIFY(!told->isHidden() && told->text().startsWith(QLatin1String("That was the last word")));
+        QVERIFY(!told->isHidden()
+                && told->text().startsWith(QLatin1String("That was the last word")));
     }
 
     void closingClosesTheListFile()

@@ -49,9 +49,9 @@ private slots:
     void makesWhatTheEditorMakes_data()
     {
         QTest::addColumn<QStringList>("words");
-        QTest::newRow("twelve") << QStringList{"rocket", "lamp", "tiger", "moon", "fish", "café",
-                                               "house", "seven", "train", "apple", "ice cream",
-                                               "encyclopaedias"};
+        QTest::newRow("twelve") << QStringList{"rocket", "lamp",  "tiger",     "moon",
+                                               "fish",   "café",  "house",     "seven",
+                                               "train",  "apple", "ice cream", "encyclopaedias"};
         QTest::newRow("three") << QStringList{"cat", "€uro", "dog"};
     }
     void makesWhatTheEditorMakes()
@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(dir.readBytes(QStringLiteral("tool.dat")), made);
         // And check finds nothing wrong with what the two make; the game
         // reads it as records, every one.
-        QCOMPARE(listTool({QStringLiteral("check"), dir.file(QStringLiteral("tool.dat"))}).status, 0);
+        QCOMPARE(listTool({QStringLiteral("check"), dir.file(QStringLiteral("tool.dat"))}).status,
+                 0);
         const ListContents read = listreader::read(made);
         QCOMPARE(read.format, &RecordFormat);
         QCOMPARE(read.entries, VocabFile::entriesOf(made));
@@ -94,16 +95,20 @@ private slots:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("said");
         const QString windows1252 = QStringLiteral("words.txt: not UTF-8: read as Windows-1252");
-        QTest::newRow("UTF-8, byte-order mark") << QByteArray("\xef\xbb\xbf" "caf\xc3\xa9\nFu\xc3\x9f\n") << 0
-                                                << QStringList{"café", "Fuß"} << QString();
+        QTest::newRow("UTF-8, byte-order mark") << QByteArray("\xef\xbb\xbf"
+                                                              "caf\xc3\xa9\nFu\xc3\x9f\n")
+                                                << 0 << QStringList{"café", "Fuß"} << QString();
         QTest::newRow("Latin-1") << QByteArray("Fu\xdf\ncaf\xe9\nna\xefve\n") << 0
                                  << QStringList{"Fuß", "café", "naïve"} << windows1252;
         QTest::newRow("Windows-1252") << QByteArray("\x93quoted\x94, \x80uro\r\n") << 0
                                       << QStringList{"“quoted”", "€uro"} << windows1252;
-        QTest::newRow("neither") << QByteArray("cat\ncaf\xe9\nbad\x81" "byte\n") << 1 << QStringList{}
-                                 << "words.txt:2: not UTF-8 text";
-        QTest::newRow("marked UTF-8, a Latin-1 byte") << QByteArray("\xef\xbb\xbf" "cat\n\ncaf\xe9\n") << 1
-                                                      << QStringList{} << "words.txt:3: not UTF-8 text";
+        QTest::newRow("neither") << QByteArray("cat\ncaf\xe9\nbad\x81"
+                                               "byte\n")
+                                 << 1 << QStringList{} << "words.txt:2: not UTF-8 text";
+        QTest::newRow("marked UTF-8, a Latin-1 byte")
+            << QByteArray("\xef\xbb\xbf"
+                          "cat\n\ncaf\xe9\n")
+            << 1 << QStringList{} << "words.txt:3: not UTF-8 text";
     }
     void makeReadsTextWhole()
     {
@@ -118,11 +123,13 @@ private slots:
                                    dir.file(QStringLiteral("words.txt")), list});
         QCOMPARE(made.status, status);
         // Said once of the words' file, or nothing said of it.
-        QVERIFY2(made.err.count("words.txt") == !said.isEmpty() && made.err.startsWith(dir.path() + u'/' + said),
+        QVERIFY2(made.err.count("words.txt") == !said.isEmpty()
+                     && made.err.startsWith(dir.path() + u'/' + said),
                  qPrintable(made.err));
         QCOMPARE(QFile::exists(list), status == 0);
         if (status == 0)
-            QCOMPARE(listTool({QStringLiteral("show"), list}).out.split(u'\n').mid(0, words.size()), words);
+            QCOMPARE(listTool({QStringLiteral("show"), list}).out.split(u'\n').mid(0, words.size()),
+                     words);
     }
 
     // check notes each word the dictionary of the list's language does not
@@ -133,13 +140,16 @@ private slots:
         const TestDictionaries dictionaries({QStringLiteral("en_US: cat dog receive ice cream")});
         QVERIFY(dictionaries.ok());
         const QString list = dir.file(QStringLiteral("list.dat"));
-        QVERIFY(dir.writeList(QStringLiteral("list.dat"), {"cat", "recieve", "", "ice creem", "dog"}));
+        QVERIFY(
+            dir.writeList(QStringLiteral("list.dat"), {"cat", "recieve", "", "ice creem", "dog"}));
         qputenv("DICPATH", QFile::encodeName(dictionaries.folder()));
         const Run run = listTool({QStringLiteral("check"), list});
         qunsetenv("DICPATH");
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, list + QStringLiteral(": record 2: \"recieve\" is not in the en dictionary\n") + list
-                              + QStringLiteral(": record 4: \"creem\" is not in the en dictionary\n"));
+        QCOMPARE(run.err,
+                 list + QStringLiteral(": record 2: \"recieve\" is not in the en dictionary\n")
+                     + list
+                     + QStringLiteral(": record 4: \"creem\" is not in the en dictionary\n"));
     }
 
     // --help, --version and an unknown option, with no display to open.
@@ -149,13 +159,19 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quillobrite [OPTION]" << "";
-        QTest::newRow("Qt's options, -h") << QStringList{"-platform", "offscreen", "--reverse", "-h"} << 0
-                                          << "Usage: quillobrite [OPTION]" << "";
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "quillobrite " QB_VERSION "\n" << "";
-        QTest::newRow("--foo") << QStringList{"-style", "fusion", "--foo", "--help"} << 2 << ""
-                               << "quillobrite: unknown option --foo\nUsage: quillobrite [OPTION]...\n"
-                                  "Try 'quillobrite --help' for more.\n";
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: quillobrite [OPTION]"
+                                << "";
+        QTest::newRow("Qt's options, -h")
+            << QStringList{"-platform", "offscreen", "--reverse", "-h"} << 0
+            << "Usage: quillobrite [OPTION]"
+            << "";
+        QTest::newRow("--version")
+            << QStringList{"--version"} << 0 << "quillobrite " QB_VERSION "\n"
+            << "";
+        QTest::newRow("--foo")
+            << QStringList{"-style", "fusion", "--foo", "--help"} << 2 << ""
+            << "quillobrite: unknown option --foo\nUsage: quillobrite [OPTION]...\n"
+               "Try 'quillobrite --help' for more.\n";
     }
     void gameCommandLine()
     {
@@ -178,24 +194,32 @@ private slots:
         TestFolder dir;
         const QString words = dir.file(QStringLiteral("words.txt"));
         const QString list = dir.file(QStringLiteral("list.dat"));
-        QVERIFY(dir.writeBytes(QStringLiteral("words.txt"),
-                               QStringLiteral("cat\r\ndog, extraordinarily\r\n# Cat\r\nCat\r\nsmile 😀\r\n").toUtf8()));
+        QVERIFY(dir.writeBytes(
+            QStringLiteral("words.txt"),
+            QStringLiteral("cat\r\ndog, extraordinarily\r\n# Cat\r\nCat\r\nsmile 😀\r\n").toUtf8()));
         Run run = listTool({QStringLiteral("make"), words, list});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(words + QStringLiteral(":2: \"extraordinarily\" is longer than 14 letters")), qPrintable(run.err));
-        QVERIFY2(run.err.contains(words + QStringLiteral(":4: \"Cat\" is listed already")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(
+                     words + QStringLiteral(":2: \"extraordinarily\" is longer than 14 letters")),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(words + QStringLiteral(":4: \"Cat\" is listed already")),
+                 qPrintable(run.err));
         QVERIFY2(run.err.contains(words + QStringLiteral(":5: \"smile 😀\"")), qPrintable(run.err));
         QVERIFY(!QFile::exists(list));
 
-        QCOMPARE(listTool({QStringLiteral("make"), QStringLiteral("--force"), words, list}).status, 0);
+        QCOMPARE(listTool({QStringLiteral("make"), QStringLiteral("--force"), words, list}).status,
+                 0);
         const QByteArray made = dir.readBytes(QStringLiteral("list.dat"));
-        QCOMPARE(made.left(28), VocabFile::encodeRecord(QStringLiteral("cat")) + VocabFile::encodeRecord(QStringLiteral("dog")));
+        QCOMPARE(made.left(28), VocabFile::encodeRecord(QStringLiteral("cat"))
+                                    + VocabFile::encodeRecord(QStringLiteral("dog")));
 
         run = listTool({QStringLiteral("make"), words, list});
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.err.startsWith(list + QStringLiteral(": exists already")), qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(list + QStringLiteral(": exists already")),
+                 qPrintable(run.err));
         QCOMPARE(dir.readBytes(QStringLiteral("list.dat")), made);
-        QCOMPARE(listTool({QStringLiteral("show"), dir.file(QStringLiteral("none.dat"))}).status, 2);
+        QCOMPARE(listTool({QStringLiteral("show"), dir.file(QStringLiteral("none.dat"))}).status,
+                 2);
         QCOMPARE(listTool({QStringLiteral("make"), words}).status, 2);
         QCOMPARE(listTool({QStringLiteral("--help")}).status, 0);
 
@@ -204,14 +228,17 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.split(u'\n').mid(0, 3),
                  (QStringList{"cat", "dog", "# record 3: blank record"}));
-        QVERIFY(run.out.endsWith(QStringLiteral("# record 11: trailing fragment of 2 byte(s), never read\n")));
+        QVERIFY(run.out.endsWith(
+            QStringLiteral("# record 11: trailing fragment of 2 byte(s), never read\n")));
         run = listTool({QStringLiteral("check"), list});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err.count(list + QStringLiteral(": record ")), 1); // the fragment
-        QVERIFY(dir.writeBytes(QStringLiteral("list.dat"), QByteArray("cat\tdog") + QByteArray(140, '\0')));
+        QVERIFY(dir.writeBytes(QStringLiteral("list.dat"),
+                               QByteArray("cat\tdog") + QByteArray(140, '\0')));
         run = listTool({QStringLiteral("check"), list});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(list + QStringLiteral(": record 1: control characters")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(list + QStringLiteral(": record 1: control characters")),
+                 qPrintable(run.err));
         QVERIFY(dir.writeBytes(QStringLiteral("list.dat"), QByteArray(140, '\0')));
         QCOMPARE(listTool({QStringLiteral("check"), list}).status, 1);
     }

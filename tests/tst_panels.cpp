@@ -146,7 +146,8 @@ private slots:
         f.action("mnuYoursAddAWord")->trigger();
         auto *text = f.find<QLineEdit>(QStringLiteral("txtDaWord"));
         QTRY_VERIFY(text->hasFocus());
-        QGuiApplication::clipboard()->setText(QStringLiteral("cat\r\ninternationally\r\ndog\r\nice cream\r\n"));
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("cat\r\ninternationally\r\ndog\r\nice cream\r\n"));
         text->paste();
         QCOMPARE(text->text(), QStringLiteral("cat, internationally, dog, ice cream"));
         f.find<QPushButton>(QStringLiteral("cmdAddWord"))->click();

@@ -3,8 +3,8 @@
 // Playing a word with the real window and real key events: Next Word,
 // typing, the answer check, letter hiding, faces and the sound themes.
 
-#include "playfixture.h"
 #include "base/codepage.h"
+#include "playfixture.h"
 #include "ui/twipslayout.h"
 
 #include <QGuiApplication>
@@ -354,12 +354,12 @@ private slots:
 
     // The number of draws per stage, for every word length; the first
     // letter never hides.
-     // Faces fill in index order across words and lists; a list command
+    // Faces fill in index order across words and lists; a list command
     // hides them without starting the count again; past ten, words still
     // close.
-     // Next List takes the word off the screen and its answer button with
+    // Next List takes the word off the screen and its answer button with
     // it: presses of the button afterwards earn neither praise nor a face.
-     // A list opened after the last one ran out can be played; a file
+    // A list opened after the last one ran out can be played; a file
     // without words leaves nothing to play.
     void openedListCanBeStarted()
     {
@@ -375,7 +375,7 @@ private slots:
         QCOMPARE(f.shownWord(), QStringLiteral("BEE"));
     }
 
-      // Next Word on an empty practice list puts no half-made word in play.
+    // Next Word on an empty practice list puts no half-made word in play.
     void nextWordOnAnEmptyList()
     {
         PlayFixture f;
@@ -532,7 +532,8 @@ private slots:
         PlayFixture f;
         const auto tile = [&f](char letter) {
             const char *caps = "1234567890QWERTYUIOPASDFGHJKLZXCVBNM";
-            return f.find(QStringLiteral("lblKey%1").arg(int(std::strchr(caps, letter) - caps)))->geometry();
+            return f.find(QStringLiteral("lblKey%1").arg(int(std::strchr(caps, letter) - caps)))
+                ->geometry();
         };
         const QRect q = tile('Q'), w = tile('W'), a = tile('A');
         f.fakes.keyboard.layOut({"AZERTYUIOP", "QSDFGHJKLM", "WXCVBN"});
@@ -667,7 +668,10 @@ private slots:
                          && near(is.height(), was.height() * factor),
                      qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
                                     .arg(control->objectName())
-                                    .arg(is.x()).arg(is.y()).arg(is.width()).arg(is.height())));
+                                    .arg(is.x())
+                                    .arg(is.y())
+                                    .arg(is.width())
+                                    .arg(is.height())));
             QCOMPARE(control->isHidden(), hidden);
         }
         const int height = inked(f.prompt(0), QStringLiteral("W")).box.height();

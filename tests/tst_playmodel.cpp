@@ -5,8 +5,8 @@
 // hidden letters and the faces.
 
 #include "fakes.h"
-#include "practice/playmodel.h"
 #include "keys/virtualkeys.h"
+#include "practice/playmodel.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -30,9 +30,13 @@ struct Play {
     void type(const QString &letters)
     {
         for (QChar c : letters)
-            key(c.isLetter() ? c.toUpper().unicode() : int(virtualkeys::None), QString(c.toUpper()));
+            key(c.isLetter() ? c.toUpper().unicode() : int(virtualkeys::None),
+                QString(c.toUpper()));
     }
-    void erase() { key(virtualkeys::Backspace, virtualkeys::typedCharacter(virtualkeys::Backspace)); }
+    void erase()
+    {
+        key(virtualkeys::Backspace, virtualkeys::typedCharacter(virtualkeys::Backspace));
+    }
     void clear() { key(virtualkeys::Delete, virtualkeys::typedCharacter(virtualkeys::Delete)); }
     // Spells the word on screen right, r values of 0.99 hiding no letter.
     Check spellRight(const QString &word)
@@ -42,7 +46,10 @@ struct Play {
         return model.CheckSpelling();
     }
     // The word in play, hidden letters too; the letters shown; the attempt.
-    QString word() const { return joined([this](int i) { return model.letter(i); }); }
+    QString word() const
+    {
+        return joined([this](int i) { return model.letter(i); });
+    }
     QString shown() const
     {
         return joined([this](int i) { return model.letterShown(i) ? model.letter(i) : QString(); });
@@ -184,9 +191,9 @@ private slots:
                 p.random.values = std::deque<double>(14, 0.0);
                 p.type(word);
                 QCOMPARE(p.model.CheckSpelling(), Check::Praised);
-                const int expected = stage == 1 ? stage1[length - 1]
-                                   : stage == 2 ? stage2[length - 1]
-                                                : length;
+                const int expected = stage == 1   ? stage1[length - 1]
+                                     : stage == 2 ? stage2[length - 1]
+                                                  : length;
                 QCOMPARE(p.random.draws, expected);
                 QCOMPARE(p.random.reseeds, expected);
                 QVERIFY(p.model.letterShown(0));
@@ -207,9 +214,8 @@ private slots:
         QObject::connect(&p.model, &PlayModel::praised, [&] {
             seen.append(QStringLiteral("praised %1 %2").arg(p.attempt(), p.shown()));
         });
-        QObject::connect(&p.model, &PlayModel::rewarded, [&] {
-            seen.append(QStringLiteral("rewarded %1").arg(p.faces().size()));
-        });
+        QObject::connect(&p.model, &PlayModel::rewarded,
+                         [&] { seen.append(QStringLiteral("rewarded %1").arg(p.faces().size())); });
         // Stage 1: one draw; r = 0.5 gives k = 2, the third letter.
         p.random.values = {0.5};
         p.type(QStringLiteral("cat"));

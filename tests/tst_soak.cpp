@@ -90,8 +90,9 @@ class TestSoak : public QObject
         QStringList words = hostileWords();
         game = std::make_unique<PlayFixture>(words);
         const TestFolder &f = game->folder;
-        QVERIFY(f.writeList(QStringLiteral("secondGrade.dat"),
-                            {QStringLiteral("moon"), QStringLiteral("star"), QStringLiteral("sun")}));
+        QVERIFY(
+            f.writeList(QStringLiteral("secondGrade.dat"),
+                        {QStringLiteral("moon"), QStringLiteral("star"), QStringLiteral("sun")}));
         QVERIFY(f.writeList(QStringLiteral("thirdGrade.dat"), QStringList(10, QString())));
         QVERIFY(f.writeBytes(QStringLiteral("fourthGrade.dat"), QByteArray(97, '\xe9')));
         // fifthGrade.dat is missing.
@@ -168,7 +169,8 @@ class TestSoak : public QObject
                 return fault(QStringLiteral("red dot %1 past the word").arg(i));
         }
         if (visible != 0 && visible != wordLen)
-            return fault(QStringLiteral("%1 answer slots for a word of %2").arg(visible).arg(wordLen));
+            return fault(
+                QStringLiteral("%1 answer slots for a word of %2").arg(visible).arg(wordLen));
         if (filled > visible)
             return fault(QStringLiteral("%1 filled of %2 visible").arg(filled).arg(visible));
         if (visible > 0 && prompts[0]->isHidden())
@@ -309,8 +311,7 @@ class TestSoak : public QObject
         for (int i = 0; i < n; ++i)
             list->item(int(random.bounded(list->count())))->setSelected(true);
         if (random.bounded(4) != 0)
-            list->setCurrentRow(int(random.bounded(list->count())),
-                                QItemSelectionModel::Select);
+            list->setCurrentRow(int(random.bounded(list->count())), QItemSelectionModel::Select);
     }
 
     // One random step; returns its name for the failure message.
@@ -461,8 +462,8 @@ private slots:
         }
         qInfo("%d steps in %lld ms: %d words served, %d list loads, %d editors, %d faces, %d "
               "steps with a full board",
-              steps, clock.elapsed(), served, listLoads, editorsClosed,
-              game->play().intFaceCount(), faceRuns);
+              steps, clock.elapsed(), served, listLoads, editorsClosed, game->play().intFaceCount(),
+              faceRuns);
         QCOMPARE(checks, steps);
         // A run this long reaches every part of the game; one that did not
         // says the random steps have gone wrong, not the game right.
@@ -484,8 +485,8 @@ private slots:
         QStringList words;
         // Only words a keyboard can spell: the space bar places nothing, so
         // a word with a space in it can never be spelled right.
-        static const char *stems[] = {"cat", "because", "fourteenletter", "a", "friend",
-                                      "Laughed", "q", "route66"};
+        static const char *stems[] = {"cat",     "because", "fourteenletter", "a", "friend",
+                                      "Laughed", "q",       "route66"};
         for (int i = 0; i < 1000; ++i)
             words.append(QString::fromLatin1(stems[i % std::size(stems)]));
         game->practise(words);

@@ -4,9 +4,9 @@
 // a list is in, the words a dictionary knows and what it offers, in its own
 // encoding, and the same answers from the thread the windows ask.
 
-#include "testdictionaries.h"
 #include "spelling/backgroundspelling.h"
 #include "spelling/dictionaries.h"
+#include "testdictionaries.h"
 
 #include <QtTest>
 
@@ -22,25 +22,46 @@ private slots:
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("dictionary");
-        const QStringList enFr{"en_US: cat dog house table piano", "fr_FR: chat chien maison table piano"};
-        QTest::newRow("most words known") << enFr << "en_US" << QStringList{"chat", "chien", "house"} << "fr" << "fr_FR";
-        QTest::newRow("tie: the desktop's") << enFr << "fr_CA" << QStringList{"cat", "chat"} << "fr" << "fr_FR";
+        const QStringList enFr{"en_US: cat dog house table piano",
+                               "fr_FR: chat chien maison table piano"};
+        QTest::newRow("most words known")
+            << enFr << "en_US" << QStringList{"chat", "chien", "house"} << "fr"
+            << "fr_FR";
+        QTest::newRow("tie: the desktop's") << enFr << "fr_CA" << QStringList{"cat", "chat"} << "fr"
+                                            << "fr_FR";
         QTest::newRow("tie, no dictionary of the desktop's: English")
-            << (enFr + QStringList{"de_DE: katze"}) << "es_ES" << QStringList{"cat", "chat", "blorp"} << "en" << "en_US";
+            << (enFr + QStringList{"de_DE: katze"}) << "es_ES"
+            << QStringList{"cat", "chat", "blorp"} << "en"
+            << "en_US";
         QTest::newRow("tie without the desktop's or English")
-            << QStringList{"fr_FR: chat", "de_DE: katze"} << "es_ES" << QStringList{"chat", "katze"} << "de" << "de_DE";
-        QTest::newRow("no dictionary at all") << QStringList{} << "fr_FR" << QStringList{"cat"} << "fr" << "";
-        QTest::newRow("an empty list") << enFr << "de_DE" << QStringList{"", "  "} << "en" << "en_US";
-        QTest::newRow("in capitals") << enFr << "fr_FR" << QStringList{"CHAT", "HoUSE", "DoG"} << "en" << "en_US";
-        QTest::newRow("a word in two languages") << enFr << "de_DE" << QStringList{"table", "piano", "chat"} << "fr" << "fr_FR";
+            << QStringList{"fr_FR: chat", "de_DE: katze"} << "es_ES" << QStringList{"chat", "katze"}
+            << "de"
+            << "de_DE";
+        QTest::newRow("no dictionary at all")
+            << QStringList{} << "fr_FR" << QStringList{"cat"} << "fr"
+            << "";
+        QTest::newRow("an empty list") << enFr << "de_DE" << QStringList{"", "  "} << "en"
+                                       << "en_US";
+        QTest::newRow("in capitals")
+            << enFr << "fr_FR" << QStringList{"CHAT", "HoUSE", "DoG"} << "en"
+            << "en_US";
+        QTest::newRow("a word in two languages")
+            << enFr << "de_DE" << QStringList{"table", "piano", "chat"} << "fr"
+            << "fr_FR";
         QTest::newRow("a phrase counts when known whole")
-            << enFr << "fr_FR" << QStringList{"ice cat", "dog house", "cat"} << "en" << "en_US";
+            << enFr << "fr_FR" << QStringList{"ice cat", "dog house", "cat"} << "en"
+            << "en_US";
         QStringList long40(40, QStringLiteral("cat"));
         QTest::newRow("judged on its first 40 words")
-            << enFr << "fr_FR" << (QStringList{"", "42"} + long40 + QStringList(41, QStringLiteral("chat"))) << "en" << "en_US";
+            << enFr << "fr_FR"
+            << (QStringList{"", "42"} + long40 + QStringList(41, QStringLiteral("chat"))) << "en"
+            << "en_US";
         const QStringList english{"en_GB: colour", "en_US: color", "en_AU: colour"};
-        QTest::newRow("the desktop's region") << english << "en_GB" << QStringList{"colour"} << "en" << "en_GB";
-        QTest::newRow("another region: the language's home") << english << "de_CH" << QStringList{"colour"} << "en" << "en_US";
+        QTest::newRow("the desktop's region") << english << "en_GB" << QStringList{"colour"} << "en"
+                                              << "en_GB";
+        QTest::newRow("another region: the language's home")
+            << english << "de_CH" << QStringList{"colour"} << "en"
+            << "en_US";
     }
     void languageOfAList()
     {
@@ -67,14 +88,17 @@ private slots:
         QTest::addColumn<QString>("misspelt");
         QTest::addColumn<QStringList>("offered");
         QTest::newRow("UTF-8") << QByteArray("UTF-8") << "receive cat café"
-                               << QStringList{"recieve", "cat", "Cat", "CAT", "café", "cafe", "日本"}
-                               << QStringList{"recieve", "cafe", "日本"} << "recieve" << QStringList{"receive"};
+                               << QStringList{"recieve", "cat",  "Cat", "CAT",
+                                              "café",    "cafe", "日本"}
+                               << QStringList{"recieve", "cafe", "日本"} << "recieve"
+                               << QStringList{"receive"};
         QTest::newRow("ISO8859-1") << QByteArray("ISO8859-1") << "naïve café"
                                    << QStringList{"café", "CAFÉ", "naive", "naïve", "€uro"}
                                    << QStringList{"naive", "€uro"} << "cafe" << QStringList{"café"};
-        QTest::newRow("five at most") << QByteArray("UTF-8") << "bat cat eat fat hat mat oat pat rat sat"
-                                      << QStringList{"zat"} << QStringList{"zat"} << "zat"
-                                      << QStringList{"bat", "cat", "eat", "fat", "hat", "mat", "oat", "pat", "rat", "sat"};
+        QTest::newRow("five at most")
+            << QByteArray("UTF-8") << "bat cat eat fat hat mat oat pat rat sat"
+            << QStringList{"zat"} << QStringList{"zat"} << "zat"
+            << QStringList{"bat", "cat", "eat", "fat", "hat", "mat", "oat", "pat", "rat", "sat"};
     }
     void knownWordsAndSuggestions()
     {
@@ -101,7 +125,8 @@ private slots:
     // asking thread, and not once the asker is gone.
     void answersFromTheBackground()
     {
-        const TestDictionaries folder({QStringLiteral("en_US: cat receive"), QStringLiteral("fr_FR: chat")});
+        const TestDictionaries folder(
+            {QStringLiteral("en_US: cat receive"), QStringLiteral("fr_FR: chat")});
         BackgroundSpelling spelling({folder.folder()}, QStringLiteral("fr_FR"));
         QObject context;
         QStringList answers;
@@ -111,7 +136,8 @@ private slots:
         };
         spelling.languageOf({QStringLiteral("cat"), QStringLiteral("recieve")}, &context,
                             [&note](const QString &language) { note({language}); });
-        spelling.unknownWords(QStringLiteral("en"), {QStringLiteral("cat"), QStringLiteral("recieve")}, &context, note);
+        spelling.unknownWords(QStringLiteral("en"),
+                              {QStringLiteral("cat"), QStringLiteral("recieve")}, &context, note);
         {
             QObject gone;
             spelling.suggestions(QStringLiteral("en"), QStringLiteral("recieve"), &gone, note);

@@ -104,7 +104,8 @@ private slots:
         QVERIFY(dead.take(Qt::Key_Dead_Diaeresis));
         QCOMPARE(dead.compose(QStringLiteral("x")), QString());
         QVERIFY(dead.take(Qt::Key_Dead_Cedilla));
-        QCOMPARE(virtualkeys::fromText(dead.compose(QStringLiteral("c"))).typed, QStringLiteral("Ç"));
+        QCOMPARE(virtualkeys::fromText(dead.compose(QStringLiteral("c"))).typed,
+                 QStringLiteral("Ç"));
     }
 
     // The letters of a layout's three rows, read from the keymap xkbcommon
@@ -117,17 +118,23 @@ private slots:
         QTest::addColumn<QString>("variant");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("rows");
-        QTest::newRow("us") << "us" << "" << 0 << "QWERTYUIOP ASDFGHJKL ZXCVBNM";
-        QTest::newRow("fr: M beside L, ù passed over") << "fr" << "" << 0
-                                                       << "AZERTYUIOP QSDFGHJKLM WXCVBN";
-        QTest::newRow("de") << "de" << "" << 0 << "QWERTZUIOP ASDFGHJKL YXCVBNM";
-        QTest::newRow("us(dvorak)") << "us" << "dvorak" << 0 << "PYFGCRL AOEUIDHTNS QJKXBMWVZ";
-        QTest::newRow("fr(bepo): W on the last top key") << "fr" << "bepo" << 0
-                                                         << "BPOVDLJZW AUIECTSRNM YXKQGHF";
-        QTest::newRow("second of us,fr") << "us,fr" << "," << 1 << "AZERTYUIOP QSDFGHJKLM WXCVBN";
-        QTest::newRow("epo: its own letters for Q W Y X") << "epo" << "" << 0
-                                                          << "ERTUIOP ASDFGHJKL ZCVBNM";
-        QTest::newRow("ru: no latin letters") << "ru" << "" << 0 << "  ";
+        QTest::newRow("us") << "us"
+                            << "" << 0 << "QWERTYUIOP ASDFGHJKL ZXCVBNM";
+        QTest::newRow("fr: M beside L, ù passed over") << "fr"
+                                                       << "" << 0 << "AZERTYUIOP QSDFGHJKLM WXCVBN";
+        QTest::newRow("de") << "de"
+                            << "" << 0 << "QWERTZUIOP ASDFGHJKL YXCVBNM";
+        QTest::newRow("us(dvorak)") << "us"
+                                    << "dvorak" << 0 << "PYFGCRL AOEUIDHTNS QJKXBMWVZ";
+        QTest::newRow("fr(bepo): W on the last top key")
+            << "fr"
+            << "bepo" << 0 << "BPOVDLJZW AUIECTSRNM YXKQGHF";
+        QTest::newRow("second of us,fr") << "us,fr"
+                                         << "," << 1 << "AZERTYUIOP QSDFGHJKLM WXCVBN";
+        QTest::newRow("epo: its own letters for Q W Y X") << "epo"
+                                                          << "" << 0 << "ERTUIOP ASDFGHJKL ZCVBNM";
+        QTest::newRow("ru: no latin letters") << "ru"
+                                              << "" << 0 << "  ";
     }
     void letterRows()
     {
@@ -164,10 +171,9 @@ private slots:
             << azerty << "M" << QPoint(10200, 4320);
         QTest::newRow("azerty: W keeps the bottom row's indent")
             << azerty << "W" << QPoint(1080, 5400);
-        QTest::newRow("azerty: N in the sixth bottom place")
-            << azerty << "N" << QPoint(7080, 5400);
-        QTest::newRow("qwertz: Z where Y is written") << "QWERTZUIOP ASDFGHJKL YXCVBNM" << "Z"
-                                                     << QPoint(5880, 3360);
+        QTest::newRow("azerty: N in the sixth bottom place") << azerty << "N" << QPoint(7080, 5400);
+        QTest::newRow("qwertz: Z where Y is written") << "QWERTZUIOP ASDFGHJKL YXCVBNM"
+                                                      << "Z" << QPoint(5880, 3360);
     }
     void keyTilesFollowTheLayout()
     {

@@ -3,16 +3,16 @@
 // Word-list files: the byte format, what reading yields, what writing
 // leaves on disk, the code page, and telling a text list from records.
 
+#include "base/codepage.h"
 #include "fifowatchdog.h"
 #include "testfolder.h"
-#include "base/codepage.h"
 #include "ui/wordrefusal.h"
 #include "wordlist/formats.h"
 #include "wordlist/grades.h"
-#include "wordlist/sentencebank.h"
-#include "wordlist/textlist.h"
 #include "wordlist/listreader.h"
 #include "wordlist/pastedwords.h"
+#include "wordlist/sentencebank.h"
+#include "wordlist/textlist.h"
 #include "wordlist/vocabfile.h"
 
 #include <QDir>
@@ -45,22 +45,27 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("fitting");
         QTest::addColumn<QStringList>("refused");
-        QTest::newRow("LF lines") << "cat\ndog\nbird\n" << QStringList{"cat", "dog", "bird"} << QStringList{};
-        QTest::newRow("CRLF, CR and U+2028") << "cat\r\ndog\rbird\u2028owl" << QStringList{"cat", "dog", "bird", "owl"}
-                                             << QStringList{};
-        QTest::newRow("commas, tabs, semicolons") << "cat, dog;bird\towl" << QStringList{"cat", "dog", "bird", "owl"}
-                                                  << QStringList{};
-        QTest::newRow("blank pieces") << " \n cat ,, \r\n\r\n ; dog \t" << QStringList{"cat", "dog"} << QStringList{};
+        QTest::newRow("LF lines") << "cat\ndog\nbird\n"
+                                  << QStringList{"cat", "dog", "bird"} << QStringList{};
+        QTest::newRow("CRLF, CR and U+2028")
+            << "cat\r\ndog\rbird\u2028owl" << QStringList{"cat", "dog", "bird", "owl"}
+            << QStringList{};
+        QTest::newRow("commas, tabs, semicolons")
+            << "cat, dog;bird\towl" << QStringList{"cat", "dog", "bird", "owl"} << QStringList{};
+        QTest::newRow("blank pieces")
+            << " \n cat ,, \r\n\r\n ; dog \t" << QStringList{"cat", "dog"} << QStringList{};
         QTest::newRow("ice cream") << "  ice cream " << QStringList{"ice cream"} << QStringList{};
-        QTest::newRow("14 and 15 letters") << "encyclopaedias\nextraordinarily"
-                                           << QStringList{"encyclopaedias"} << QStringList{"extraordinarily"};
+        QTest::newRow("14 and 15 letters")
+            << "encyclopaedias\nextraordinarily" << QStringList{"encyclopaedias"}
+            << QStringList{"extraordinarily"};
         QTest::newRow("emoji and euro") << "smile\U0001F600\n\u20ACuro\ncaf\u00E9\nZ\u0142oty"
                                         << QStringList{"\u20ACuro", "caf\u00E9"}
                                         << QStringList{"smile\U0001F600", "Z\u0142oty"};
-        QTest::newRow("control character") << "c\x01t\ndog" << QStringList{"dog"} << QStringList{"c\x01t"};
+        QTest::newRow("control character")
+            << "c\x01t\ndog" << QStringList{"dog"} << QStringList{"c\x01t"};
         // An invisible zero-width space takes no room in the file.
-        QTest::newRow("zero-width space") << "abcdefghijklmn\u200B" << QStringList{"abcdefghijklmn\u200B"}
-                                          << QStringList{};
+        QTest::newRow("zero-width space")
+            << "abcdefghijklmn\u200B" << QStringList{"abcdefghijklmn\u200B"} << QStringList{};
         QTest::newRow("nothing") << " ,; \n" << QStringList{} << QStringList{};
     }
     void pastedTextSplitsIntoWords()
@@ -91,27 +96,33 @@ private slots:
         const QString Records = QStringLiteral("records"), Text = QStringLiteral("UTF-8");
         constexpr auto Words = VocabFile::Content::Words, NoWords = VocabFile::Content::NoWords,
                        NotWords = VocabFile::Content::NotWords;
-        QTest::newRow("two padded words, 28 bytes") << QByteArray("cat           dog           ") << Records
-                                                    << QStringList{"cat           ", "dog           "} << 0 << Words;
-        QTest::newRow("blank records") << QByteArray("cat") + QByteArray(39, '\0') << Records << QStringList{"cat", "", ""}
-                                       << 0 << Words;
-        QTest::newRow("a picture") << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000") << Records << QStringList{}
-                                   << 0 << NotWords;
-        QTest::newRow("commas on one line") << QByteArray("cat, dog, bird, fish, frog") << Text
-                                            << QStringList{"cat", "dog", "bird", "fish", "frog"} << 0 << Words;
-        QTest::newRow("CRLF and a comment") << QByteArray("# week 3\r\ncat\r\nice cream\r\n") << Text
-                                            << QStringList{"cat", "ice cream"} << 0 << Words;
-        QTest::newRow("one word, no line end") << QByteArray("elephant") << Text << QStringList{"elephant"} << 0 << Words;
+        QTest::newRow("two padded words, 28 bytes")
+            << QByteArray("cat           dog           ") << Records
+            << QStringList{"cat           ", "dog           "} << 0 << Words;
+        QTest::newRow("blank records") << QByteArray("cat") + QByteArray(39, '\0') << Records
+                                       << QStringList{"cat", "", ""} << 0 << Words;
+        QTest::newRow("a picture") << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000")
+                                   << Records << QStringList{} << 0 << NotWords;
+        QTest::newRow("commas on one line")
+            << QByteArray("cat, dog, bird, fish, frog") << Text
+            << QStringList{"cat", "dog", "bird", "fish", "frog"} << 0 << Words;
+        QTest::newRow("CRLF and a comment")
+            << QByteArray("# week 3\r\ncat\r\nice cream\r\n") << Text
+            << QStringList{"cat", "ice cream"} << 0 << Words;
+        QTest::newRow("one word, no line end")
+            << QByteArray("elephant") << Text << QStringList{"elephant"} << 0 << Words;
         QTest::newRow("Windows-1252") << QByteArray("caf\xe9;\x80uro\tFu\xdf") << "Windows-1252"
                                       << QStringList{"café", "€uro", "Fuß"} << 0 << Words;
         // Words as a record holds them: an invisible character takes no slot.
         QTest::newRow("too long, outside, invisible")
-            << QStringLiteral("extraordinarily\nZłoty\ncat\u200B\n\u200B dog\n\u200B\n").toUtf8() << Text
-            << QStringList{"cat", "dog"} << 2 << Words;
-        QTest::newRow("nothing fits") << QByteArray("extraordinarily\n") << Text << QStringList{} << 1 << NoWords;
-        QTest::newRow("neither UTF-8 nor 1252") << QByteArray("cat\ncaf\xe9\x81\n") << Text << QStringList{} << 0
-                                                << NotWords;
-        QTest::newRow("a control character") << QByteArray("c\x01t\ndog\n") << Text << QStringList{} << 0 << NotWords;
+            << QStringLiteral("extraordinarily\nZłoty\ncat\u200B\n\u200B dog\n\u200B\n").toUtf8()
+            << Text << QStringList{"cat", "dog"} << 2 << Words;
+        QTest::newRow("nothing fits")
+            << QByteArray("extraordinarily\n") << Text << QStringList{} << 1 << NoWords;
+        QTest::newRow("neither UTF-8 nor 1252")
+            << QByteArray("cat\ncaf\xe9\x81\n") << Text << QStringList{} << 0 << NotWords;
+        QTest::newRow("a control character")
+            << QByteArray("c\x01t\ndog\n") << Text << QStringList{} << 0 << NotWords;
         // The game's own lists, as the build made them with the list tool:
         // one for each grade of the menu, and a grade for each list.
         QStringList names;
@@ -120,10 +131,12 @@ private slots:
         names.sort();
         QCOMPARE(QDir(QStringLiteral(QB_GRADES_DIR)).entryList({QStringLiteral("*.txt")}), names);
         for (const grades::Grade &grade : grades::all()) {
-            QFile file(qEnvironmentVariable("QB_PROGRAM_DIR") + u'/' + QLatin1String(grade.name) + ".dat");
+            QFile file(qEnvironmentVariable("QB_PROGRAM_DIR") + u'/' + QLatin1String(grade.name)
+                       + ".dat");
             QVERIFY2(file.open(QIODevice::ReadOnly), grade.name);
             const QByteArray bytes = file.readAll();
-            QTest::newRow(grade.name) << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
+            QTest::newRow(grade.name)
+                << bytes << Records << VocabFile::entriesOf(bytes) << 0 << Words;
         }
     }
     // Every grade word has a sentence a child can follow: at most twelve
@@ -131,8 +144,8 @@ private slots:
     // holds no word the grades do not.
     void everyGradeWordHasItsSentence()
     {
-        const SentenceBank bank =
-            SentenceBank::load(qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/sentences.txt"));
+        const SentenceBank bank = SentenceBank::load(qEnvironmentVariable("QB_PROGRAM_DIR")
+                                                     + QStringLiteral("/sentences.txt"));
         static const QRegularExpression token(QStringLiteral("[A-Za-z']+"));
         QStringList gradeWords;
         for (const grades::Grade &grade : grades::all()) {
@@ -157,7 +170,8 @@ private slots:
         gradeWords.sort();
         QCOMPARE(banked, gradeWords);
         // Heard alone, "read" could be "red": it comes with its sentence.
-        QVERIFY(bank.needsSentence(QStringLiteral("READ")) && bank.needsSentence(QStringLiteral("two")));
+        QVERIFY(bank.needsSentence(QStringLiteral("READ"))
+                && bank.needsSentence(QStringLiteral("two")));
         QVERIFY(!bank.needsSentence(QStringLiteral("cat")));
     }
 
@@ -176,8 +190,9 @@ private slots:
         const bool text = readAs != QLatin1String("records");
         QCOMPARE(got.format, text ? &TextFormat : &RecordFormat);
         if (text)
-            QCOMPARE(got.encoding, readAs == QLatin1String("UTF-8") ? textlist::Encoding::Utf8
-                                                                    : textlist::Encoding::Windows1252);
+            QCOMPARE(got.encoding, readAs == QLatin1String("UTF-8")
+                                       ? textlist::Encoding::Utf8
+                                       : textlist::Encoding::Windows1252);
         QCOMPARE(got.content, content);
         if (content != VocabFile::Content::NotWords)
             QCOMPARE(got.entries, entries);
@@ -247,9 +262,8 @@ private slots:
         QCOMPARE(bytes.mid(14, 14), QByteArray(14, '\0'));
         QCOMPARE(bytes.mid(28, 14), QByteArray("abcdefghijklmn"));
         QCOMPARE(bytes.mid(42, 14), QByteArray(14, '\0'));
-        QCOMPARE(file.readEntries(),
-                 (QStringList{QStringLiteral("cat           "), QString(),
-                              QStringLiteral("abcdefghijklmn"), QString()}));
+        QCOMPARE(file.readEntries(), (QStringList{QStringLiteral("cat           "), QString(),
+                                                  QStringLiteral("abcdefghijklmn"), QString()}));
     }
 
     // Record numbers are 16-bit: nothing is read or written past 32,767.

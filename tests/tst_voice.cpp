@@ -40,7 +40,10 @@ struct StandIns {
         list.push_back(std::move(engine));
         return static_cast<FakeVoiceEngine *>(list.back().get());
     }
-    QStringList asked() const { return (flite ? flite->said : QStringList()) + (espeak ? espeak->said : QStringList()); }
+    QStringList asked() const
+    {
+        return (flite ? flite->said : QStringList()) + (espeak ? espeak->said : QStringList());
+    }
     std::vector<std::unique_ptr<VoiceEngine>> list;
     FakeVoiceEngine *flite = nullptr;
     FakeVoiceEngine *espeak = nullptr;
@@ -55,7 +58,10 @@ class TestVoice : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("quillobrite.sound.info=true")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("quillobrite.sound.info=true"));
+    }
 
     void chooser_data()
     {
@@ -63,14 +69,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("ASCII English: flite") << Both << "because" << "en" << "flite";
-        QTest::newRow("English with accents: espeak-ng's English") << Both << "café" << "en" << "espeak-ng";
-        QTest::newRow("another language: its espeak-ng voice") << Both << "maison" << "fr" << "espeak-ng";
-        QTest::newRow("a variety of English flite has no voice for") << Both << "because" << "en-us" << "espeak-ng";
-        QTest::newRow("flite missing: espeak-ng's English") << "espeak-ng" << "because" << "en" << "espeak-ng";
-        QTest::newRow("a language with no voice: silence") << Both << "haus" << "xx" << "";
-        QTest::newRow("the start of a language's code: silence") << Both << "because" << "f" << "";
-        QTest::newRow("no engine at all: silence") << "" << "because" << "en" << "";
+        QTest::newRow("ASCII English: flite") << Both << "because"
+                                              << "en"
+                                              << "flite";
+        QTest::newRow("English with accents: espeak-ng's English") << Both << "café"
+                                                                   << "en"
+                                                                   << "espeak-ng";
+        QTest::newRow("another language: its espeak-ng voice") << Both << "maison"
+                                                               << "fr"
+                                                               << "espeak-ng";
+        QTest::newRow("a variety of English flite has no voice for") << Both << "because"
+                                                                     << "en-us"
+                                                                     << "espeak-ng";
+        QTest::newRow("flite missing: espeak-ng's English") << "espeak-ng"
+                                                            << "because"
+                                                            << "en"
+                                                            << "espeak-ng";
+        QTest::newRow("a language with no voice: silence") << Both << "haus"
+                                                           << "xx"
+                                                           << "";
+        QTest::newRow("the start of a language's code: silence") << Both << "because"
+                                                                 << "f"
+                                                                 << "";
+        QTest::newRow("no engine at all: silence") << ""
+                                                   << "because"
+                                                   << "en"
+                                                   << "";
     }
     void chooser()
     {
@@ -93,12 +117,17 @@ private slots:
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<int>("rate"); // 0: nothing played
         QTest::newRow("English, in small letters to flite")
-            << Both << "en" << " Because " << QStringList{"flite: because in en"} << 8000;
+            << Both << "en"
+            << " Because " << QStringList{"flite: because in en"} << 8000;
         QTest::newRow("a desktop in French, to espeak-ng")
-            << Both << "fr" << "because" << QStringList{"espeak-ng: because in fr"} << 22050;
+            << Both << "fr"
+            << "because" << QStringList{"espeak-ng: because in fr"} << 22050;
         QTest::newRow("a desktop language no voice has: English")
-            << Both << "xx" << "because" << QStringList{"flite: because in en"} << 8000;
-        QTest::newRow("a word no engine reads: nothing played") << "flite" << "en" << "café" << QStringList() << 0;
+            << Both << "xx"
+            << "because" << QStringList{"flite: because in en"} << 8000;
+        QTest::newRow("a word no engine reads: nothing played") << "flite"
+                                                                << "en"
+                                                                << "café" << QStringList() << 0;
     }
     void speakerPlaysTheChosenVoice()
     {
@@ -125,10 +154,13 @@ private slots:
     {
         QTest::addColumn<QString>("file"); // copied from, "" for none
         QTest::addColumn<QString>("note");
-        QTest::newRow("missing") << "" << "absent.so The shared library was not found";
-        QTest::newRow("not a library") << QFINDTESTDATA("tst_voice.cpp") << "absent.so .*not a valid ELF object";
+        QTest::newRow("missing") << ""
+                                 << "absent.so The shared library was not found";
+        QTest::newRow("not a library")
+            << QFINDTESTDATA("tst_voice.cpp") << "absent.so .*not a valid ELF object";
         QTest::newRow("a Qt plugin of another kind")
-            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqoffscreen.so")
+            << QLibraryInfo::path(QLibraryInfo::PluginsPath)
+                   + QStringLiteral("/platforms/libqoffscreen.so")
             << "absent.so is no voice engine";
     }
     void brokenEngineLibraryIsSilence()

@@ -22,11 +22,11 @@
 
 #include <cmath>
 #include <cstring>
-#include <vector>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -100,7 +100,10 @@ QByteArray waveHeader(quint32 riffSize, quint16 channels, quint32 rate, quint16 
 {
     QByteArray h;
     auto u16 = [&h](quint16 v) { h.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto u32 = [&u16](quint32 v) { u16(quint16(v & 0xffff)); u16(quint16(v >> 16)); };
+    auto u32 = [&u16](quint32 v) {
+        u16(quint16(v & 0xffff));
+        u16(quint16(v >> 16));
+    };
     const quint16 align = quint16(channels * ((bits + 7) / 8));
     h += "RIFF";
     u32(riffSize);
@@ -362,22 +365,23 @@ private slots:
         QTest::newRow("header only") << "file" << real.left(44);
         QTest::newRow("claims 2 GB of data, has none")
             << "file" << waveHeader(0x7fffffff, 1, 8000, 16, 0x7fffffff);
-        QTest::newRow("claims 0 channels") << "file" << waveHeader(36 + 64, 0, 8000, 16, 64)
-                                                              + QByteArray(64, '\x10');
-        QTest::newRow("claims 99 channels") << "file" << waveHeader(36 + 198, 99, 8000, 16, 198)
-                                                               + QByteArray(198, '\x10');
-        QTest::newRow("claims rate 0") << "file" << waveHeader(36 + 64, 1, 0, 16, 64)
-                                                         + QByteArray(64, '\x10');
+        QTest::newRow("claims 0 channels")
+            << "file" << waveHeader(36 + 64, 0, 8000, 16, 64) + QByteArray(64, '\x10');
+        QTest::newRow("claims 99 channels")
+            << "file" << waveHeader(36 + 198, 99, 8000, 16, 198) + QByteArray(198, '\x10');
+        QTest::newRow("claims rate 0")
+            << "file" << waveHeader(36 + 64, 1, 0, 16, 64) + QByteArray(64, '\x10');
         // Few frames, so that a player taken in by the rate holds the test
         // up for seconds, not hours.
-        QTest::newRow("claims rate 1 Hz") << "file" << waveHeader(36 + 16, 1, 1, 16, 16)
-                                                            + randomBytes(16, 1);
-        QTest::newRow("claims rate 10 Hz") << "file" << waveHeader(36 + 40, 1, 10, 8, 40)
-                                                             + randomBytes(40, 2);
+        QTest::newRow("claims rate 1 Hz")
+            << "file" << waveHeader(36 + 16, 1, 1, 16, 16) + randomBytes(16, 1);
+        QTest::newRow("claims rate 10 Hz")
+            << "file" << waveHeader(36 + 40, 1, 10, 8, 40) + randomBytes(40, 2);
         QTest::newRow("text") << "file" << QByteArray("not a wave at all\n");
         QTest::newRow("random") << "file" << randomBytes(8192, 3);
         QTest::newRow("one byte over and over") << "file" << QByteArray(4096, '\x5a');
-        QTest::newRow("RIFF and fmt only") << "file" << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+        QTest::newRow("RIFF and fmt only")
+            << "file" << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
         QTest::newRow("lying rate and sizes")
             << "file" << waveHeader(0x24, 2, 0x7fffffff, 16, 0xffffffff);
         QTest::newRow("AIFF, not WAV") << "aiff" << QByteArray();

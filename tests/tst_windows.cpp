@@ -27,7 +27,6 @@
 
 namespace {
 
-
 template<typename Window>
 QList<Window *> shown()
 {
@@ -108,8 +107,8 @@ void TstWindows::splashHandsOverToALoadedGameAfterItsTime()
 
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 5000);
     QVERIFY2(builtAt >= 700, qPrintable(QString::number(builtAt)));
-    QCOMPARE(watcher.log, QStringList({"built, splash up", "sounds played: 1",
-                                       "frmVarbo shown", "frmSplash hidden"}));
+    QCOMPARE(watcher.log, QStringList({"built, splash up", "sounds played: 1", "frmVarbo shown",
+                                       "frmSplash hidden"}));
 }
 
 void TstWindows::splashEarlyInput_data()

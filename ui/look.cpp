@@ -83,9 +83,9 @@ QFont plainFont(qreal pointSize, bool bold)
 
 QFont arialFont(qreal pointSize, bool bold)
 {
-    return fontFrom({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                     QStringLiteral("DejaVu Sans")},
-                    pointSize, bold);
+    return fontFrom(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        pointSize, bold);
 }
 
 void paintButton(QPushButton *button, const QColor &back)

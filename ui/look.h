@@ -2,9 +2,9 @@
 
 #pragma once
 
+#include <QAnyStringView>
 #include <QColor>
 #include <QFont>
-#include <QAnyStringView>
 
 class QPushButton;
 class QWidget;
@@ -25,7 +25,10 @@ T *named(T *object, QAnyStringView name)
 
 // Window layouts are written in twips, 15 to a pixel at the written size
 // (TwipsLayout draws them at any other).
-constexpr int twips(int value) { return value / 15; }
+constexpr int twips(int value)
+{
+    return value / 15;
+}
 
 // The bold display face of the letter slots and keys: every capital,
 // digit and "ß" shows whole within them.

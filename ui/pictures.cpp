@@ -17,8 +17,8 @@ QImage readyPicture(const QString &name)
     in.setByteOrder(QDataStream::LittleEndian);
     quint32 width = 0, height = 0;
     in >> width >> height;
-    if (in.status() != QDataStream::Ok || width == 0 || height == 0 || width > 4096
-        || height > 4096 || qsizetype(bytes.size()) != 8 + qsizetype(4 * width * height))
+    if (in.status() != QDataStream::Ok || width == 0 || height == 0 || width > 4096 || height > 4096
+        || qsizetype(bytes.size()) != 8 + qsizetype(4 * width * height))
         return QImage();
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < image.height(); ++y)

@@ -2,9 +2,9 @@
 
 #include "ui/spellingmarks.h"
 
-#include "ui/wordrefusal.h"
 #include "spelling/dictionaries.h"
 #include "spelling/spellcheck.h"
+#include "ui/wordrefusal.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -55,10 +55,10 @@ public:
     MarkedRows(std::function<bool(const QString &)> unknown, QObject *parent)
         : QStyledItemDelegate(parent)
         , m_unknown(std::move(unknown))
-    {
-    }
+    {}
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
     {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
@@ -72,8 +72,8 @@ public:
         // Where and how the style would put the text: a margin each side,
         // the line centred.
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        const QRect area =
-            style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(margin, 0, -margin, 0);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                               .adjusted(margin, 0, -margin, 0);
         const QString text = item.text;
         item.text.clear();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
@@ -86,14 +86,18 @@ public:
         layout.beginLayout();
         QTextLine line = layout.createLine();
         layout.endLayout();
-        const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                           : (item.state & QStyle::State_Active) ? QPalette::Normal
-                                                                                 : QPalette::Inactive;
+        const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled)
+                                               ? QPalette::Disabled
+                                           : (item.state & QStyle::State_Active)
+                                               ? QPalette::Normal
+                                               : QPalette::Inactive;
         painter->save();
-        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                                         : QPalette::Text));
+        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected)
+                                                      ? QPalette::HighlightedText
+                                                      : QPalette::Text));
         painter->setClipRect(area);
-        layout.draw(painter, QPointF(area.left(), area.top() + (area.height() - line.height()) / 2));
+        layout.draw(painter,
+                    QPointF(area.left(), area.top() + (area.height() - line.height()) / 2));
         painter->restore();
     }
 
@@ -102,7 +106,8 @@ private:
 };
 
 // The spellings offered, at the top of the menu, above a line.
-void putSuggestions(QMenu *menu, const QStringList &offered, const std::function<void(const QString &)> &take)
+void putSuggestions(QMenu *menu, const QStringList &offered,
+                    const std::function<void(const QString &)> &take)
 {
     QAction *const first = menu->actions().value(0);
     for (const QString &spelling : offered) {
@@ -163,7 +168,8 @@ void SpellingMarks::markBox(QLineEdit *box)
 void SpellingMarks::markRows(QListWidget *list)
 {
     m_lists.append(list);
-    list->setItemDelegate(new MarkedRows([this](const QString &word) { return isUnknown(word); }, list));
+    list->setItemDelegate(
+        new MarkedRows([this](const QString &word) { return isUnknown(word); }, list));
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     QAbstractItemModel *model = list->model();
@@ -187,10 +193,13 @@ bool SpellingMarks::eventFilter(QObject *watched, QEvent *event)
         if (box && !m_sending) {
             m_composing[box] = !static_cast<QInputMethodEvent *>(event)->preeditString().isEmpty();
             m_shown.remove(box);
-            QMetaObject::invokeMethod(this, [this, guard = QPointer<QLineEdit>(box)] {
-                if (guard)
-                    showMarks(guard);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, guard = QPointer<QLineEdit>(box)] {
+                    if (guard)
+                        showMarks(guard);
+                },
+                Qt::QueuedConnection);
         }
         break;
     case QEvent::ContextMenu: {
@@ -280,14 +289,14 @@ void SpellingMarks::askAboutNewWords()
         return;
     m_spelling.unknownWords(m_language, words, this,
                             [this, language = m_language, words](const QStringList &unknown) {
-        if (language != m_language)
-            return;
-        for (const QString &word : words) {
-            m_asked.remove(word);
-            m_known.insert(word, !unknown.contains(word));
-        }
-        markAll();
-    });
+                                if (language != m_language)
+                                    return;
+                                for (const QString &word : words) {
+                                    m_asked.remove(word);
+                                    m_known.insert(word, !unknown.contains(word));
+                                }
+                                markAll();
+                            });
 }
 
 bool SpellingMarks::isUnknown(const QString &word) const
@@ -311,7 +320,8 @@ void SpellingMarks::showMarks(QLineEdit *box)
 {
     if (m_composing.value(box))
         return;
-    const Marks marks = unknownSpans(box->text(), [this](const QString &word) { return isUnknown(word); });
+    const Marks marks = unknownSpans(box->text(),
+                                     [this](const QString &word) { return isUnknown(word); });
     const auto shown = m_shown.constFind(box);
     if (shown != m_shown.cend() && *shown == marks)
         return;
@@ -322,7 +332,8 @@ void SpellingMarks::showMarks(QLineEdit *box)
     QList<QInputMethodEvent::Attribute> attributes;
     const int cursor = box->cursorPosition();
     for (const auto &[start, length] : marks)
-        attributes.append({QInputMethodEvent::TextFormat, int(start) - cursor, int(length), unknownWordMark()});
+        attributes.append(
+            {QInputMethodEvent::TextFormat, int(start) - cursor, int(length), unknownWordMark()});
     QInputMethodEvent event(QString(), attributes);
     m_sending = true;
     QCoreApplication::sendEvent(box, &event);
@@ -340,20 +351,24 @@ bool SpellingMarks::boxMenu(QLineEdit *box, const QContextMenuEvent *event)
         const QString word = text.mid(span.start, span.length);
         if (!isUnknown(word))
             return false;
-        m_spelling.suggestions(m_language, word, box,
-                               [box, word, start = span.start, where = event->globalPos()](const QStringList &offered) {
-            QMenu *menu = box->createStandardContextMenu();
-            putSuggestions(menu, offered, [box, word, start](const QString &spelling) {
-                // The text may have changed while the menu was open.
-                const qsizetype at = box->text().mid(start, word.size()) == word ? start : box->text().indexOf(word);
-                if (at < 0)
-                    return;
-                // Typed in, so that Undo takes it back.
-                box->setSelection(int(at), int(word.size()));
-                box->insert(spelling);
+        m_spelling.suggestions(
+            m_language, word, box,
+            [box, word, start = span.start,
+             where = event->globalPos()](const QStringList &offered) {
+                QMenu *menu = box->createStandardContextMenu();
+                putSuggestions(menu, offered, [box, word, start](const QString &spelling) {
+                    // The text may have changed while the menu was open.
+                    const qsizetype at = box->text().mid(start, word.size()) == word
+                                             ? start
+                                             : box->text().indexOf(word);
+                    if (at < 0)
+                        return;
+                    // Typed in, so that Undo takes it back.
+                    box->setSelection(int(at), int(word.size()));
+                    box->insert(spelling);
+                });
+                popUp(menu, where);
             });
-            popUp(menu, where);
-        });
         return true;
     }
     return false;
@@ -372,24 +387,27 @@ bool SpellingMarks::rowMenu(QListWidget *list, const QContextMenuEvent *event)
     const auto [start, length] = marks.constFirst();
     const QString word = text.mid(start, length);
     const QPersistentModelIndex row(list->model()->index(list->row(item), 0));
-    m_spelling.suggestions(m_language, word, list,
-                           [list, row, text, start, length, where = event->globalPos()](const QStringList &offered) {
-        if (!row.isValid())
-            return;
-        QStringList others = itemTexts(list);
-        others.removeAt(row.row());
-        QStringList fitting;
-        for (const QString &spelling : offered) {
-            const QString mended = QString(text).replace(start, length, spelling);
-            if (wordrefusal::sort(mended, &others).kept == QStringList{mended})
-                fitting.append(spelling);
-        }
-        auto *menu = new QMenu(list);
-        putSuggestions(menu, fitting, [list, row, text, start, length](const QString &spelling) {
-            if (row.isValid() && list->item(row.row())->text() == text)
-                list->item(row.row())->setText(QString(text).replace(start, length, spelling));
+    m_spelling.suggestions(
+        m_language, word, list,
+        [list, row, text, start, length, where = event->globalPos()](const QStringList &offered) {
+            if (!row.isValid())
+                return;
+            QStringList others = itemTexts(list);
+            others.removeAt(row.row());
+            QStringList fitting;
+            for (const QString &spelling : offered) {
+                const QString mended = QString(text).replace(start, length, spelling);
+                if (wordrefusal::sort(mended, &others).kept == QStringList{mended})
+                    fitting.append(spelling);
+            }
+            auto *menu = new QMenu(list);
+            putSuggestions(menu, fitting,
+                           [list, row, text, start, length](const QString &spelling) {
+                               if (row.isValid() && list->item(row.row())->text() == text)
+                                   list->item(row.row())->setText(
+                                       QString(text).replace(start, length, spelling));
+                           });
+            popUp(menu, where);
         });
-        popUp(menu, where);
-    });
     return true;
 }

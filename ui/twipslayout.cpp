@@ -70,8 +70,7 @@ class Placement final : public QObject
 public:
     explicit Placement(QWidget *control)
         : QObject(control)
-    {
-    }
+    {}
     QWidget *control() const { return static_cast<QWidget *>(parent()); }
 
     std::optional<QRect> twips;
@@ -104,8 +103,7 @@ class Pictures
 public:
     explicit Pictures(qreal factor)
         : m_factor(factor)
-    {
-    }
+    {}
     QPixmap of(const Placement &p)
     {
         const QSize size = scaledSize(p.pictureSize, m_factor);
@@ -236,9 +234,9 @@ void TwipsLayout::rescale()
     const QSize written = m_written - chrome();
     if (written.isEmpty() || m_ground->size().isEmpty())
         return;
-    const qreal factor =
-        std::max(LeastFactor, std::min(qreal(m_ground->width()) / written.width(),
-                                       qreal(m_ground->height()) / written.height()));
+    const qreal factor = std::max(LeastFactor,
+                                  std::min(qreal(m_ground->width()) / written.width(),
+                                           qreal(m_ground->height()) / written.height()));
     const QSize drawn = scaledSize(written, factor);
     const QPoint offset((m_ground->width() - drawn.width()) / 2,
                         (m_ground->height() - drawn.height()) / 2);
@@ -284,8 +282,8 @@ void TwipsLayout::fitInto(const QRect &room)
 {
     QWidget *window = m_ground->window();
     const QSize chrome = this->chrome();
-    const QMargins margins =
-        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QMargins margins = window->windowHandle() ? window->windowHandle()->frameMargins()
+                                                    : QMargins();
     const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
     const QSize written = m_written - chrome;
     window->resize(scaledSize(written, fittingFactor(written, chrome + frame, room.size()))

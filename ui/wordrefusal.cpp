@@ -20,7 +20,9 @@ QString tr(const char *text, int n = -1)
 QString visible(const QString &character)
 {
     if (character.size() == 1 && !character.at(0).isPrint())
-        return QStringLiteral("U+%1").arg(character.at(0).unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("U+%1")
+            .arg(character.at(0).unicode(), 4, 16, QLatin1Char('0'))
+            .toUpper();
     return character;
 }
 

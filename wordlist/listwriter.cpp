@@ -35,7 +35,8 @@ bool ListWriter::write(int n, const QString &word)
 bool ListWriter::writeWhole(const QString &path, const QStringList &words, QString *error)
 {
     const QFileInfo target(path);
-    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    QTemporaryFile part(
+        target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!part.open()) {
         *error = part.errorString();
         return false;
@@ -53,7 +54,8 @@ bool ListWriter::writeWhole(const QString &path, const QStringList &words, QStri
     ::umask(mask);
     if (::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask) != 0
         || std::rename(QFile::encodeName(part.fileName()).constData(),
-                       QFile::encodeName(path).constData()) != 0) {
+                       QFile::encodeName(path).constData())
+               != 0) {
         *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }

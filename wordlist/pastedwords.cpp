@@ -16,7 +16,8 @@ const QString Separator = QStringLiteral(", ");
 QString onOneLine(const QString &text)
 {
     // A line end or a tab, with the blanks around it.
-    static const QString run = QStringLiteral("\\s*[%1\\t]\\s*").arg(QLatin1String(textlist::LineEnds));
+    static const QString run =
+        QStringLiteral("\\s*[%1\\t]\\s*").arg(QLatin1String(textlist::LineEnds));
     static const QRegularExpression breaks(run);
     static const QRegularExpression atEnds(QStringLiteral("^%1|%1$").arg(run));
     QString flat = text;

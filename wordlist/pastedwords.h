@@ -10,7 +10,6 @@
 // (textlist::split).
 namespace pastedwords {
 
-
 // A one-line text box holds no line break and no tab: each run of them,
 // with the blanks around it, becomes ", ", which keeps the words apart. At
 // either end of the text such a run is dropped.

@@ -53,7 +53,8 @@ ListContents readText(const QByteArray &all, bool whole)
         const QString held = codepage::toUnicode(codepage::fromUnicode(word)).trimmed();
         if (held.isEmpty())
             continue;
-        if (VocabFile::fit(word) != VocabFile::Fit::Fits || list.entries.size() == VocabFile::LastRecord)
+        if (VocabFile::fit(word) != VocabFile::Fit::Fits
+            || list.entries.size() == VocabFile::LastRecord)
             ++list.leftOut;
         else
             list.entries.append(held);

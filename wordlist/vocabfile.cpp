@@ -15,7 +15,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-
 VocabFile::~VocabFile()
 {
     close();
@@ -192,7 +191,8 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
     const off_t sizeBefore = ::fstat(m_fd, &st) == 0 ? st.st_size : -1;
     qsizetype done = 0;
     while (done < record.size()) {
-        const ssize_t put = ::pwrite(m_fd, record.constData() + done, size_t(record.size() - done), at + done);
+        const ssize_t put = ::pwrite(m_fd, record.constData() + done, size_t(record.size() - done),
+                                     at + done);
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
@@ -204,7 +204,8 @@ bool VocabFile::writeBytes(int n, const QByteArray &record)
                 && ::ftruncate(m_fd, sizeBefore) != 0)
                 noteOnce(lcLists(), m_path,
                          QStringLiteral("a part of record %1 stays at the end: %2")
-                             .arg(n).arg(openFailure(errno)));
+                             .arg(n)
+                             .arg(openFailure(errno)));
             return false;
         }
         done += put;

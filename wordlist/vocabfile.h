@@ -109,5 +109,4 @@ private:
     Mode m_mode = Mode::ReadOnly;
     QString m_path; // for the log
     QString m_error;
-
 };

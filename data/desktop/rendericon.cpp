@@ -38,10 +38,12 @@ bool render(QSvgRenderer &renderer, QSize size, const QString &out)
         const quint32 header[2] = {qToLittleEndian(quint32(size.width())),
                                    qToLittleEndian(quint32(size.height()))};
         bool written = file.open(QIODevice::WriteOnly)
-            && file.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header;
+                       && file.write(reinterpret_cast<const char *>(header), sizeof header)
+                              == sizeof header;
         for (int y = 0; written && y < image.height(); ++y)
-            written = file.write(reinterpret_cast<const char *>(image.constScanLine(y)), 4 * size.width())
-                == 4 * size.width();
+            written = file.write(reinterpret_cast<const char *>(image.constScanLine(y)),
+                                 4 * size.width())
+                      == 4 * size.width();
         if (written)
             return true;
     } else if (image.save(out)) {

@@ -20,7 +20,8 @@ struct EditorFixture {
     FakeServices fakes;
     std::unique_ptr<frmCreateList> editor;
 
-    explicit EditorFixture(const QString &programFolder) : fakes(programFolder)
+    explicit EditorFixture(const QString &programFolder)
+        : fakes(programFolder)
     {
         editor = std::make_unique<frmCreateList>(fakes.services);
         editor->show();

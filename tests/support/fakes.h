@@ -5,15 +5,15 @@
 // Test doubles for what the windows take from outside. Each records what it
 // was asked, so a test can say which sound played or which dialog opened.
 
-#include "ui/services.h"
+#include "base/clockrandomsource.h"
+#include "base/randomsource.h"
+#include "keys/letterrows.h"
 #include "sound/sampleplayer.h"
 #include "sound/waveplayer.h"
 #include "speech/voiceengine.h"
 #include "speech/wordspeaker.h"
-#include "base/clockrandomsource.h"
-#include "base/randomsource.h"
-#include "keys/letterrows.h"
 #include "spelling/spellcheck.h"
+#include "ui/services.h"
 
 #include <QHash>
 #include <QPointer>
@@ -85,7 +85,8 @@ struct FakeVoiceEngine final : VoiceEngine {
     }
     bool reads(const QString &text) override
     {
-        return !asciiOnly || std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+        return !asciiOnly
+               || std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
     }
     SpokenSound say(const QString &text, const QString &language) override
     {
@@ -187,7 +188,8 @@ class FakeKeyboard final : public virtualkeys::KeyboardLetters
 {
 public:
     virtualkeys::LetterRows letterRows() override { return rows; }
-    void watch(QObject *context, std::function<void(const virtualkeys::LetterRows &)> changed) override
+    void watch(QObject *context,
+               std::function<void(const virtualkeys::LetterRows &)> changed) override
     {
         watchers.push_back({context, std::move(changed)});
     }
@@ -201,7 +203,8 @@ public:
     virtualkeys::LetterRows rows;
 
 private:
-    std::vector<std::pair<QPointer<QObject>, std::function<void(const virtualkeys::LetterRows &)>>> watchers;
+    std::vector<std::pair<QPointer<QObject>, std::function<void(const virtualkeys::LetterRows &)>>>
+        watchers;
 };
 
 // Dictionaries of the test's choosing: every word is known but those it
@@ -220,7 +223,8 @@ public:
     void unknownWords(const QString &inLanguage, const QStringList &words, QObject *context,
                       std::function<void(const QStringList &)> answer) override
     {
-        asked.append(QStringLiteral("unknown in %1: %2").arg(inLanguage, words.join(QStringLiteral(", "))));
+        asked.append(
+            QStringLiteral("unknown in %1: %2").arg(inLanguage, words.join(QStringLiteral(", "))));
         QStringList unknown;
         for (const QString &word : words) {
             if (misspelt.contains(word))
@@ -251,11 +255,16 @@ private:
 struct FakeServices {
     enum class Draws { Fake, Clock };
     explicit FakeServices(const QString &programFolder, Draws draws = Draws::Fake)
-        : services{player, speaker, dialogs, messages,
-                   draws == Draws::Clock ? static_cast<RandomSource &>(clock) : random, ending,
-                   keyboard, spelling, programFolder}
-    {
-    }
+        : services{player,
+                   speaker,
+                   dialogs,
+                   messages,
+                   draws == Draws::Clock ? static_cast<RandomSource &>(clock) : random,
+                   ending,
+                   keyboard,
+                   spelling,
+                   programFolder}
+    {}
     FakeWavePlayer player;
     FakeWordSpeaker speaker;
     FakeFileDialogs dialogs;

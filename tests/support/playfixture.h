@@ -29,8 +29,7 @@ struct GameFixture {
 
     explicit GameFixture(FakeServices::Draws draws = FakeServices::Draws::Fake)
         : fakes(folder.path(), draws)
-    {
-    }
+    {}
     frmVarbo *start()
     {
         window = std::make_unique<frmVarbo>(fakes.services);

@@ -22,7 +22,9 @@ public:
             const QString name = dictionary.section(u':', 0, 0);
             const QStringList words = dictionary.section(u':', 1).split(u' ', Qt::SkipEmptyParts);
             const QString dic = QString::number(words.size()) + u'\n' + words.join(u'\n') + u'\n';
-            m_ok = m_ok && write(name + QStringLiteral(".aff"), "SET " + encoding + "\nTRY esiarntolcdugmphbyfvkw\n")
+            m_ok = m_ok
+                   && write(name + QStringLiteral(".aff"),
+                            "SET " + encoding + "\nTRY esiarntolcdugmphbyfvkw\n")
                    && write(name + QStringLiteral(".dic"), latin1 ? dic.toLatin1() : dic.toUtf8());
         }
     }

@@ -7,8 +7,8 @@
 #include "wordlist/vocabfile.h"
 
 #include <QFile>
-#include <QStringList>
 #include <QRandomGenerator>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <csignal>

@@ -32,13 +32,15 @@ public:
     EspeakEngine()
     {
         // Told not to end the program when its data is missing.
-        m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                   espeakINITIALIZE_DONT_EXIT);
         if (m_rate <= 0)
             return;
         espeak_SetSynthCallback(collect);
         // Each voice names its languages, each after a byte of priority,
         // the list ending in an empty one.
-        for (const espeak_VOICE *const *voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
+        for (const espeak_VOICE *const *voice = espeak_ListVoices(nullptr); voice && *voice;
+             ++voice) {
             for (const char *entry = (*voice)->languages; entry && *entry;
                  entry += std::strlen(entry + 1) + 2) {
                 const QString code = QString::fromLatin1(entry + 1).toLower();
@@ -76,7 +78,7 @@ public:
     }
 
 private:
-    int m_rate = 0; // 0 while it cannot be used
+    int m_rate = 0;  // 0 while it cannot be used
     QString m_voice; // the language of the voice set
     QStringList m_languages;
 };
