@@ -11,7 +11,7 @@
 #include "sound/pulsewaveplayer.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
-#include "speech/wordspeaker.h"
+#include "speech/backgroundspeaker.h"
 #include "spelling/backgroundspelling.h"
 #include "spelling/dictionaries.h"
 #include "ui/qtservices.h"
@@ -39,10 +39,13 @@ int main(int argc, char *argv[])
     installTranslations(folder);
 
     PulseWavePlayer player;
-    // The engines' libraries are loaded at the first word said, not here:
-    // the game starts, and stays up, without them.
-    SpeechSynth voice(engineLibraries(engineFolder(executableFolder())), desktopLanguage());
-    VoiceSpeaker speaker(voice, player);
+    // The voice speaks on a thread and a sound-server connection of its
+    // own. The engines' libraries are loaded there at the first word said,
+    // not here: the game starts, and stays up, without them.
+    PulseWavePlayer voicePlayer;
+    BackgroundSpeaker speaker(
+        [] { return std::make_unique<SpeechSynth>(engineLibraries(engineFolder(executableFolder()))); },
+        voicePlayer);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;
     ClockRandomSource random;

@@ -7,6 +7,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+QString g_interfaceLanguage = QStringLiteral("en");
+
+} // namespace
+
+QString interfaceLanguage()
+{
+    return g_interfaceLanguage;
+}
+
 void installTranslations(const QString &programFolder)
 {
     const QLocale locale;
@@ -15,9 +26,12 @@ void installTranslations(const QString &programFolder)
           std::pair{QStringLiteral("qtbase"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
         auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(locale, name, QStringLiteral("_"), folder))
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
-        else
+            if (name == QLatin1String("quillobrite") && !translator->language().isEmpty())
+                g_interfaceLanguage = translator->language().section(QLatin1Char('_'), 0, 0);
+        } else {
             delete translator;
+        }
     }
 }

@@ -10,3 +10,8 @@
 // its dialogs), it is loaded; otherwise the texts show as written. Call once
 // the application object exists.
 void installTranslations(const QString &programFolder);
+
+// The language the game's texts are shown in: that of the catalogue
+// installed ("fr"), or "en" when the texts show as written. The voice says
+// the game's own sentences (its hints) in it.
+QString interfaceLanguage();

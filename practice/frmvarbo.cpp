@@ -2,6 +2,7 @@
 
 #include "practice/frmvarbo.h"
 
+#include "base/desktoplocale.h"
 #include "base/programpath.h"
 #include "editor/frmcreatelist.h"
 #include "help/frmcontact.h"
@@ -113,6 +114,7 @@ frmVarbo::frmVarbo(Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_play(services.random)
+    , m_desktopLanguage(desktopLanguage())
 {
     setObjectName(QStringLiteral("frmVarbo"));
     setWindowTitle(tr("Quillobrite!"));
@@ -301,10 +303,10 @@ void frmVarbo::createMenus()
         ++number;
     }
     mnuSounds->addSeparator();
-    // The game says each word; the parent may turn that off for the run.
+    createVoiceMenu();
     sayWordsAction = item(mnuSounds, QStringLiteral("sayWordsAction"), tr("Say The Words"));
     sayWordsAction->setCheckable(true);
-    sayWordsAction->setChecked(true);
+    keepSayingTheWords();
     mnuHelp = menu(QStringLiteral("mnuHelp"), tr("Help"));
     mnuHelpHelp = item(mnuHelp, QStringLiteral("mnuHelpHelp"), tr("Help"));
 }
@@ -337,7 +339,7 @@ void frmVarbo::connectHandlers()
     connect(cmdAddWord, &QPushButton::clicked, this, &frmVarbo::cmdAddWord_Click);
     connect(cmdAllDone, &QPushButton::clicked, this, &frmVarbo::cmdAllDone_Click);
     connect(nextWordButton, &QPushButton::clicked, this, &frmVarbo::mnuFileNextWord_Click);
-    connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWord);
+    connect(sayWordAction, &QAction::triggered, this, &frmVarbo::sayTheWordAndSentence);
     connect(sayWordsAction, &QAction::toggled, this, &frmVarbo::sayTheWordsToggled);
     // The praise and the applause are heard at their moment in the rules:
     // before the praised word's letters hide, once its face is shown.
@@ -396,6 +398,8 @@ void frmVarbo::Form_Unload()
 
 void frmVarbo::playProgramWave(const QString &name)
 {
+    // The voice never speaks over another sound of the game.
+    m_services.speaker.stop();
     paintNow();
     m_services.player.PlayWave(programFile(m_services.programFolder, name));
 }

@@ -4,11 +4,14 @@
 
 #include "keys/virtualkeys.h"
 #include "practice/playmodel.h"
+#include "speech/wordspeaker.h"
+#include "wordlist/sentencebank.h"
 #include "ui/services.h"
 #include "wordlist/listreader.h"
 #include "wordlist/vocabfile.h"
 
 #include <QMainWindow>
+#include <QHash>
 #include <QPointer>
 
 #include <array>
@@ -78,8 +81,9 @@ private slots:
     void mnuYoursCustomList_Click();
     void mnuHelpHelp_Click();
     // Hearing the word
-    void sayTheWord();
+    void sayTheWordAndSentence();
     void sayTheWordsToggled(bool on);
+    void fillVoiceMenu();
 
 private:
     void createControls();
@@ -99,6 +103,19 @@ private:
     std::optional<ListContents> openList(const QString &path);
     void loadGrade(const grades::Grade &grade);
     void playProgramWave(const QString &name);
+
+    // The voice: the word alone, or with its sentence; in the language of
+    // the list it came from, unless the parent chose a voice.
+    void createVoiceMenu();
+    void keepSayingTheWords();
+    void chooseVoice(const QString &code);
+    void sayTheWord(bool withSentence = false);
+    Speech speechFor(const QString &word, bool withSentence);
+    QString languageOf(const QString &word) const;
+    const SentenceBank &sentences();
+    void listIsEnglish();
+    void findListLanguage(const QStringList &entries);
+    void findWordsLanguage(const QStringList &words);
     void paintNow();
     void chooseSoundTheme(int number);
 
@@ -122,6 +139,16 @@ private:
 
     Services &m_services;
     PlayModel m_play;
+    // The language the list in play is said in, and words added to it in
+    // another; the voice the parent chose ("" for the list's own).
+    QString m_listLanguage = QStringLiteral("en");
+    QHash<QString, QString> m_wordLanguages;
+    QString m_voice;
+    const QString m_desktopLanguage;
+    // Counts the lists whose language was asked for: an answer for a list
+    // no longer in play is let go.
+    int m_listAsked = 0;
+    std::optional<SentenceBank> m_sentences;
     VocabFile m_listFile;
     virtualkeys::RepeatMerger m_repeats;
     virtualkeys::DeadKeys m_deadKeys;
@@ -186,4 +213,5 @@ private:
     QAction *mnuHelpHelp = nullptr;
     QAction *sayWordAction = nullptr;
     QAction *sayWordsAction = nullptr;
+    QMenu *mnuVoice = nullptr;
 };

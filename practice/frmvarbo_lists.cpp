@@ -102,6 +102,8 @@ std::optional<ListContents> frmVarbo::openList(const QString &path)
 
 void frmVarbo::loadGrade(const grades::Grade &grade)
 {
+    // The grade lists are English, whatever the desktop's language.
+    listIsEnglish();
     // A grade list that cannot be opened leaves the vocabulary empty.
     m_play.loadGrade(openList(programFile(m_services.programFolder, grades::fileName(grade)))
                          .value_or(ListContents())
@@ -138,6 +140,7 @@ void frmVarbo::mnuFileOpenList_Click()
     // The whole file becomes the practice list, in file order, and the
     // vocabulary too.
     m_play.openList(list.entries);
+    findListLanguage(list.entries);
     if (list.format->readAs)
         showNote(Note::Told, readAsNote(name, list));
 }

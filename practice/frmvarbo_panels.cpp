@@ -71,6 +71,7 @@ void frmVarbo::cmdAddWord_Click()
     const wordrefusal::Sorted words = wordrefusal::sort(txtDaWord->text());
     if (!words.kept.isEmpty()) {
         m_play.addExtraWords(words.kept);
+        findWordsLanguage(words.kept);
         txtDaWord->setText(pastedwords::join(words.refused));
     }
     if (!words.why.isEmpty())

@@ -8,6 +8,7 @@
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
+#include "base/translations.h"
 #include "ui/circleshape.h"
 
 #include <QAction>
@@ -43,7 +44,7 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
         const QRect row = lblPrompt[0]->geometry().united(
             lblPrompt[size_t(length - 1)]->geometry());
         if (row.contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            sayTheWord();
+            sayTheWordAndSentence();
     }
     if (watched != windowHandle())
         return QMainWindow::eventFilter(watched, event);
@@ -60,6 +61,8 @@ bool frmVarbo::eventFilter(QObject *watched, QEvent *event)
         const auto press = composed.isEmpty() ? virtualkeys::fromKeyPress(
                                key->key(), key->modifiers(), key->text())
                                               : virtualkeys::fromText(composed);
+        // A key stops the voice at once, and is handled then.
+        m_services.speaker.stop();
         if ((press.code != virtualkeys::None || !press.typed.isEmpty())
             && !menusHaveTheKey(press)) {
             m_returnEcho = isReturnEcho(key, press.code == virtualkeys::Enter);
@@ -149,21 +152,6 @@ void frmVarbo::mnuFileNextWord_Click()
     hideNote(m_note);
     m_play.NextWord();
     sayTheWord();
-}
-
-void frmVarbo::sayTheWord()
-{
-    // Only a word on screen is said, and only while the parent lets the
-    // game speak.
-    if (!sayWordsAction->isChecked() || !m_play.wordOnScreen())
-        return;
-    paintNow();
-    m_services.speaker.say(m_play.entry().trimmed());
-}
-
-void frmVarbo::sayTheWordsToggled(bool on)
-{
-    sayWordAction->setEnabled(on);
 }
 
 void frmVarbo::drawPlay()
@@ -285,7 +273,8 @@ void frmVarbo::sayWhyNotChecked()
     showNote(Note::Hint, hint);
     blinkDots();
     paintNow();
-    m_services.speaker.say(hint);
+    // The game's own sentence, in the language its texts are shown in.
+    m_services.speaker.say({{hint}, interfaceLanguage()});
 }
 
 void frmVarbo::chooseSoundTheme(int number)

@@ -86,16 +86,24 @@ public:
     }
 
     // Plays the sound on a new stream of its format and returns once it has
-    // been played out, or false when the server would not take it.
-    bool play(const Chunks &chunks, const pa_sample_spec &samples)
+    // been played out, or false when the server would not take it or
+    // `stop` came to hold (stopped() then says so).
+    bool play(const Chunks &chunks, const pa_sample_spec &samples, const std::atomic<bool> *stop)
     {
         m_samples = samples;
         m_pieces = 0;
+        m_stop = stop;
         const bool played = openStream(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))
                             && playOut(chunks);
+        // Ending the stream takes what the server still holds of it off the
+        // sink at once.
         endStream();
+        m_stop = nullptr;
         return played;
     }
+
+    bool stopped() const { return m_stopped; }
+    pa_mainloop *loop() const { return m_loop; }
 
     // The sound was handed over in one go, into a store the server keeps
     // that large: it was whole at the server before a sample of it was
@@ -174,7 +182,12 @@ private:
     template<typename Done>
     bool runUntil(Done done, QDeadlineTimer deadline)
     {
+        m_stopped = false;
         for (;;) {
+            if (m_stop && m_stop->load()) {
+                m_stopped = true;
+                return false;
+            }
             if (failed())
                 return false;
             if (done())
@@ -234,6 +247,8 @@ private:
     pa_sample_spec m_samples{};
     int m_pieces = 0;
     bool m_wholeFits = false;
+    const std::atomic<bool> *m_stop = nullptr;
+    bool m_stopped = false;
 };
 
 PulseWavePlayer::PulseWavePlayer() = default;
@@ -247,7 +262,8 @@ void PulseWavePlayer::PlayWave(const QString &path)
              file.sampleRate(), file.channels(), path);
 }
 
-void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate)
+void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate,
+                                  const std::atomic<bool> *stop)
 {
     bool given = false;
     play(
@@ -256,10 +272,19 @@ void PulseWavePlayer::playSamples(const std::vector<short> &samples, int rate)
             given = true;
             return std::int64_t(chunk.size());
         },
-        rate, 1, QStringLiteral("a spoken word"));
+        rate, 1, QStringLiteral("a spoken word"), stop);
 }
 
-void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels, const QString &what)
+void PulseWavePlayer::wake()
+{
+    // The main loop's own wake-up is safe from any thread.
+    const std::lock_guard<std::mutex> lock(m_loopLock);
+    if (m_loop)
+        pa_mainloop_wakeup(static_cast<pa_mainloop *>(m_loop));
+}
+
+void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels, const QString &what,
+                           const std::atomic<bool> *stop)
 {
     pa_sample_spec samples{};
     samples.format = PA_SAMPLE_S16NE;
@@ -270,17 +295,22 @@ void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels, const Q
 
     // A connection that died with its server gives way to a new one.
     if (m_connection && !m_connection->alive())
-        m_connection.reset();
+        setConnection(nullptr);
     if (!m_connection) {
         if (!m_retry.hasExpired())
             return;
-        m_connection = std::make_unique<Connection>();
+        setConnection(std::make_unique<Connection>());
         if (!m_connection->connect(QDeadlineTimer(ConnectMs, Qt::PreciseTimer))) {
             giveUp(QStringLiteral("no connection to it within %1 ms").arg(ConnectMs));
             return;
         }
     }
-    if (!m_connection->play(chunks, samples)) {
+    const bool played = m_connection->play(chunks, samples, stop);
+    if (!played && m_connection->stopped()) {
+        qCDebug(lcSound).noquote() << "stopped" << what;
+        return;
+    }
+    if (!played) {
         giveUp(QStringLiteral("it stopped taking or playing out sound"));
         return;
     }
@@ -291,10 +321,18 @@ void PulseWavePlayer::play(const Chunks &chunks, int rate, int channels, const Q
                                        : "handed over in pieces as it played");
 }
 
+void PulseWavePlayer::setConnection(std::unique_ptr<Connection> connection)
+{
+    // wake() may look at the loop from another thread meanwhile.
+    const std::lock_guard<std::mutex> lock(m_loopLock);
+    m_connection = std::move(connection);
+    m_loop = m_connection ? m_connection->loop() : nullptr;
+}
+
 void PulseWavePlayer::giveUp(const QString &why)
 {
     noteOnce(lcSound(), QStringLiteral("sound server:"),
              why + QStringLiteral("; sounds stay silent and are tried again after a pause"));
-    m_connection.reset();
+    setConnection(nullptr);
     m_retry = QDeadlineTimer(RetryAfterMs);
 }

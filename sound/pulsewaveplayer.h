@@ -7,9 +7,11 @@
 
 #include <QDeadlineTimer>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 // The wave player of the real program: libsndfile reads the file, the
@@ -26,14 +28,18 @@ public:
 
     void PlayWave(const QString &path) override;
     // Samples made in memory play the same way, on the same connection.
-    void playSamples(const std::vector<short> &samples, int rate) override;
+    void playSamples(const std::vector<short> &samples, int rate,
+                     const std::atomic<bool> *stop = nullptr) override;
+    void wake() override;
 
 private:
     class Connection;
     // Hands out the next piece of a sound into `chunk`: its frames, 0 at
     // the end.
     using Chunks = std::function<std::int64_t(std::vector<short> &chunk)>;
-    void play(const Chunks &chunks, int rate, int channels, const QString &what);
+    void play(const Chunks &chunks, int rate, int channels, const QString &what,
+              const std::atomic<bool> *stop = nullptr);
+    void setConnection(std::unique_ptr<Connection> connection);
     void giveUp(const QString &why);
 
     // The connection stays open between sounds, so a key sound starts
@@ -41,4 +47,7 @@ private:
     std::unique_ptr<Connection> m_connection;
     // Until when the server is left alone after it failed.
     QDeadlineTimer m_retry;
+    // The main loop of the connection, for wake() from another thread.
+    std::mutex m_loopLock;
+    void *m_loop = nullptr;
 };

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         language = args.at(1);
         args = args.mid(2);
     }
-    SpeechSynth synth(engineLibraries(QStringLiteral(QB_BUILD_ENGINE_DIR)), language);
+    SpeechSynth synth(engineLibraries(QStringLiteral(QB_BUILD_ENGINE_DIR)));
     if (args.size() == 2 && args.first() == QLatin1String("--into")) {
         QTextStream in(stdin);
         int failed = 0;
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
             const QString word = in.readLine().trimmed();
             if (!word.isEmpty()
                 && !writeWave(QDir(args.at(1)).filePath(word + QStringLiteral(".wav")),
-                              synth.say(word)))
+                              synth.say(word, language)))
                 ++failed;
         }
         return failed == 0 ? 0 : 1;
@@ -75,6 +75,6 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    const SpeechSynth::Sound sound = synth.say(args.at(0));
+    const SpeechSynth::Sound sound = synth.say(args.at(0), language);
     return !sound.samples.empty() && writeWave(args.at(1), sound) ? 0 : 1;
 }

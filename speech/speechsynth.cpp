@@ -45,39 +45,51 @@ void trimAndLevel(SpeechSynth::Sound &sound)
 
 } // namespace
 
-SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language)
+SpeechSynth::SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines)
     : m_engines(std::move(engines))
-    , m_language(std::move(language))
 {}
 
-const QString &SpeechSynth::spokenLanguage()
+QString SpeechSynth::spokenLanguage(const QString &language)
 {
-    if (!m_languageChecked) {
-        m_languageChecked = true;
-        const bool voiced = std::any_of(
-            m_engines.begin(), m_engines.end(),
-            [this](const auto &engine) { return hasVoiceFor(*engine, m_language); });
-        if (!voiced && m_language != QLatin1String("en")) {
-            noteOnce(lcSound(), QStringLiteral("voice:"),
-                     QStringLiteral("none for the language \"%1\"; words are said in English")
-                         .arg(m_language));
-            m_language = QStringLiteral("en");
-        }
+    const auto known = m_spoken.constFind(language);
+    if (known != m_spoken.cend())
+        return *known;
+    const bool voiced = std::any_of(m_engines.begin(), m_engines.end(), [&](const auto &engine) {
+        return hasVoiceFor(*engine, language);
+    });
+    QString spoken = language;
+    if (!voiced && language != QLatin1String("en")) {
+        noteOnce(lcSound(), QStringLiteral("voice:"),
+                 QStringLiteral("none for the language \"%1\"; words are said in English")
+                     .arg(language));
+        spoken = QStringLiteral("en");
     }
-    return m_language;
+    m_spoken.insert(language, spoken);
+    return spoken;
 }
 
-SpeechSynth::Sound SpeechSynth::say(const QString &text)
+QStringList SpeechSynth::languages()
+{
+    QStringList all;
+    for (const auto &engine : m_engines) {
+        for (const QString &language : engine->languages())
+            if (!all.contains(language))
+                all.append(language);
+    }
+    return all;
+}
+
+SpeechSynth::Sound SpeechSynth::say(const QString &text, const QString &language)
 {
     // espeak-ng spells a word in capitals letter by letter: words go in
     // small letters to every voice.
     const QString said = text.trimmed().toLower();
     if (said.isEmpty())
         return {};
-    const QString &language = spokenLanguage();
+    const QString spoken = spokenLanguage(language);
     Sound sound;
-    if (VoiceEngine *engine = chooseEngine(m_engines, said, language))
-        sound = engine->say(said, language);
+    if (VoiceEngine *engine = chooseEngine(m_engines, said, spoken))
+        sound = engine->say(said, spoken);
     trimAndLevel(sound);
     if (sound.samples.empty())
         noteOnce(lcSound(), QStringLiteral("voice:"),

@@ -4,7 +4,9 @@
 
 #include "speech/voiceengine.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -22,20 +24,23 @@ public:
     using Sound = SpokenSound;
 
     // engines: in the order they are preferred (see engineLibraries()).
-    // language: a code such as "en" or "fr" (see base/desktoplocale.h); when no
-    // engine has a voice for it, the words are said in English.
-    SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines, QString language);
+    explicit SpeechSynth(std::vector<std::unique_ptr<VoiceEngine>> engines);
 
-    // The text said, starting at once (the voice's leading silence cut) and
-    // peaking at -3 dBFS; no samples when no voice can say it.
-    Sound say(const QString &text);
+    // The text said in a language (a code such as "en" or "fr"; English
+    // when no engine has a voice for it), starting at once (the voice's
+    // leading silence cut) and peaking at -3 dBFS; no samples when no voice
+    // can say it.
+    Sound say(const QString &text, const QString &language);
+    // The languages the engines have voices for, in small letters, each
+    // once ("en", "fr", "pt-br"); asking loads the engines.
+    QStringList languages();
 
 private:
-    const QString &spokenLanguage();
+    QString spokenLanguage(const QString &language);
 
     std::vector<std::unique_ptr<VoiceEngine>> m_engines;
-    QString m_language;
-    // The engines are asked about the language at the first word, not
-    // before: asking loads them.
-    bool m_languageChecked = false;
+    // Each language asked for, and the one it is said in: itself, or
+    // English where no engine has a voice for it. The engines are asked
+    // about a language at its first word, not before: asking loads them.
+    QHash<QString, QString> m_spoken;
 };

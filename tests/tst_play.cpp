@@ -545,6 +545,56 @@ private slots:
         QCOMPARE(tile('A'), a);
     }
 
+    // The word is said as a teacher says it: alone at Next Word, with its
+    // sentence where alone it could be heard as another word (or be said
+    // in another sense), word, sentence and word again at Say The Word;
+    // in the list's language, a grade list's in English; a voice the parent
+    // chose is kept for the next run; a key stops the voice.
+    void wordsSaidAsATeacherSays()
+    {
+        PlayFixture f;
+        QVERIFY(f.folder.writeBytes(QStringLiteral("sentences.txt"),
+                                    "=\ttwo\tto\ntwo\tI have two hands.\ncat\tThe cat says meow.\n"
+                                    "read\tI like to read.\treed\n"));
+        const QStringList &said = f.fakes.speaker.said;
+        f.practise({QStringLiteral("cat"), QStringLiteral("two"), QStringLiteral("Read")});
+        QCoreApplication::processEvents(); // the list's language is answered
+        for (int i = 0; i < 3; ++i)
+            f.nextWord();
+        f.action("sayWordAction")->trigger();
+        f.fakes.spelling.language = QStringLiteral("fr");
+        f.practise({QStringLiteral("chat")});
+        QCoreApplication::processEvents();
+        f.nextWord();
+        f.action("mnuFirst")->trigger(); // the fixture's grade: cat
+        f.nextWord();
+        QCOMPARE(said, (QStringList{"cat", "two / I have two hands. / two", "reed / I like to read. / reed",
+                                    "reed / I like to read. / reed", "chat", "cat"}));
+        QCOMPARE(f.fakes.speaker.saidIn, (QStringList{"en", "en", "en", "en", "fr", "en"}));
+        const int stops = f.fakes.speaker.stops;
+        f.type(QStringLiteral("c"));
+        QVERIFY(f.fakes.speaker.stops > stops);
+
+        // Sounds > Voice: Automatic, and a language of each voice a list
+        // can be written in; the choice says every word and stays.
+        auto *voices = f.find<QMenu>(QStringLiteral("mnuVoice"));
+        emit voices->aboutToShow();
+        QStringList offered;
+        for (QAction *voice : voices->actions())
+            if (!voice->isSeparator())
+                offered.append(voice->objectName());
+        QCOMPARE(offered, (QStringList{"voice_auto", "voice_de", "voice_en", "voice_fr"}));
+        f.action("voice_de")->trigger();
+        f.action("sayWordAction")->trigger();
+        QCOMPARE(f.fakes.speaker.saidIn.last(), QStringLiteral("de"));
+        f.action("sayWordsAction")->trigger();
+        f.window.reset();
+        f.start();
+        emit f.find<QMenu>(QStringLiteral("mnuVoice"))->aboutToShow();
+        QVERIFY(f.action("voice_de")->isChecked());
+        QVERIFY(!f.action("sayWordsAction")->isChecked());
+    }
+
     void escapeEndsTheGame()
     {
         PlayFixture f;

@@ -4,16 +4,21 @@
 // recording player), and the engines' libraries, missing, broken and built.
 
 #include "fakes.h"
+#include "speech/backgroundspeaker.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
 #include "speech/voicechooser.h"
 #include "speech/wordspeaker.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+
+#include <mutex>
 
 namespace {
 
@@ -113,41 +118,91 @@ private slots:
     {
         QTest::addColumn<QString>("engines");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("parts");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<int>("rate"); // 0: nothing played
         QTest::newRow("English, in small letters to flite")
-            << Both << "en"
-            << " Because " << QStringList{"flite: because in en"} << 8000;
-        QTest::newRow("a desktop in French, to espeak-ng")
-            << Both << "fr"
-            << "because" << QStringList{"espeak-ng: because in fr"} << 22050;
-        QTest::newRow("a desktop language no voice has: English")
-            << Both << "xx"
-            << "because" << QStringList{"flite: because in en"} << 8000;
-        QTest::newRow("a word no engine reads: nothing played") << "flite"
-                                                                << "en"
-                                                                << "café" << QStringList() << 0;
+            << Both << "en" << QStringList{" Because "} << QStringList{"flite: because in en"} << 8000;
+        QTest::newRow("a list in French, to espeak-ng")
+            << Both << "fr" << QStringList{"because"} << QStringList{"espeak-ng: because in fr"} << 22050;
+        QTest::newRow("a language no voice has: English")
+            << Both << "xx" << QStringList{"because"} << QStringList{"flite: because in en"} << 8000;
+        QTest::newRow("a word no engine reads: nothing played")
+            << "flite" << "en" << QStringList{"café"} << QStringList() << 0;
+        QTest::newRow("the word, its sentence, the word")
+            << Both << "en" << QStringList{"two", "I have two hands.", "two"}
+            << QStringList{"flite: two in en", "flite: i have two hands. in en", "flite: two in en"} << 8000;
     }
     void speakerPlaysTheChosenVoice()
     {
         QFETCH(QString, engines);
         QFETCH(QString, language);
-        QFETCH(QString, word);
+        QFETCH(QStringList, parts);
         QFETCH(int, rate);
         StandIns standIns(engines);
         FakeSamplePlayer player;
-        SpeechSynth synth(std::move(standIns.list), language);
-        VoiceSpeaker(synth, player).say(word);
+        SpeechSynth synth(std::move(standIns.list));
+        VoiceSpeaker(synth, player).say({parts, language});
         QTEST(standIns.asked(), "asked");
-        QCOMPARE(player.played.size(), size_t(rate == 0 ? 0 : 1));
+        QCOMPARE(player.played.size(), size_t(rate == 0 ? 0 : parts.size()));
         if (rate == 0)
             return;
-        const SpokenSound &played = player.played.front();
-        QCOMPARE(played.rate, rate);
-        // From 30 ms before the word to 40 ms after it, peaking at -3 dBFS.
-        QCOMPARE(int(played.samples.size()), rate * 30 / 1000 + 3 + rate * 40 / 1000);
-        QCOMPARE(*std::min_element(played.samples.begin(), played.samples.end()), short(-23199));
+        // From 30 ms before the word to 40 ms after it, peaking at -3 dBFS;
+        // a teacher's pause after each part but the last.
+        const int said = rate * 30 / 1000 + 3 + rate * 40 / 1000;
+        for (size_t i = 0; i < player.played.size(); ++i) {
+            const SpokenSound &played = player.played.at(i);
+            QCOMPARE(played.rate, rate);
+            const int pause = i + 1 < player.played.size() ? rate * VoiceSpeaker::PauseMs / 1000 : 0;
+            QCOMPARE(int(played.samples.size()), said + pause);
+            QCOMPARE(*std::min_element(played.samples.begin(), played.samples.end()), short(-23199));
+        }
+    }
+
+    // The game's voice speaks on a thread of its own: saying returns at
+    // once, a new speech takes the place of the one being said, and stop()
+    // returns once nothing is heard any more.
+    void backgroundVoiceStopsAtOnce()
+    {
+        // A player that plays for a second unless stopped, and notes how
+        // each sound ended.
+        struct SlowPlayer final : SamplePlayer {
+            void playSamples(const std::vector<short> &, int, const std::atomic<bool> *stop) override
+            {
+                playing = true;
+                QElapsedTimer clock;
+                clock.start();
+                while (clock.elapsed() < 1000 && !(stop && *stop))
+                    QThread::msleep(2);
+                const std::lock_guard<std::mutex> hold(lock);
+                ended.append(stop && *stop ? QStringLiteral("stopped") : QStringLiteral("played"));
+                playing = false;
+            }
+            QStringList endings()
+            {
+                const std::lock_guard<std::mutex> hold(lock);
+                return ended;
+            }
+            std::atomic<bool> playing{false};
+            std::mutex lock;
+            QStringList ended;
+        } player;
+        BackgroundSpeaker speaker(
+            [] { return std::make_unique<SpeechSynth>(std::move(StandIns(Both).list)); }, player);
+        QElapsedTimer clock;
+        clock.start();
+        speaker.say({{"because"}, "en"});
+        QVERIFY(clock.elapsed() < 100);
+        QTRY_VERIFY(player.playing);
+        clock.restart();
+        speaker.stop();
+        QVERIFY(clock.elapsed() < 100);
+        QVERIFY(!player.playing);
+        speaker.say({{"cat"}, "en"});
+        QTRY_VERIFY(player.playing);
+        speaker.say({{"dog"}, "en"});
+        QTRY_COMPARE_WITH_TIMEOUT(player.endings(), (QStringList{"stopped", "stopped", "played"}), 3000);
+        QCOMPARE(speaker.languages(), (QStringList{"en", "en-gb", "en-us", "fr-fr", "de"}));
     }
 
     void brokenEngineLibraryIsSilence_data()
@@ -173,8 +228,8 @@ private slots:
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression(note));
         std::vector<std::unique_ptr<VoiceEngine>> engines;
         engines.push_back(std::make_unique<EngineLibrary>(path));
-        SpeechSynth synth(std::move(engines), QStringLiteral("en"));
-        QVERIFY(synth.say(QStringLiteral("because")).samples.empty());
+        SpeechSynth synth(std::move(engines));
+        QVERIFY(synth.say(QStringLiteral("because"), QStringLiteral("en")).samples.empty());
     }
 
     // The engines as built, loaded as the game loads them: each has its

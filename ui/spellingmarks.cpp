@@ -384,7 +384,9 @@ bool SpellingMarks::rowMenu(QListWidget *list, const QContextMenuEvent *event)
     if (marks.isEmpty())
         return false;
     // A row is most often one word: its first unknown one is offered.
-    const auto [start, length] = marks.constFirst();
+    // Named, not bound: a lambda below takes them by value.
+    const qsizetype start = marks.constFirst().first;
+    const qsizetype length = marks.constFirst().second;
     const QString word = text.mid(start, length);
     const QPersistentModelIndex row(list->model()->index(list->row(item), 0));
     m_spelling.suggestions(

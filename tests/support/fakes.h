@@ -57,19 +57,33 @@ public:
     std::function<void(const QString &)> onPlay;
 };
 
+// Notes each speech as its parts joined by " / " ("two / I have two
+// hands. / two"), the language of each, and how often it was stopped.
 class FakeWordSpeaker final : public WordSpeaker
 {
 public:
-    void say(const QString &word) override { said.append(word); }
+    void say(const Speech &speech) override
+    {
+        said.append(speech.parts.join(QStringLiteral(" / ")));
+        saidIn.append(speech.language);
+    }
+    void stop() override { ++stops; }
+    QStringList languages() override { return voices; }
     QStringList said;
+    QStringList saidIn;
+    int stops = 0;
+    QStringList voices{QStringLiteral("en"), QStringLiteral("en-gb"), QStringLiteral("fr"),
+                       QStringLiteral("de"), QStringLiteral("pl")};
 };
 
 class FakeSamplePlayer final : public SamplePlayer
 {
 public:
-    void playSamples(const std::vector<short> &samples, int rate) override
+    void playSamples(const std::vector<short> &samples, int rate,
+                     const std::atomic<bool> *stop = nullptr) override
     {
-        played.push_back({rate, samples});
+        if (!stop || !*stop)
+            played.push_back({rate, samples});
     }
     std::vector<SpokenSound> played;
 };

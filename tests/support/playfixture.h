@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -29,7 +31,13 @@ struct GameFixture {
 
     explicit GameFixture(FakeServices::Draws draws = FakeServices::Draws::Fake)
         : fakes(folder.path(), draws)
-    {}
+    {
+        // What the game keeps between runs is kept in a folder of this
+        // test program's own, and every window starts from nothing kept.
+        static const QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QSettings().clear();
+    }
     frmVarbo *start()
     {
         window = std::make_unique<frmVarbo>(fakes.services);
