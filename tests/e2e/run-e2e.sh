@@ -145,15 +145,17 @@ fail() {
 }
 
 # program_folder NAME WORD... -- WAVE...: a program folder holding a copy of
-# the executable with its voice engines, a first-grade list of just the words
-# (ASCII, a 14-byte record each, no blank records, so that every draw is one
-# of them) and the named wave files.
+# the executable with its voice engines, the sentence bank, a first-grade
+# list of just the words (ASCII, a 14-byte record each, no blank records, so
+# that every draw is one of them) and the named wave files.
 program_folder() {
     local dir=$work/$1 w
     shift
     mkdir -p "$dir"
     cp "$program" "$dir/quillobrite"
     cp "$(dirname "$program")"/quillobrite-voice-*.so "$dir/" || return 1
+    # The sentences said with the grade words lie beside the lists.
+    cp "$sounds/sentences.txt" "$dir/" || return 1
     : >"$dir/firstGrade.dat"
     while (($#)) && [[ $1 != -- ]]; do
         printf '%-14.14s' "$1" >>"$dir/firstGrade.dat"

@@ -599,3 +599,93 @@ scenario_alone() {
     look "the grade's word at Return" 3 --ground cyan \
         "letter 3=$(prompt_slot 2):some:dark:15" "empty slot 1=$(word_slot 0):all:white" || return 1
 }
+
+# say_into WAV LANGUAGE PART...: the game's voice saying the parts in turn,
+# a teacher's pause after each but the last, as one 22,050 Hz wave
+say_into() {
+    local out=$1 language=$2 part i=0 pieces=()
+    shift 2
+    for part in "$@"; do
+        i=$((i + 1))
+        "$sayword" --language "$language" "$part" "$work/part$i.wav" || return 1
+        sox "$work/part$i.wav" -r 22050 "$work/piece$i.wav" || return 1
+        (($# > i)) && { sox "$work/piece$i.wav" "$work/padded$i.wav" pad 0 0.45 || return 1; }
+        (($# > i)) && pieces+=("$work/padded$i.wav") || pieces+=("$work/piece$i.wav")
+    done
+    if ((${#pieces[@]} == 1)); then cp "${pieces[0]}" "$out"; else sox "${pieces[@]}" "$out"; fi
+}
+
+# Words said as a teacher says them. On a French desktop a grade word is
+# said in English, THEIR with its sentence at Next Word, and a key stops
+# the voice at once; an English list opened there is said in English; on
+# an English desktop a French list is said by the French voice; the editor
+# underlines a word the dictionary does not know.
+scenario_teacher() {
+    local dir
+    [[ -n $sayword ]] || fail "run-e2e.sh was given no --sayword" || return 1
+    local sentence="The kids put on their coats."
+    say_into "$work/their.wav" en their "$sentence" their || fail "no voice for their" || return 1
+    say_into "$work/house.wav" en house || fail "no voice for house" || return 1
+    say_into "$work/chateau.wav" fr château || fail "no French voice for château" || return 1
+    printf 'house\nfriend\nbecause\n' >"$work/english.txt"
+    printf 'château\ngarçon\nfenêtre\n' >"$work/french.txt"
+
+    (
+        local -x LANG=fr_FR.UTF-8 LANGUAGE=fr LC_ALL=
+        dir=$(program_folder teacher their -- canaryhigh) || exit 1
+        play_in "$dir" || exit 1
+        start_recording || exit 1
+        mark next
+        xdotool key Return
+        mark_after said next 4.5
+        hear "THEIR, its sentence, THEIR, in English on a French desktop" next said \
+            --expect "$work/their.wav" --onset-within 0.3 || exit 1
+        # Say The Word, then a key half a second in: the key's sound alone.
+        xdotool key ctrl+s
+        sleep 0.5
+        mark key
+        xdotool key q
+        mark_after keyed key 1.2
+        hear "Q's sound at once, the voice stopped" key keyed --expect canaryhigh.wav \
+            --onset-within 0.15 || exit 1
+        # An English list opened on the French desktop.
+        xdotool key ctrl+o
+        wait_other_window 5 "$main" || exit 1
+        xdotool type --delay 20 "$work/english.txt"
+        xdotool key Return
+        wait_gone "$win" 5 || exit 1
+        win=$main
+        geometry "$win"
+        focus || exit 1
+        sleep 1
+        mark next2
+        xdotool key ctrl+n
+        mark_after said2 next2 1.5
+        hear "HOUSE of an opened English list, in English" next2 said2 --expect "$work/house.wav" \
+            --onset-within 0.3 || exit 1
+        stop_game
+    ) || return 1
+
+    local -x LANGUAGE='' LC_ALL=C.UTF-8
+    dir=$(program_folder teacher-en cat) || return 1
+    play_in "$dir" || return 1
+    xdotool key ctrl+o
+    wait_other_window 5 "$main" || return 1
+    xdotool type --delay 20 "$work/french.txt"
+    xdotool key Return
+    wait_gone "$win" 5 || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+    sleep 1
+    start_recording || return 1
+    mark next
+    xdotool key ctrl+n
+    mark_after said next 1.5
+    hear "CHÂTEAU of a French list, by the French voice" next said --expect "$work/chateau.wav" \
+        --onset-within 0.3 || return 1
+
+    open_editor || return 1
+    xdotool type --delay 40 recieve
+    look "recieve underlined in the editor" 3 --ground blue "red line=144,8,161,25:some:red:4" || return 1
+}
