@@ -24,7 +24,7 @@ public:
     };
 
     void open() override {}
-    QString trouble() const override { return {}; }
+    QString trouble() const override { return troubleText; }
 
     QList<progress::Child> children() override { return named; }
     std::optional<qint64> addChild(const QString &name) override
@@ -93,6 +93,8 @@ public:
     // Each CSV asked for, as "CHILD to PATH"; whether the files are made.
     QStringList saved;
     bool savesWork = true;
+    // Why nothing is kept, as the store would say it.
+    QString troubleText;
 
 private:
     qint64 lastTest = 0;
