@@ -6,9 +6,9 @@
 #include <QString>
 
 // The game stays silent toward the child when a file is missing, the sound
-// server is away, no spelling dictionary can be read or progress cannot be
-// kept. These categories tell a parent or a packager why; they are off
-// until asked for:
+// server is away, no spelling dictionary can be read or a child's progress
+// cannot be kept or shown. These categories
+// tell a parent or a packager why; they are off until asked for:
 //   QT_LOGGING_RULES='quillobrite.*=true' quillobrite
 Q_DECLARE_LOGGING_CATEGORY(lcLists)
 Q_DECLARE_LOGGING_CATEGORY(lcSound)
