@@ -7,14 +7,12 @@
 #include "progress/schema.h"
 #include "progress/transaction.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QSqlQuery>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <atomic>
@@ -40,7 +38,8 @@ QString listText(const QStringList &list)
 QStringList listOf(const QString &text)
 {
     QStringList list;
-    for (const QJsonValue &value : QJsonDocument::fromJson(text.toUtf8()).array())
+    const QJsonArray array = QJsonDocument::fromJson(text.toUtf8()).array();
+    for (const auto &value : array)
         list.append(value.toString());
     return list;
 }
@@ -52,8 +51,8 @@ QDateTime timeOf(const QVariant &milliseconds)
 
 } // namespace
 
-SqliteStore::SqliteStore(QString path, Clock now)
-    : m_path(path.isEmpty() ? defaultPath() : std::move(path))
+SqliteStore::SqliteStore(const QString &folder, Clock now)
+    : m_path(QDir(folder).filePath(QLatin1String(FileName)))
     , m_now(now ? std::move(now) : Clock(&QDateTime::currentDateTimeUtc))
 {
     static std::atomic<int> stores{0};
@@ -67,12 +66,6 @@ SqliteStore::~SqliteStore()
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
-}
-
-QString SqliteStore::defaultPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-           + QStringLiteral("/progress.sqlite");
 }
 
 qint64 SqliteStore::now() const
@@ -102,7 +95,8 @@ void SqliteStore::open()
     }
     if (!adopt())
         return;
-    if (const auto chosen = select(QStringLiteral("SELECT value FROM settings WHERE key = 'chosen'"));
+    if (const auto chosen = select(
+            QStringLiteral("SELECT value FROM settings WHERE key = 'chosen'"));
         chosen && chosen->next()) {
         const qint64 child = chosen->value(0).toLongLong();
         chosen->finish();
@@ -125,7 +119,8 @@ bool SqliteStore::adopt()
                                       "SELECT count(*) FROM sqlite_schema"};
     for (int i = 0; ok && i < 3; ++i) {
         ok = run(query, QString::fromLatin1(questions[i])) && query.next();
-        facts[i] = query.value(0).toLongLong();
+        if (ok)
+            facts[i] = query.value(0).toLongLong();
     }
     if (!ok) {
         query.finish();
@@ -134,7 +129,7 @@ bool SqliteStore::adopt()
     }
     const auto [application, version, objects] = facts;
     if (application != schema::ApplicationId && (objects > 0 || version != 0)) {
-        giveUp(Fault::Damaged);
+        giveUp(Fault::Foreign);
         return false;
     }
     if (version > schema::version()) {
@@ -165,55 +160,40 @@ bool SqliteStore::adopt()
         giveUp();
         return false;
     }
+    m_adopted = true;
     return true;
 }
 
-// Words for the parent, shown once by the window.
+// Words for the parent, shown once by the window; the details, with the
+// file's path and SQLite's own words, go to the log.
 void SqliteStore::giveUp(Fault fault)
 {
-    const QString path = QDir::toNativeSeparators(m_path);
     switch (fault) {
     case Fault::NoDriver:
-        m_trouble = QCoreApplication::translate(
-            "progress", "Progress is not being kept: Qt's SQLite driver (the package "
-                        "libqt6sql6-sqlite) is not installed.");
+        m_trouble = tr("Progress is not being kept: the SQLite driver for Qt is not installed.");
         break;
     case Fault::NotAFile:
-        m_trouble = QCoreApplication::translate(
-                        "progress", "Progress is not being kept: %1 should be a file, but a "
-                                    "folder or something else stands in its place.")
-                        .arg(path);
+    case Fault::Unwritable:
+        m_trouble = m_adopted
+                        ? tr("Progress is no longer being kept: the disk is full or cannot be "
+                             "written to.")
+                        : tr("Progress is not being kept: its folder cannot be written to.");
         break;
     case Fault::InUse:
-        m_trouble = QCoreApplication::translate(
-                        "progress", "Progress is not being kept: another Quillobrite is "
-                                    "running and keeps it in %1. Close that one, then start "
-                                    "this one again.")
-                        .arg(path);
+        m_trouble = tr("Progress is not being kept: another game is using it.");
         break;
     case Fault::Damaged:
-        m_trouble = QCoreApplication::translate(
-                        "progress", "Progress is not being kept: %1 is damaged, or is not "
-                                    "Quillobrite's. It is left as it is; move it away and "
-                                    "Quillobrite will start a new one.")
-                        .arg(path);
+        m_trouble = tr("Progress is not being kept: its file is damaged, and is left as it is.");
+        break;
+    case Fault::Foreign:
+        m_trouble = tr("Progress is not being kept: another program's file is in its place, "
+                       "and is left as it is.");
         break;
     case Fault::Newer:
-        m_trouble = QCoreApplication::translate(
-                        "progress", "Progress is not being kept: %1 was written by a newer "
-                                    "Quillobrite. It is left as it is.")
-                        .arg(path);
-        break;
-    case Fault::Unwritable:
-        m_trouble = QCoreApplication::translate(
-                        "progress", "Progress is not being kept: %1 could not be written (the "
-                                    "disk may be full, or the folder closed to you). What was "
-                                    "kept before is safe.")
-                        .arg(path);
+        m_trouble = tr("Progress is not being kept: a newer version of the game keeps it.");
         break;
     }
-    noteOnce(lcProgress, m_path,
-             m_error.isValid() ? m_error.text() : QStringLiteral("not kept: ") + m_trouble);
+    noteOnce(lcProgress(), m_path, m_error.isValid() ? m_error.text() : m_trouble);
     if (m_db.isOpen())
         m_db.close();
 }
@@ -346,7 +326,8 @@ bool SqliteStore::deleteChild(qint64 id)
         return false;
     const bool ok = write([&](QSqlQuery &query) {
         for (const char *table : {"answers", "tests", "places"}) {
-            if (!run(query, QStringLiteral("DELETE FROM %1 WHERE child = ?").arg(QLatin1String(table)),
+            if (!run(query,
+                     QStringLiteral("DELETE FROM %1 WHERE child = ?").arg(QLatin1String(table)),
                      {id}))
                 return false;
         }
@@ -431,8 +412,8 @@ std::optional<Place> SqliteStore::place()
             readToEnd(*query);
         return std::nullopt;
     }
-    return Place{query->value(0).toString(),          query->value(1).toString(),
-                 query->value(2).toString(),          listOf(query->value(3).toString()),
+    return Place{query->value(0).toString(),         query->value(1).toString(),
+                 query->value(2).toString(),         listOf(query->value(3).toString()),
                  listOf(query->value(4).toString()), query->value(5).toInt()};
 }
 
@@ -534,38 +515,45 @@ QStringList SqliteStore::hardest(qint64 child, int most)
     return readToEnd(*query) ? out : QStringList();
 }
 
-// One line an answer, in the order given, local times as a spreadsheet reads
-// them. Written beside the file and renamed over it once whole.
+// One line for each answer and one for each test, in the order they came,
+// local times as a spreadsheet reads them: a test's line comes before its
+// answers, with its score. Written beside the file and renamed over it once
+// whole.
 bool SqliteStore::saveCsv(qint64 child, const QString &path)
 {
-    auto query = select(QStringLiteral("SELECT at, list, word, typed, right, stage, test"
+    const QList<TestResult> testsTaken = tests(child);
+    auto query = select(QStringLiteral("SELECT at, list, word, typed, right, test"
                                        " FROM answers WHERE child = ? ORDER BY at, id"),
                         {child});
     if (!query)
         return false;
-    QByteArray text = csv::line({
-        QCoreApplication::translate("progress", "when"),
-        QCoreApplication::translate("progress", "list"),
-        QCoreApplication::translate("progress", "word"),
-        QCoreApplication::translate("progress", "typed"),
-        QCoreApplication::translate("progress", "right"),
-        QCoreApplication::translate("progress", "stage or test"),
-    });
-    const QString yes = QCoreApplication::translate("progress", "yes");
-    const QString no = QCoreApplication::translate("progress", "no");
-    const QString test = QCoreApplication::translate("progress", "test");
+    const auto when = [](const QDateTime &time) {
+        return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    };
+    QByteArray text = csv::line(
+        {tr("when"), tr("kind"), tr("list"), tr("word"), tr("typed"), tr("right")});
+    auto test = testsTaken.cbegin();
+    const auto testsUntil = [&](const QDateTime &time) {
+        for (; test != testsTaken.cend() && (!time.isValid() || test->when <= time); ++test) {
+            text += csv::line({when(test->when),
+                               test->finished ? tr("test") : tr("test, unfinished"),
+                               test->list,
+                               {},
+                               {},
+                               tr("%1 of %2").arg(test->right).arg(test->total)});
+        }
+    };
     while (query->next()) {
-        text += csv::line({
-            timeOf(query->value(0)).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            query->value(1).toString(),
-            query->value(2).toString(),
-            query->value(3).toString(),
-            query->value(4).toBool() ? yes : no,
-            query->value(6).isNull() ? query->value(5).toString() : test,
-        });
+        const QDateTime at = timeOf(query->value(0));
+        testsUntil(at);
+        text += csv::line({when(at), query->value(5).isNull() ? tr("practice") : tr("test answer"),
+                           query->value(1).toString(), query->value(2).toString(),
+                           query->value(3).toString(),
+                           query->value(4).toBool() ? tr("yes") : tr("no")});
     }
     if (!readToEnd(*query))
         return false;
+    testsUntil({});
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
 }

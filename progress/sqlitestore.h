@@ -4,11 +4,13 @@
 
 #include "progress/progress.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QVariantList>
 
 #include <functional>
+#include <memory>
 
 class QSqlQuery;
 
@@ -26,19 +28,21 @@ namespace progress {
 // last commit left it.
 class SqliteStore final : public Store
 {
+    Q_DECLARE_TR_FUNCTIONS(SqliteStore)
+
 public:
     // The time now, in UTC; the tests and the benchmark give times of their
     // own.
     using Clock = std::function<QDateTime()>;
 
-    // progress.sqlite in the desktop's data folder for the game
-    // (~/.local/share/Quillobrite), unless another path is given.
-    explicit SqliteStore(QString path = {}, Clock now = {});
+    // The file is progress.sqlite in `folder` (the game's data folder,
+    // ~/.local/share/Quillobrite), made with its folder by open().
+    explicit SqliteStore(const QString &folder, Clock now = {});
     ~SqliteStore() override;
     SqliteStore(const SqliteStore &) = delete;
     SqliteStore &operator=(const SqliteStore &) = delete;
 
-    static QString defaultPath();
+    static constexpr auto FileName = "progress.sqlite";
     QString path() const { return m_path; }
 
     void open() override;
@@ -64,7 +68,7 @@ public:
     bool saveCsv(qint64 child, const QString &path) override;
 
 private:
-    enum class Fault { NoDriver, NotAFile, InUse, Damaged, Newer, Unwritable };
+    enum class Fault { NoDriver, NotAFile, InUse, Damaged, Foreign, Newer, Unwritable };
 
     bool keeping() const { return m_db.isOpen(); }
     bool adopt();
@@ -90,6 +94,8 @@ private:
     QString m_connection;
     QSqlDatabase m_db;
     bool m_opened = false;
+    // Whether the file was taken and brought up to date.
+    bool m_adopted = false;
     QString m_trouble;
     QSqlError m_error;
     qint64 m_chosen = 0;
