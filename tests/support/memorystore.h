@@ -52,7 +52,7 @@ public:
     qint64 startTest(const QString &list, const QStringList &words) override
     {
         histories[current].tests.append(
-            {++lastTest, QDateTime::currentDateTime(), list, 0, int(words.size()), false});
+            {++lastTest, QDateTime::currentDateTime(), list, 0, 0, int(words.size()), false});
         return lastTest;
     }
     void finishTest(qint64 test) override
