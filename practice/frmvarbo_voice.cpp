@@ -65,7 +65,8 @@ void frmVarbo::fillVoiceMenu()
     auto *group = new QActionGroup(mnuVoice);
     const auto add = [&](const QString &caption, const QString &code) {
         QAction *voice = mnuVoice->addAction(caption);
-        voice->setObjectName(QStringLiteral("voice_") + (code.isEmpty() ? QStringLiteral("auto") : code));
+        voice->setObjectName(QStringLiteral("voice_")
+                             + (code.isEmpty() ? QStringLiteral("auto") : code));
         voice->setCheckable(true);
         voice->setChecked(code == m_voice);
         voice->setData(code);
@@ -122,16 +123,8 @@ Speech frmVarbo::speechFor(const QString &word, bool withSentence)
     // The sentences are English, as the grade words are: a word of an
     // English list that the bank holds is said in the sense its sentence
     // gives, and with it where the word alone could be heard as another.
-    if (speech.language != English)
-        return speech;
-    const SentenceBank &bank = sentences();
-    const SentenceBank::Entry *entry = bank.find(word);
-    if (!entry)
-        return speech;
-    const QString alone = entry->spokenAs.isEmpty() ? word : entry->spokenAs;
-    speech.parts = withSentence || bank.needsSentence(word)
-                       ? QStringList{alone, entry->sentence, alone}
-                       : QStringList{alone};
+    if (speech.language == English)
+        speech.parts = sentences().speechFor(word, withSentence);
     return speech;
 }
 

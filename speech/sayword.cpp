@@ -5,14 +5,19 @@
 // that measures how well the words are understood.
 //
 //   qb_sayword [--language CODE] WORD OUT.wav
-//   qb_sayword [--language CODE] --into FOLDER < WORDS.txt   (FOLDER/WORD.wav)
+//   qb_sayword [--language CODE] [--game | --sentence] --into FOLDER < WORDS.txt
+//                                                        (FOLDER/WORD.wav)
 //
-// The language is the desktop's unless given. The voice engines are this
-// build tree's, beside the game.
+// --game says each word as the game gives it to the voice to say alone
+// (the sentence bank's spoken form: "reed" for read); --sentence says the
+// word's sentence from the bank instead. The language is the desktop's
+// unless given. The voice engines and the sentence bank are this build
+// tree's, beside the game.
 
 #include "base/desktoplocale.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
+#include "wordlist/sentencebank.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -56,23 +61,45 @@ int main(int argc, char *argv[])
         language = args.at(1);
         args = args.mid(2);
     }
-    SpeechSynth synth(engineLibraries(QStringLiteral(QB_BUILD_ENGINE_DIR)));
+    const QString what = args.value(0);
+    const bool fromBank = what == QLatin1String("--game") || what == QLatin1String("--sentence");
+    if (fromBank)
+        args.removeFirst();
+    SpeechSynth synth(engineLibraries(QStringLiteral(QB_BUILD_PROGRAM_DIR)));
     if (args.size() == 2 && args.first() == QLatin1String("--into")) {
+        const SentenceBank bank = fromBank ? SentenceBank::load(
+                                      QStringLiteral(QB_BUILD_PROGRAM_DIR "/sentences.txt"))
+                                           : SentenceBank();
+        // What the voice is given for a word: as written, as the game gives
+        // it alone, or its sentence; nothing when the bank has no sentence.
+        const auto text = [&](const QString &word) -> QString {
+            if (what == QLatin1String("--game"))
+                return bank.speechFor(word, false).constFirst();
+            if (what == QLatin1String("--sentence")) {
+                const SentenceBank::Entry *entry = bank.find(word);
+                return entry ? entry->sentence : QString();
+            }
+            return word;
+        };
         QTextStream in(stdin);
         int failed = 0;
         while (!in.atEnd()) {
             const QString word = in.readLine().trimmed();
-            if (!word.isEmpty()
-                && !writeWave(QDir(args.at(1)).filePath(word + QStringLiteral(".wav")),
-                              synth.say(word, language)))
+            if (word.isEmpty())
+                continue;
+            const QString said = text(word);
+            if (said.isEmpty()
+                || !writeWave(QDir(args.at(1)).filePath(word + QStringLiteral(".wav")),
+                              synth.say(said, language)))
                 ++failed;
         }
         return failed == 0 ? 0 : 1;
     }
-    if (args.size() != 2) {
-        std::fputs("usage: qb_sayword [--language CODE] WORD OUT.wav\n"
-                   "       qb_sayword [--language CODE] --into FOLDER < WORDS.txt\n",
-                   stderr);
+    if (args.size() != 2 || fromBank) {
+        std::fputs(
+            "usage: qb_sayword [--language CODE] WORD OUT.wav\n"
+            "       qb_sayword [--language CODE] [--game | --sentence] --into FOLDER < WORDS.txt\n",
+            stderr);
         return 2;
     }
     const SpeechSynth::Sound sound = synth.say(args.at(0), language);
