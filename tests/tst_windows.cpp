@@ -15,14 +15,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -55,6 +60,41 @@ public:
     }
 };
 
+// The captions of a menu bar, then of each of its menus and submenus.
+void collectMenus(const QList<QAction *> &actions, QList<QStringList> &menus)
+{
+    QStringList captions;
+    for (const QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        captions << action->text();
+        if (action->menu())
+            collectMenus(action->menu()->actions(), menus);
+    }
+    menus.prepend(captions);
+}
+
+QChar accessLetter(const QString &caption)
+{
+    const qsizetype at = QString(caption).replace(QLatin1String("&&"), QLatin1String("  ")).indexOf('&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toLower();
+}
+
+// A text that shows whole across its control, each of its lines.
+bool whole(const QWidget *control, QString text)
+{
+    if (text.isEmpty())
+        return true;
+    // paintButton draws a 2-pixel border inside a button.
+    const int room = qobject_cast<const QLabel *>(control)
+                         ? static_cast<const QLabel *>(control)->contentsRect().width()
+                         : control->width() - 2 * 2;
+    const QStringList lines = text.remove('&').split('\n');
+    return std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
+        return control->fontMetrics().horizontalAdvance(line) <= room;
+    });
+}
+
 } // namespace
 
 class TstWindows : public QObject
@@ -73,6 +113,8 @@ private slots:
     void returnPressesTheFocusedButton();
     void closingTheGameClosesHelpAndExitEndsTheProgram();
     void windowsOpenWholeOnTheirScreen();
+    void translatedWindows_data();
+    void translatedWindows();
 };
 
 void TstWindows::cleanup()
@@ -348,6 +390,57 @@ void TstWindows::windowsOpenWholeOnTheirScreen()
         QCOMPARE_LT(layout->factor(), 1.0);
         QVERIFY(qAbs(ground->width() - writtenGround.width() * layout->factor()) <= 1);
         QVERIFY(qAbs(ground->height() - writtenGround.height() * layout->factor()) <= 1);
+    }
+}
+
+void TstWindows::translatedWindows_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"fr", "de", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// In every language the menus keep their access letters, each letter
+// distinct within its menu, and every button and one-line text of the game,
+// the list editor and the farewell window shows whole.
+void TstWindows::translatedWindows()
+{
+    QFETCH(QString, language);
+    QList<QStringList> written;
+    collectMenus(GameFixture().start()->menuBar()->actions(), written);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("quillobrite_") + language,
+                            qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/translations")));
+    QCoreApplication::installTranslator(&translator);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    GameFixture s;
+    QList<QStringList> shown;
+    collectMenus(s.start()->menuBar()->actions(), shown);
+    QVERIFY(shown != written);
+    QCOMPARE(shown.size(), written.size());
+    for (qsizetype menu = 0; menu < shown.size(); ++menu) {
+        QCOMPARE(shown[menu].size(), written[menu].size());
+        QSet<QChar> letters;
+        for (qsizetype item = 0; item < shown[menu].size(); ++item) {
+            const QChar letter = accessLetter(shown[menu][item]);
+            QVERIFY2(letter.isNull() == accessLetter(written[menu][item]).isNull(),
+                     qPrintable(shown[menu][item]));
+            QVERIFY2(letter.isNull() || !letters.contains(letter), qPrintable(shown[menu][item]));
+            letters.insert(letter);
+        }
+    }
+    frmCreateList editor(s.fakes.services, s.window.get());
+    frmContact farewell;
+    for (QWidget *window : {static_cast<QWidget *>(s.window.get()), static_cast<QWidget *>(&editor),
+                            static_cast<QWidget *>(&farewell)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        for (const QPushButton *button : window->findChildren<QPushButton *>())
+            QVERIFY2(whole(button, button->text()), qPrintable(button->text()));
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!label->wordWrap())
+                QVERIFY2(whole(label, label->text()), qPrintable(label->text()));
+        }
     }
 }
 

@@ -140,6 +140,35 @@ void drawPicture(const Placement &p, Pictures &pictures)
     }
 }
 
+// A caption longer than its control was written for (a translation, most
+// often) widens the control about its middle, as far as its parent allows,
+// so that no text is cut; the control keeps its written height and place.
+void widenToCaption(QWidget *control)
+{
+    QString text;
+    int room = 0;
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        text = button->text().remove(QLatin1Char('&'));
+        // paintButton draws a 2-pixel border inside a button, and the
+        // caption keeps a little air beside it.
+        room = button->width() - 2 * 4;
+    } else if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap()) {
+        text = label->text();
+        room = label->contentsRect().width();
+    }
+    if (text.isEmpty() || !control->parentWidget())
+        return;
+    int needed = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        needed = std::max(needed, control->fontMetrics().horizontalAdvance(line));
+    if (needed <= room)
+        return;
+    const int across = control->parentWidget()->width();
+    const int width = std::min(across, control->width() + needed - room);
+    const int left = std::clamp(control->geometry().center().x() - width / 2, 0, across - width);
+    control->setGeometry(left, control->y(), width, control->height());
+}
+
 void showPicture(QWidget *control, const QString &name, QSize size, bool icon, qreal factor)
 {
     Placement *p = placementOf(control);
@@ -169,6 +198,7 @@ void TwipsLayout::place(QWidget *control, const QRect &twips)
     if (control->parentWidget() == m_ground)
         where.translate(m_offset);
     control->setGeometry(where);
+    widenToCaption(control);
 }
 
 void TwipsLayout::setFont(QWidget *control, const QFont &font, Fit fit)
@@ -179,6 +209,7 @@ void TwipsLayout::setFont(QWidget *control, const QFont &font, Fit fit)
     control->setFont(scaledFont(font, m_factor));
     if (p->fit)
         p->fit(control);
+    widenToCaption(control);
 }
 
 void TwipsLayout::setPicture(QLabel *label, const QString &name, QSize size)
@@ -264,6 +295,11 @@ void TwipsLayout::rescale()
         if (p->font && p->fit)
             p->fit(p->control());
         drawPicture(*p, pictures);
+    }
+    // Widened to the captions as now drawn, the faces being new.
+    for (Placement *p : placements) {
+        if (p->twips)
+            widenToCaption(p->control());
     }
 }
 
