@@ -9,8 +9,8 @@
 #include <QString>
 
 #include <cstdio>
-#include <functional>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -31,7 +31,8 @@ const char *const Help = QT_TRANSLATE_NOOP(
                    "The options every Qt program takes work too, such as -display, -platform,\n"
                    "-style and -reverse.\n");
 
-const char *const TryHelp = QT_TRANSLATE_NOOP("CommandLine", "Try 'quillobrite --help' for more.\n");
+const char *const TryHelp = QT_TRANSLATE_NOOP("CommandLine",
+                                              "Try 'quillobrite --help' for more.\n");
 
 // The options QApplication takes out of the command line (Qt 6, with one
 // dash or two), and whether each takes a value: the next argument, or after
@@ -118,7 +119,8 @@ CommandLine readCommandLine(int argc, char *argv[])
             line.exitStatus = print(
                 argc, argv, stderr,
                 [arg] {
-                    return Texts::tr("quillobrite: unknown option %1\n").arg(QString::fromLocal8Bit(arg))
+                    return Texts::tr("quillobrite: unknown option %1\n")
+                               .arg(QString::fromLocal8Bit(arg))
                            + Texts::tr(Usage) + Texts::tr(TryHelp);
                 },
                 2);

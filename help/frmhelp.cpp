@@ -140,12 +140,13 @@ QString soundLists()
     const int listed = int(std::count_if(themes.begin(), themes.end(),
                                          [](const keysounds::Theme &t) { return t.caption; }));
     const int secret = all - listed;
-    const QString count = frmHelp::tr("There are %1 sound list(s).", nullptr, all)
-                              .arg(numberWord(all))
-                          + QLatin1Char(' ');
+    const QString count =
+        frmHelp::tr("There are %1 sound list(s).", nullptr, all).arg(numberWord(all))
+        + QLatin1Char(' ');
     const QString inMenu = capitalised(numberWord(listed));
     if (secret == 0)
-        return count + frmHelp::tr("%1 of them are in the Sounds menu.", nullptr, listed).arg(inMenu);
+        return count
+               + frmHelp::tr("%1 of them are in the Sounds menu.", nullptr, listed).arg(inMenu);
     if (secret == 1)
         return count
                + frmHelp::tr("%1 of them are in the Sounds menu, and the %2 is reached by a secret "

@@ -242,9 +242,10 @@ QList<Line> readList(const QByteArray &bytes)
             lines.append({n, entry.trimmed(), false, false});
     }
     if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
-        lines.append({records + 1,
-                      ListTool::tr("trailing fragment of %n byte(s), never read", nullptr, int(rest)), true,
-                      true});
+        lines.append(
+            {records + 1,
+             ListTool::tr("trailing fragment of %n byte(s), never read", nullptr, int(rest)), true,
+             true});
     if (VocabFile::judge(entries) == VocabFile::Content::NoWords)
         lines.append({0, ListTool::tr("holds no words: the game refuses the file"), true, true});
     return lines;
@@ -360,7 +361,8 @@ int main(int argc, char *argv[])
         && command != QLatin1String("check"))
         return usageError(ListTool::tr("unknown command %1").arg(command));
     if (args.size() != wanted)
-        return usageError(ListTool::tr("%1 takes %n file name(s)", nullptr, int(wanted)).arg(command));
+        return usageError(
+            ListTool::tr("%1 takes %n file name(s)", nullptr, int(wanted)).arg(command));
     if (parser.isSet(force) && command != QLatin1String("make"))
         return usageError(ListTool::tr("--force goes with make only"));
     if (command == QLatin1String("make"))

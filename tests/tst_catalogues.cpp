@@ -31,7 +31,8 @@ QString textOf(QXmlStreamReader &xml)
         if (xml.isCharacters())
             text += xml.text();
         else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
-            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
+            text += QChar(
+                xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
         depth += xml.isStartElement() ? 1 : xml.isEndElement() ? -1 : 0;
     }
     return text;
@@ -111,9 +112,8 @@ private slots:
         for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
             const QString source = it.key().section(QLatin1Char('\n'), 1);
             if (!wanted.contains(it.key()) || !it->type.isEmpty())
-                problems << QStringLiteral("%1 (%2)").arg(it.key(), it->type.isEmpty()
-                                                                        ? QStringLiteral("gone")
-                                                                        : it->type);
+                problems << QStringLiteral("%1 (%2)").arg(
+                    it.key(), it->type.isEmpty() ? QStringLiteral("gone") : it->type);
             for (const QString &translation : it->translations) {
                 if (placeholders(translation) != placeholders(source))
                     problems << QStringLiteral("placeholders differ: ") + translation;

@@ -76,7 +76,8 @@ void collectMenus(const QList<QAction *> &actions, QList<QStringList> &menus)
 
 QChar accessLetter(const QString &caption)
 {
-    const qsizetype at = QString(caption).replace(QLatin1String("&&"), QLatin1String("  ")).indexOf('&');
+    const qsizetype at =
+        QString(caption).replace(QLatin1String("&&"), QLatin1String("  ")).indexOf('&');
     return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toLower();
 }
 
@@ -409,8 +410,9 @@ void TstWindows::translatedWindows()
     QList<QStringList> written;
     collectMenus(GameFixture().start()->menuBar()->actions(), written);
     QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral("quillobrite_") + language,
-                            qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/translations")));
+    QVERIFY(
+        translator.load(QStringLiteral("quillobrite_") + language,
+                        qEnvironmentVariable("QB_PROGRAM_DIR") + QStringLiteral("/translations")));
     QCoreApplication::installTranslator(&translator);
     const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     GameFixture s;

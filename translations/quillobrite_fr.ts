@@ -299,7 +299,7 @@ ou d&apos;entrée/sortie.
     </message>
     <message>
         <source>The words still in your list are not in a file yet. Save them before closing?</source>
-        <translation>Les mots encore dans ta liste ne sont pas encore dans un fichier. Les enregistrer avant de fermer&#xa0;?</translation>
+        <translation>Les mots de ta liste ne sont pas encore dans un fichier. Les enregistrer avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Data (*.dat) | *.dat</source>

@@ -6,8 +6,8 @@
 
 #include <QAbstractButton>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -177,8 +177,8 @@ void widenToCaption(const Placement &p, qreal factor)
     if (needed <= room)
         return;
     const int across = control->parentWidget()->width();
-    const int width =
-        std::min(across, control->width() + int(std::ceil((needed - room + 2) * factor)));
+    const int width = std::min(across,
+                               control->width() + int(std::ceil((needed - room + 2) * factor)));
     const int left = std::clamp(control->geometry().center().x() - width / 2, 0, across - width);
     control->setGeometry(left, control->y(), width, control->height());
 }
