@@ -19,12 +19,14 @@ esac
 
 # What building and playing need; the fonts the game draws with are named
 # in data/font-packages.txt, which the Debian package's dependencies take
-# from too.
+# from too. Qt's own translations give its dialogs' buttons the game's
+# language.
 mapfile -t fonts < <(awk '!/^#/ && NF { print $1 }' data/font-packages.txt)
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
     libqt6sql6-sqlite
+    qt6-translations-l10n
     libsndfile1-dev libpulse-dev libicu-dev
     flite1-dev libespeak-ng-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb-xkb-dev

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -29,6 +30,9 @@ const char *const Help = QT_TRANSLATE_NOOP(
                    "\n"
                    "The options every Qt program takes work too, such as -display, -platform,\n"
                    "-style and -reverse.\n");
+
+const char *const TryHelp = QT_TRANSLATE_NOOP("CommandLine",
+                                              "Try 'quillobrite --help' for more.\n");
 
 // The options QApplication takes out of the command line (Qt 6, with one
 // dash or two), and whether each takes a value: the next argument, or after
@@ -78,12 +82,13 @@ const QtOption *qtOption(const char *arg, bool *withValue)
 }
 
 // Only what is printed needs the translations, and they need an
-// application object; this one needs no display.
-int print(int argc, char *argv[], std::FILE *to, const QString &text, int status)
+// application object; this one needs no display. The text is put together
+// once they are installed.
+int print(int argc, char *argv[], std::FILE *to, const std::function<QString()> &text, int status)
 {
     QCoreApplication app(argc, argv);
     installTranslations(programFolder(executableFolder()));
-    std::fputs(text.toUtf8().constData(), to);
+    std::fputs(text().toUtf8().constData(), to);
     return status;
 }
 
@@ -99,8 +104,8 @@ CommandLine readCommandLine(int argc, char *argv[])
         if (arg[0] != '-' || arg[1] == '\0')
             continue;
         if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
-            line.exitStatus = print(argc, argv, stdout, Texts::tr(Usage) + u'\n' + Texts::tr(Help),
-                                    0);
+            line.exitStatus = print(
+                argc, argv, stdout, [] { return Texts::tr(Usage) + u'\n' + Texts::tr(Help); }, 0);
             return line;
         }
         if (std::strcmp(arg, "-V") == 0 || std::strcmp(arg, "--version") == 0) {
@@ -113,8 +118,11 @@ CommandLine readCommandLine(int argc, char *argv[])
         if (!option) {
             line.exitStatus = print(
                 argc, argv, stderr,
-                Texts::tr("quillobrite: unknown option %1\n").arg(QString::fromLocal8Bit(arg))
-                    + Texts::tr(Usage) + Texts::tr("Try 'quillobrite --help' for more.\n"),
+                [arg] {
+                    return Texts::tr("quillobrite: unknown option %1\n")
+                               .arg(QString::fromLocal8Bit(arg))
+                           + Texts::tr(Usage) + Texts::tr(TryHelp);
+                },
                 2);
             return line;
         }

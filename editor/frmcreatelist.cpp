@@ -337,7 +337,7 @@ bool frmCreateList::makeFile()
 void frmCreateList::cannotWrite(const QString &what)
 {
     m_services.messages.exclamation(this, windowTitle(),
-                                    what + tr(" Every word is still in your list."));
+                                    tr("%1 Every word is still in your list.").arg(what));
 }
 
 void frmCreateList::cmdAddToFile_Click()

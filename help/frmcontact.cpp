@@ -105,6 +105,8 @@ void frmContact::createControls()
 
     auto *label = new BlankWrapLabel(invitation(), this);
     label->setObjectName(QStringLiteral("Label1"));
+    // It breaks its own lines, so it is never widened to one of them.
+    label->setWordWrap(true);
     m_layout->place(label, QRect(840, 240, 3135, 2175));
     paintText(label, Qt::white);
     // A stand-in face wider than the one the box was made for would push

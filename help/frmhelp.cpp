@@ -2,11 +2,13 @@
 
 #include "help/frmhelp.h"
 
+#include "base/translations.h"
 #include "sound/keysounds.h"
 #include "ui/look.h"
 #include "ui/twipslayout.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -79,8 +81,11 @@ constexpr const char ManualText[] = QT_TRANSLATE_NOOP(
     "speller."
     "\r\n");
 
+// A count of sound themes as the manual writes it, "four" (or "fourth"); a
+// count past ten in figures.
 QString numberWord(qsizetype n, bool ordinal = false)
 {
+    //: Counting sound lists (sets of key sounds).
     static const char *const cardinals[] = {
         QT_TRANSLATE_NOOP("frmHelp", "no"),    QT_TRANSLATE_NOOP("frmHelp", "one"),
         QT_TRANSLATE_NOOP("frmHelp", "two"),   QT_TRANSLATE_NOOP("frmHelp", "three"),
@@ -111,11 +116,12 @@ QString capitalised(QString text)
     return text;
 }
 
-// The themes under which Escape ends the game, as the sound themes say.
+// The themes under which Escape ends the game, as the sound themes say: one
+// sentence, or none.
 QString escapeWarning()
 {
     QStringList named;
-    qsizetype secret = 0;
+    int secret = 0;
     for (const keysounds::Theme &theme : keysounds::themes()) {
         if (theme.escapeEnds && theme.caption)
             named.append(frmHelp::tr("the %1 sounds")
@@ -123,35 +129,51 @@ QString escapeWarning()
         else if (theme.escapeEnds)
             ++secret;
     }
-    if (secret > 0)
-        named.append(
-            (secret == 1 ? frmHelp::tr("with %1 other set") : frmHelp::tr("with %1 other sets"))
-                .arg(numberWord(secret)));
-    if (named.isEmpty())
+    const QString listed = QLocale(interfaceLanguage()).createSeparatedList(named);
+    if (named.isEmpty() && secret == 0)
         return {};
-    return frmHelp::tr(" Careful with the Escape key: with %1, it ends the game at once.")
-        .arg(named.join(frmHelp::tr(", and ")));
+    if (secret == 0)
+        return frmHelp::tr("Careful with the Escape key: with %1, it ends the game at once.")
+            .arg(listed);
+    if (named.isEmpty())
+        return frmHelp::tr("Careful with the Escape key: with %1 secret set(s) of sounds, it "
+                           "ends the game at once.",
+                           nullptr, secret)
+            .arg(numberWord(secret));
+    return frmHelp::tr("Careful with the Escape key: with %1, and with %2 other set(s), it ends "
+                       "the game at once.",
+                       nullptr, secret)
+        .arg(listed, numberWord(secret));
 }
 
 // How many sound themes there are, and how many the menu lists.
 QString soundLists()
 {
     const auto themes = keysounds::themes();
-    const auto listed = std::count_if(themes.begin(), themes.end(),
-                                      [](const keysounds::Theme &t) { return t.caption; });
-    const qsizetype secret = qsizetype(themes.size()) - listed;
-    QString text = frmHelp::tr("There are %1 sound lists. %2 of them are in the Sounds menu")
-                       .arg(numberWord(qsizetype(themes.size())), capitalised(numberWord(listed)));
+    const int all = int(themes.size());
+    const int listed = int(std::count_if(themes.begin(), themes.end(),
+                                         [](const keysounds::Theme &t) { return t.caption; }));
+    const int secret = all - listed;
+    const QString count =
+        frmHelp::tr("There are %1 sound list(s).", nullptr, all).arg(numberWord(all))
+        + QLatin1Char(' ');
+    const QString inMenu = capitalised(numberWord(listed));
     if (secret == 0)
-        return text + frmHelp::tr(".");
-    return text
-           + (secret == 1 ? frmHelp::tr(", and the %1 is reached by a secret command. Can you "
-                                        "find it?")
-                                .arg(numberWord(qsizetype(themes.size()), true))
-                          : frmHelp::tr(", and the other %1 are reached by secret commands. Can "
-                                        "you find them?")
-                                .arg(numberWord(secret)))
-           + frmHelp::tr(" If you do, write and tell me how you did it!");
+        return count
+               + frmHelp::tr("%1 of them are in the Sounds menu.", nullptr, listed).arg(inMenu);
+    if (secret == 1)
+        return count
+               + frmHelp::tr("%1 of them are in the Sounds menu, and the %2 is reached by a secret "
+                             "command. Can you find it? If you do, write and tell me how you did "
+                             "it!",
+                             nullptr, listed)
+                     .arg(inMenu, numberWord(all, true));
+    return count
+           + frmHelp::tr("%1 of them are in the Sounds menu, and the other %2 are reached by "
+                         "secret commands. Can you find them? If you do, write and tell me how "
+                         "you did it!",
+                         nullptr, listed)
+                 .arg(inMenu, numberWord(secret));
 }
 
 } // namespace
@@ -175,7 +197,8 @@ frmHelp::~frmHelp() = default;
 
 QString frmHelp::manual()
 {
-    return tr(ManualText).arg(escapeWarning(), soundLists());
+    const QString escape = escapeWarning();
+    return tr(ManualText).arg(escape.isEmpty() ? escape : QLatin1Char(' ') + escape, soundLists());
 }
 
 void frmHelp::createControls()

@@ -82,7 +82,7 @@ void report(const QString &file, int line, const QString &what)
 
 int usageError(const QString &what)
 {
-    say(ListTool::tr("quillobrite-list: ") + what);
+    say(ListTool::tr("quillobrite-list: %1").arg(what));
     std::fputs(ListTool::tr(Usage).toUtf8().constData(), stderr);
     std::fputs(ListTool::tr("Try 'quillobrite-list --help' for more.\n").toUtf8().constData(),
                stderr);
@@ -179,9 +179,9 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
     const int refused = readWords(wordsPath, text.text, words);
     if (refused > 0 && !force) {
         report(listPath, 0,
-               ListTool::tr("not written: %1 word(s) cannot be stored; "
-                            "--force leaves them out")
-                   .arg(refused));
+               ListTool::tr("not written: %n word(s) cannot be stored; "
+                            "--force leaves them out",
+                            nullptr, refused));
         return Problems;
     }
     if (words.isEmpty()) {
@@ -198,9 +198,9 @@ int make(const QString &wordsPath, const QString &listPath, bool force)
         return Trouble;
     if (words.size() < BlankRecords)
         report(listPath, 0,
-               ListTool::tr("only %1 word(s): records %2 to %3 stay blank, as the "
-                            "game's editor leaves them")
-                   .arg(words.size())
+               ListTool::tr("only %n word(s): records %1 to %2 stay blank, as the "
+                            "game's editor leaves them",
+                            nullptr, int(words.size()))
                    .arg(words.size() + 1)
                    .arg(BlankRecords));
     return Ok;
@@ -242,9 +242,10 @@ QList<Line> readList(const QByteArray &bytes)
             lines.append({n, entry.trimmed(), false, false});
     }
     if (const qsizetype rest = bytes.size() % VocabFile::RecordLength)
-        lines.append({records + 1,
-                      ListTool::tr("trailing fragment of %1 byte(s), never read").arg(rest), true,
-                      true});
+        lines.append(
+            {records + 1,
+             ListTool::tr("trailing fragment of %n byte(s), never read", nullptr, int(rest)), true,
+             true});
     if (VocabFile::judge(entries) == VocabFile::Content::NoWords)
         lines.append({0, ListTool::tr("holds no words: the game refuses the file"), true, true});
     return lines;
@@ -360,7 +361,8 @@ int main(int argc, char *argv[])
         && command != QLatin1String("check"))
         return usageError(ListTool::tr("unknown command %1").arg(command));
     if (args.size() != wanted)
-        return usageError(ListTool::tr("%1 takes %2 file name(s)").arg(command).arg(wanted));
+        return usageError(
+            ListTool::tr("%1 takes %n file name(s)", nullptr, int(wanted)).arg(command));
     if (parser.isSet(force) && command != QLatin1String("make"))
         return usageError(ListTool::tr("--force goes with make only"));
     if (command == QLatin1String("make"))

@@ -4,6 +4,7 @@
 // load, and what each list command does to the lists, the text box, the
 // slots, the faces and File > Next Word.
 
+#include "base/translations.h"
 #include "fifowatchdog.h"
 #include "playfixture.h"
 
@@ -57,6 +58,12 @@ class TestListStartup : public QObject
     }
 
 private slots:
+    // The texts in English as a desktop in any language without a catalogue
+    // reads them, their counts in the right form.
+    void initTestCase()
+    {
+        installTranslations(qEnvironmentVariable("QB_PROGRAM_DIR"), QLocale(QLocale::English));
+    }
     void init()
     {
         g = std::make_unique<GameFixture>();
@@ -299,10 +306,10 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::newRow("week.dat") << QByteArray("cat, dog, bird, fish, frog")
                                   << QStringList{"cat", "dog", "bird", "fish", "frog"}
-                                  << "\"week.dat\" was read as a text list of 5 word(s).";
+                                  << "\"week.dat\" was read as a text list of 5 words.";
         QTest::newRow("a diary")
             << QByteArray("Dear diary, today we went to the zoo!\r\n") << QStringList{"Dear diary"}
-            << "\"week.dat\" was read as a text list of 1 word(s). Words left out, as a "
+            << "\"week.dat\" was read as a text list of 1 word. Words left out, as a "
                "list holds only words of at most 14 letters, each one the game can show: 1.";
     }
     void openATextList()

@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(run.out.split(u'\n').mid(0, 3),
                  (QStringList{"cat", "dog", "# record 3: blank record"}));
         QVERIFY(run.out.endsWith(
-            QStringLiteral("# record 11: trailing fragment of 2 byte(s), never read\n")));
+            QStringLiteral("# record 11: trailing fragment of 2 bytes, never read\n")));
         run = listTool({QStringLiteral("check"), list});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err.count(list + QStringLiteral(": record ")), 1); // the fragment

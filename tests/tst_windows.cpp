@@ -16,12 +16,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -55,6 +58,25 @@ public:
     }
 };
 
+// The captions of a menu bar, then of each of its menus and submenus.
+void collectMenus(const QList<QAction *> &actions, QList<QStringList> &menus)
+{
+    QStringList captions;
+    for (const QAction *action : actions) {
+        if (!action->isSeparator())
+            captions << action->text();
+        if (action->menu())
+            collectMenus(action->menu()->actions(), menus);
+    }
+    menus.prepend(captions);
+}
+
+QChar accessLetter(const QString &caption)
+{
+    const qsizetype at = QString(caption).replace("&&", "  ").indexOf('&');
+    return at < 0 ? QChar() : caption.at(at + 1).toLower();
+}
+
 } // namespace
 
 class TstWindows : public QObject
@@ -73,6 +95,8 @@ private slots:
     void returnPressesTheFocusedButton();
     void closingTheGameClosesHelpAndExitEndsTheProgram();
     void windowsOpenWholeOnTheirScreen();
+    void translatedWindows_data();
+    void translatedWindows();
 };
 
 void TstWindows::cleanup()
@@ -348,6 +372,54 @@ void TstWindows::windowsOpenWholeOnTheirScreen()
         QCOMPARE_LT(layout->factor(), 1.0);
         QVERIFY(qAbs(ground->width() - writtenGround.width() * layout->factor()) <= 1);
         QVERIFY(qAbs(ground->height() - writtenGround.height() * layout->factor()) <= 1);
+    }
+}
+
+void TstWindows::translatedWindows_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"fr", "de", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// In every language the menus keep their access letters, each distinct
+// within its menu, and every button of the game, the list editor and the
+// farewell window shows its whole caption.
+void TstWindows::translatedWindows()
+{
+    QFETCH(QString, language);
+    QList<QStringList> written, shown;
+    collectMenus(GameFixture().start()->menuBar()->actions(), written);
+    QTranslator translator;
+    QVERIFY(translator.load("quillobrite_" + language,
+                            qEnvironmentVariable("QB_PROGRAM_DIR") + "/translations"));
+    QCoreApplication::installTranslator(&translator);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    GameFixture s;
+    collectMenus(s.start()->menuBar()->actions(), shown);
+    QVERIFY(shown != written);
+    QCOMPARE(shown.size(), written.size());
+    for (qsizetype menu = 0; menu < shown.size(); ++menu) {
+        QCOMPARE(shown[menu].size(), written[menu].size());
+        QSet<QChar> letters;
+        for (qsizetype item = 0; item < shown[menu].size(); ++item) {
+            const QChar letter = accessLetter(shown[menu][item]);
+            QVERIFY2(letter.isNull() == accessLetter(written[menu][item]).isNull()
+                         && (letter.isNull() || !letters.contains(letter)),
+                     qPrintable(shown[menu][item]));
+            letters.insert(letter);
+        }
+    }
+    frmCreateList editor(s.fakes.services, s.window.get());
+    frmContact farewell;
+    for (QWidget *window : std::initializer_list<QWidget *>{s.window.get(), &editor, &farewell}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // paintButton draws a 2-pixel border inside a button.
+        for (const QPushButton *button : window->findChildren<QPushButton *>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text().remove('&'))
+                         <= button->width() - 2 * 2,
+                     qPrintable(button->text()));
     }
 }
 

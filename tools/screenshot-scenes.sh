@@ -4,8 +4,9 @@
 # plays the real program to a moment worth showing and saves the window as
 # it is on screen to $QB_SCREENSHOTS/NAME.png.
 
-picture() { # NAME: the current window, as shown
-    import -window "$win" "$QB_SCREENSHOTS/$1.png" || fail "could not save $1.png"
+picture() { # NAME: the current window, as shown (NAME-fr.png and so on in another language)
+    local name=$1${QB_SCREENSHOT_SUFFIX:-}
+    import -window "$win" "$QB_SCREENSHOTS/$name.png" || fail "could not save $name.png"
 }
 
 # The game: two words spelled four times each and a smiley face for each,

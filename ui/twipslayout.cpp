@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -140,6 +141,48 @@ void drawPicture(const Placement &p, Pictures &pictures)
     }
 }
 
+// A caption longer than its control was written for (a translation, most
+// often) widens the control about its middle, as far as its parent allows,
+// so that no text is cut; the control keeps its written height and place.
+// Whether it is longer is told as written, at factor 1, so that a caption
+// that fits as written is never widened at another factor.
+void widenToCaption(const Placement &p, qreal factor)
+{
+    QWidget *control = p.control();
+    if (!p.twips || !p.font || !control->parentWidget())
+        return;
+    QString text;
+    // The room inside the control as written: paintButton draws a 2-pixel
+    // border inside a button; a label has its own margins.
+    int room = scaledTwips(p.twips->width(), 1.0);
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        text = button->text().remove(QLatin1Char('&'));
+        room -= 2 * 2;
+    } else if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap()) {
+        text = label->text();
+        room -= label->width() - label->contentsRect().width();
+    }
+    if (text.isEmpty())
+        return;
+    // The face as written, condensed as the control's fit left it.
+    QFont written = control->font();
+    if (p.font->pointSizeF() > 0)
+        written.setPointSizeF(p.font->pointSizeF());
+    else if (p.font->pixelSize() > 0)
+        written.setPixelSize(p.font->pixelSize());
+    const QFontMetrics metrics(written);
+    int needed = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        needed = std::max(needed, metrics.horizontalAdvance(line));
+    if (needed <= room)
+        return;
+    const int across = control->parentWidget()->width();
+    const int width = std::min(across,
+                               control->width() + int(std::ceil((needed - room + 2) * factor)));
+    const int left = std::clamp(control->geometry().center().x() - width / 2, 0, across - width);
+    control->setGeometry(left, control->y(), width, control->height());
+}
+
 void showPicture(QWidget *control, const QString &name, QSize size, bool icon, qreal factor)
 {
     Placement *p = placementOf(control);
@@ -169,6 +212,7 @@ void TwipsLayout::place(QWidget *control, const QRect &twips)
     if (control->parentWidget() == m_ground)
         where.translate(m_offset);
     control->setGeometry(where);
+    widenToCaption(*p, m_factor);
 }
 
 void TwipsLayout::setFont(QWidget *control, const QFont &font, Fit fit)
@@ -179,6 +223,7 @@ void TwipsLayout::setFont(QWidget *control, const QFont &font, Fit fit)
     control->setFont(scaledFont(font, m_factor));
     if (p->fit)
         p->fit(control);
+    widenToCaption(*p, m_factor);
 }
 
 void TwipsLayout::setPicture(QLabel *label, const QString &name, QSize size)
@@ -265,6 +310,9 @@ void TwipsLayout::rescale()
             p->fit(p->control());
         drawPicture(*p, pictures);
     }
+    // A caption fitted anew may have condensed its face.
+    for (Placement *p : placements)
+        widenToCaption(*p, factor);
 }
 
 void TwipsLayout::fitOnScreen()

@@ -23,7 +23,9 @@ class QWidget;
 // each control was given as written (its twips rectangle, its face, its
 // picture) is kept on the control, so it is drawn again at every new
 // factor; placing a control again moves it for good, at the factor of the
-// moment and every later one. Scaling touches neither whether a control
+// moment and every later one. A button or one-line label whose caption is
+// longer than its rectangle (a translation, most often) is widened about its
+// middle, within its parent, to show it whole. Scaling touches neither whether a control
 // shows nor anything else its window does with it.
 class TwipsLayout final : public QObject
 {

@@ -11,9 +11,9 @@
 namespace wordrefusal {
 namespace {
 
-QString tr(const char *text, int n = -1)
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("wordrefusal", text, nullptr, n);
+    return QCoreApplication::translate("wordrefusal", text, disambiguation, n);
 }
 
 // A character the parent cannot see is named by its code.
@@ -39,7 +39,7 @@ QString why(const QString &word)
     case VocabFile::Fit::TooLong:
         break;
     }
-    return tr("\"%1\" is %n letters long; a word in a list can have at most 14.",
+    return tr("\"%1\" is %n letters long; a word in a list can have at most 14.", nullptr,
               VocabFile::storedLength(word))
         .arg(word);
 }

@@ -67,7 +67,7 @@ ListContents readText(const QByteArray &all, bool whole)
 
 const ListFormat TextFormat = {
     "*.txt",
-    QT_TRANSLATE_NOOP("ListFormat", "\"%1\" was read as a text list of %n word(s)."),
+    QT_TRANSLATE_N_NOOP("ListFormat", "\"%1\" was read as a text list of %n word(s)."),
     ownsText,
     readText,
 };

@@ -154,8 +154,10 @@ program_folder() {
     mkdir -p "$dir"
     cp "$program" "$dir/quillobrite"
     cp "$(dirname "$program")"/quillobrite-voice-*.so "$dir/" || return 1
-    # The sentences said with the grade words lie beside the lists.
+    # The sentences said with the grade words lie beside the lists, and the
+    # catalogues of the game's texts in their folder.
     cp "$sounds/sentences.txt" "$dir/" || return 1
+    cp -r "$(dirname "$program")/translations" "$dir/" || return 1
     : >"$dir/firstGrade.dat"
     while (($#)) && [[ $1 != -- ]]; do
         printf '%-14.14s' "$1" >>"$dir/firstGrade.dat"
