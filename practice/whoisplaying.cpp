@@ -184,7 +184,7 @@ void dlgWhoIsPlaying::cmdDelete_Click()
         return;
     const QString name = lstChildren->currentItem()->text();
     if (!m_messages.askYesNo(this, windowTitle(),
-                             tr("Delete %1 and everything kept of %1's spelling? This cannot "
+                             tr("Delete %1, and everything kept of their play? This cannot "
                                 "be undone.")
                                  .arg(name)))
         return;

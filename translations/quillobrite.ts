@@ -200,6 +200,128 @@ Exit status: 0 all well, 1 problems found, 2 usage or input/output error.
     </message>
 </context>
 <context>
+    <name>SqliteStore</name>
+    <message>
+        <source>Progress is not being kept: the SQLite driver for Qt is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is no longer being kept: the disk is full or cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its folder cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another game is using it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its file is damaged, and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another program&apos;s file is in its place, and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: a newer version of the game keeps it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test, unfinished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dlgWhoIsPlaying</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who Is Playing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A child&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a child called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be added: progress is not being kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1, and everything kept of their play? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmContact</name>
     <message>
         <source>If you would like to comment on this program, make suggestions for improvement, or would like to let me know about a program either you or your family could use, write to me at:</source>
@@ -287,28 +409,6 @@ Exit status: 0 all well, 1 problems found, 2 usage or input/output error.
 </context>
 <context>
     <name>frmHelp</name>
-    <message>
-        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
-<byte value="xd"/>
-Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
-<byte value="xd"/>
-Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
-<byte value="xd"/>
-Every word spelled right four times earns one smiley face, up to ten faces for ten words. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
-<byte value="xd"/>
-Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
-<byte value="xd"/>
-Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list. Words added this way are forgotten when the program is shut off. Press All Done to hide the text box.<byte value="xd"/>
-<byte value="xd"/>
-Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
-Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
-<byte value="xd"/>
-Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no</source>
         <extracomment>Counting sound lists (sets of key sounds).</extracomment>
@@ -440,6 +540,32 @@ Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and c
     </message>
     <message>
         <source>Help!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
+<byte value="xd"/>
+Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
+<byte value="xd"/>
+Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
+<byte value="xd"/>
+Every word spelled right four times earns one smiley face, up to ten faces for ten words; a new list starts a fresh board. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
+<byte value="xd"/>
+Spelling test: File &gt; Spelling Test (Ctrl+E) tests the words of the list in play, in a new order, the way a teacher does on a Friday. The game says each word with a sentence, but does not show it: your child types it and presses Return or the question-mark button. A right word gets a green tick; a wrong one is shown beside what was typed for a moment. Press Ctrl+S to hear a word again. At the end the game shows the score, a smiley face for each right word and the words that were missed; press Practise These to practise them.<byte value="xd"/>
+<byte value="xd"/>
+Who is playing: Your Words &gt; Who Is Playing? (Ctrl+I) keeps a name for each child, so that each one&apos;s answers, tests and list are kept apart; when there is more than one name, the game asks who is playing when it starts. The game remembers where each child left off and the faces earned. Our Words &gt; How Are We Doing? (Ctrl+R) shows a child&apos;s tests as a table and a chart, the words most often misspelled and the words mastered. Everything is kept on this computer only, and deleting a child deletes everything kept about them.<byte value="xd"/>
+<byte value="xd"/>
+Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
+<byte value="xd"/>
+Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list; they are kept with the list in play until a new list is chosen. Press All Done to hide the text box.<byte value="xd"/>
+<byte value="xd"/>
+Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
+<byte value="xd"/>
+Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -588,6 +714,50 @@ Grown-ups: Our Words &gt; Next List draws ten new words from the list (choose a 
     </message>
     <message>
         <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise These</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling T&amp;est</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Are We &amp;Doing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Playing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome back!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome back, %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no words to test yet. Choose a Grade Level, or open a list, first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word right!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to practise:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -249,6 +249,128 @@ Ein-/Ausgabefehler.
     </message>
 </context>
 <context>
+    <name>SqliteStore</name>
+    <message>
+        <source>Progress is not being kept: the SQLite driver for Qt is not installed.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: Der SQLite-Treiber für Qt ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Progress is no longer being kept: the disk is full or cannot be written to.</source>
+        <translation>Der Fortschritt wird nicht mehr gespeichert: Die Festplatte ist voll oder nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its folder cannot be written to.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: In seinen Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another game is using it.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: Ein anderes Spiel benutzt ihn gerade.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its file is damaged, and is left as it is.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: Seine Datei ist beschädigt und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another program&apos;s file is in its place, and is left as it is.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: An seiner Stelle liegt die Datei eines anderen Programms, und sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: a newer version of the game keeps it.</source>
+        <translation>Der Fortschritt wird nicht gespeichert: Eine neuere Version des Spiels verwaltet ihn.</translation>
+    </message>
+    <message>
+        <source>when</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>getippt</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>Diktat</translation>
+    </message>
+    <message>
+        <source>test, unfinished</source>
+        <translation>Diktat, nicht beendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>test answer</source>
+        <translation>Antwort im Diktat</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>dlgWhoIsPlaying</name>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Who Is Playing?</source>
+        <translation>Wer spielt?</translation>
+    </message>
+    <message>
+        <source>A child&apos;s name</source>
+        <translation>Der Name eines Kindes</translation>
+    </message>
+    <message>
+        <source>There is already a child called %1.</source>
+        <translation>Es gibt schon ein Kind namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be added: progress is not being kept.</source>
+        <translation>%1 konnte nicht hinzugefügt werden: Der Fortschritt wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Delete %1, and everything kept of their play? This cannot be undone.</source>
+        <translation>%1 löschen, mit allem, was von ihrem oder seinem Spiel gespeichert ist? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>frmContact</name>
     <message>
         <source>If you would like to comment on this program, make suggestions for improvement, or would like to let me know about a program either you or your family could use, write to me at:</source>
@@ -336,46 +458,6 @@ Ein-/Ausgabefehler.
 </context>
 <context>
     <name>frmHelp</name>
-    <message>
-        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
-<byte value="xd"/>
-Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
-<byte value="xd"/>
-Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
-<byte value="xd"/>
-Every word spelled right four times earns one smiley face, up to ten faces for ten words. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
-<byte value="xd"/>
-Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
-<byte value="xd"/>
-Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list. Words added this way are forgotten when the program is shut off. Press All Done to hide the text box.<byte value="xd"/>
-<byte value="xd"/>
-Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
-Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
-<byte value="xd"/>
-Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
-</source>
-        <translation>Willkommen bei Quillobrite! Dieses Programm hilft Grundschulkindern, richtig schreiben zu lernen, und zwar so, dass es wirklich klappt: mit kräftigen Farben, fröhlichen Klängen und viel Spaß dabei.
-
-Los geht&apos;s: Die Tastatur auf dem Bildschirm ist nur ein Bild, Sie müssen sie also nicht anklicken. Ihr Kind tippt auf der echten Tastatur. Wählen Sie zuerst im Menü Klassenstufe die Klasse Ihres Kindes; Quillobrite lädt dann die Wörterliste für diese Klasse.
-
-Spielen: Klicken Sie auf den Pfeilknopf oben links (oder drücken Sie die Eingabetaste, oder wählen Sie Datei &gt; Nächstes Wort), dann erscheint ein Wort auf dem Bildschirm, und das Spiel spricht es laut aus; klicken Sie auf das Wort oder wählen Sie Datei &gt; Wort sagen (Strg+S), um es noch einmal zu hören. Jeder Buchstabe, den Ihr Kind tippt, erscheint oben rechts, und jeder Buchstabe hat seinen eigenen Klang. Andere Tasten tippen, was auf ihnen steht, etwa einen Bindestrich oder einen Apostroph, und die Leertaste tippt das Leerzeichen in einem Wort wie EIS AM STIEL. Die Rücktaste nimmt den zuletzt getippten Buchstaben zurück, und Entf löscht den ganzen Versuch. Ist das ganze Wort getippt, erscheint oben links ein Knopf mit einem Fragezeichen; klicken Sie darauf, um die Schreibweise zu prüfen. Ein richtig geschriebenes Wort bekommt ein Lob, das getippte Wort wird gelöscht, und ein oder mehrere Buchstaben des Wortes auf dem Bildschirm werden versteckt, sodass jeder neue Versuch ein bisschen mehr aus dem Gedächtnis kommt. Beim vierten richtigen Schreiben gibt es Applaus und ein lachendes Gesicht, und der Pfeilknopf kommt für das nächste Wort zurück. Ein falscher Buchstabe bekommt einen kleinen roten Punkt darunter: Drücken Sie die Taste Entf, um den Versuch und die Punkte zu löschen, und versuchen Sie es noch einmal. Nach jedem der ersten drei richtigen Versuche sagt das Spiel das Wort noch einmal, damit es aus dem Gedächtnis geschrieben werden kann; Töne &gt; Wörter vorlesen schaltet die Stimme ab.%1
-
-Jedes Wort, das viermal richtig geschrieben wird, bringt ein lachendes Gesicht, bis zu zehn Gesichter für zehn Wörter. Wenn die Wörter ausgehen, sagt das Fenster Bescheid: Wählen Sie Unsere Wörter &gt; Nächste Liste, um zehn neue Wörter aus der Hauptliste zu ziehen.
-
-Wörter von Hand wählen: Unsere Wörter &gt; Viele Wörter hinzufügen zeigt zwei Listen. Die linke ist die Übungsliste, meist zehn Wörter lang, und Datei &gt; Nächstes Wort nimmt die Wörter von dort. Die rechte ist die Hauptliste. Markieren Sie Wörter in der Hauptliste und drücken Sie den Hinzufügen-Knopf, um sie in die Übungsliste zu setzen; markieren Sie Wörter in der Übungsliste und drücken Sie den Entfernen-Knopf, um sie wieder herauszunehmen. Drücken Sie Fertig, wenn Sie fertig sind, dann verschwinden beide Listen.
-
-Zusätzliche Wörter: Eigene Wörter &gt; Wort hinzufügen zeigt ein Textfeld und zwei Knöpfe. Tippen Sie ein Wort in das Feld und drücken Sie Wort hinzufügen, um es in die Übungsliste aufzunehmen. So hinzugefügte Wörter sind vergessen, wenn das Programm beendet wird. Drücken Sie Fertig, um das Textfeld zu verstecken.
-
-Eigene Listen: Eigene Wörter &gt; Eigene Liste öffnet ein eigenes Fenster mit eigener Anleitung, um eine Wörterliste selbst zu machen. Geben Sie Ihrer Liste einen Namen, den man sich leicht merkt, denn später lässt sie sich nur über Datei &gt; Liste öffnen laden.
-
-
-Zum Spaß: Quillobrite spielt Klänge, während Ihr Kind tippt. %2
-
-Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wird ein begeisterter und sicherer Rechtschreiber.
-</translation>
-    </message>
     <message>
         <source>no</source>
         <extracomment>Counting sound lists (sets of key sounds).</extracomment>
@@ -514,6 +596,54 @@ Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wir
     <message>
         <source>Help!</source>
         <translation>Hilfe!</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
+<byte value="xd"/>
+Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
+<byte value="xd"/>
+Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
+<byte value="xd"/>
+Every word spelled right four times earns one smiley face, up to ten faces for ten words; a new list starts a fresh board. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
+<byte value="xd"/>
+Spelling test: File &gt; Spelling Test (Ctrl+E) tests the words of the list in play, in a new order, the way a teacher does on a Friday. The game says each word with a sentence, but does not show it: your child types it and presses Return or the question-mark button. A right word gets a green tick; a wrong one is shown beside what was typed for a moment. Press Ctrl+S to hear a word again. At the end the game shows the score, a smiley face for each right word and the words that were missed; press Practise These to practise them.<byte value="xd"/>
+<byte value="xd"/>
+Who is playing: Your Words &gt; Who Is Playing? (Ctrl+I) keeps a name for each child, so that each one&apos;s answers, tests and list are kept apart; when there is more than one name, the game asks who is playing when it starts. The game remembers where each child left off and the faces earned. Our Words &gt; How Are We Doing? (Ctrl+R) shows a child&apos;s tests as a table and a chart, the words most often misspelled and the words mastered. Everything is kept on this computer only, and deleting a child deletes everything kept about them.<byte value="xd"/>
+<byte value="xd"/>
+Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
+<byte value="xd"/>
+Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list; they are kept with the list in play until a new list is chosen. Press All Done to hide the text box.<byte value="xd"/>
+<byte value="xd"/>
+Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
+<byte value="xd"/>
+Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
+</source>
+        <translation>Willkommen bei Quillobrite! Dieses Programm hilft Grundschulkindern, richtig schreiben zu lernen, und zwar so, dass es wirklich klappt: mit kräftigen Farben, fröhlichen Klängen und viel Spaß dabei.
+
+Los geht&apos;s: Die Tastatur auf dem Bildschirm ist nur ein Bild, Sie müssen sie also nicht anklicken. Ihr Kind tippt auf der echten Tastatur. Wählen Sie zuerst im Menü Klassenstufe die Klasse Ihres Kindes; Quillobrite lädt dann die Wörterliste für diese Klasse.
+
+Spielen: Klicken Sie auf den Pfeilknopf oben links (oder drücken Sie die Eingabetaste, oder wählen Sie Datei &gt; Nächstes Wort), dann erscheint ein Wort auf dem Bildschirm, und das Spiel spricht es laut aus; klicken Sie auf das Wort oder wählen Sie Datei &gt; Wort sagen (Strg+S), um es noch einmal zu hören. Jeder Buchstabe, den Ihr Kind tippt, erscheint oben rechts, und jeder Buchstabe hat seinen eigenen Klang. Andere Tasten tippen, was auf ihnen steht, etwa einen Bindestrich oder einen Apostroph, und die Leertaste tippt das Leerzeichen in einem Wort wie EIS AM STIEL. Die Rücktaste nimmt den zuletzt getippten Buchstaben zurück, und Entf löscht den ganzen Versuch. Ist das ganze Wort getippt, erscheint oben links ein Knopf mit einem Fragezeichen; klicken Sie darauf, um die Schreibweise zu prüfen. Ein richtig geschriebenes Wort bekommt ein Lob, das getippte Wort wird gelöscht, und ein oder mehrere Buchstaben des Wortes auf dem Bildschirm werden versteckt, sodass jeder neue Versuch ein bisschen mehr aus dem Gedächtnis kommt. Beim vierten richtigen Schreiben gibt es Applaus und ein lachendes Gesicht, und der Pfeilknopf kommt für das nächste Wort zurück. Ein falscher Buchstabe bekommt einen kleinen roten Punkt darunter: Drücken Sie die Taste Entf, um den Versuch und die Punkte zu löschen, und versuchen Sie es noch einmal. Nach jedem der ersten drei richtigen Versuche sagt das Spiel das Wort noch einmal, damit es aus dem Gedächtnis geschrieben werden kann; Töne &gt; Wörter vorlesen schaltet die Stimme ab.%1
+
+Jedes Wort, das viermal richtig geschrieben wird, bringt ein lachendes Gesicht, bis zu zehn Gesichter für zehn Wörter; eine neue Liste beginnt mit einer leeren Tafel. Wenn die Wörter ausgehen, sagt das Fenster Bescheid: Wählen Sie Unsere Wörter &gt; Nächste Liste, um zehn neue Wörter aus der Hauptliste zu ziehen.
+
+Diktat: Datei &gt; Diktat (Strg+E) fragt die Wörter der Liste im Spiel ab, in neuer Reihenfolge, wie die Lehrerin am Freitag. Das Spiel sagt jedes Wort mit einem Satz, zeigt es aber nicht: Ihr Kind tippt es und drückt die Eingabetaste oder den Knopf mit dem Fragezeichen. Ein richtiges Wort bekommt einen grünen Haken; ein falsches wird einen Moment neben dem Getippten gezeigt. Mit Strg+S ist ein Wort noch einmal zu hören. Am Ende zeigt das Spiel das Ergebnis, ein lachendes Gesicht für jedes richtige Wort und die verpassten Wörter; mit Diese üben werden sie geübt.
+
+Wer spielt: Eigene Wörter &gt; Wer spielt? (Strg+I) merkt sich einen Namen für jedes Kind, damit die Antworten, Diktate und die Liste jedes Kindes getrennt bleiben; gibt es mehr als einen Namen, fragt das Spiel beim Start, wer spielt. Das Spiel merkt sich, wo jedes Kind aufgehört hat, und die verdienten Gesichter. Unsere Wörter &gt; Wie läuft es? (Strg+R) zeigt die Diktate eines Kindes als Tabelle und als Diagramm, die Wörter, die am häufigsten falsch geschrieben werden, und die sicheren Wörter. Alles bleibt nur auf diesem Computer, und wer ein Kind löscht, löscht alles, was über es gespeichert ist.
+
+Wörter von Hand wählen: Unsere Wörter &gt; Viele Wörter hinzufügen zeigt zwei Listen. Die linke ist die Übungsliste, meist zehn Wörter lang, und Datei &gt; Nächstes Wort nimmt die Wörter von dort. Die rechte ist die Hauptliste. Markieren Sie Wörter in der Hauptliste und drücken Sie den Hinzufügen-Knopf, um sie in die Übungsliste zu setzen; markieren Sie Wörter in der Übungsliste und drücken Sie den Entfernen-Knopf, um sie wieder herauszunehmen. Drücken Sie Fertig, wenn Sie fertig sind, dann verschwinden beide Listen.
+
+Zusätzliche Wörter: Eigene Wörter &gt; Wort hinzufügen zeigt ein Textfeld und zwei Knöpfe. Tippen Sie ein Wort in das Feld und drücken Sie Wort hinzufügen, um es in die Übungsliste aufzunehmen. Sie bleiben bei der Liste im Spiel, bis eine neue Liste gewählt wird. Drücken Sie Fertig, um das Textfeld zu verstecken.
+
+Eigene Listen: Eigene Wörter &gt; Eigene Liste öffnet ein eigenes Fenster mit eigener Anleitung, um eine Wörterliste selbst zu machen. Geben Sie Ihrer Liste einen Namen, den man sich leicht merkt, denn später lässt sie sich nur über Datei &gt; Liste öffnen laden.
+
+
+Zum Spaß: Quillobrite spielt Klänge, während Ihr Kind tippt. %2
+
+Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wird ein begeisterter und sicherer Rechtschreiber.
+</translation>
     </message>
 </context>
 <context>
@@ -664,6 +794,50 @@ Für die Großen: Unsere Wörter &gt; Nächste Liste zieht zehn neue Wörter aus
     <message>
         <source>Automatic</source>
         <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Practise These</source>
+        <translation>Diese üben</translation>
+    </message>
+    <message>
+        <source>Spelling T&amp;est</source>
+        <translation>&amp;Diktat</translation>
+    </message>
+    <message>
+        <source>How Are We &amp;Doing?</source>
+        <translation>&amp;Wie läuft es?</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Playing?</source>
+        <translation>Wer &amp;spielt?</translation>
+    </message>
+    <message>
+        <source>Welcome back!</source>
+        <translation>Willkommen zurück!</translation>
+    </message>
+    <message>
+        <source>Welcome back, %1!</source>
+        <translation>Willkommen zurück, %1!</translation>
+    </message>
+    <message>
+        <source>There are no words to test yet. Choose a Grade Level, or open a list, first.</source>
+        <translation>Es gibt noch keine Wörter für ein Diktat. Wählen Sie zuerst eine Klassenstufe, oder öffnen Sie eine Liste.</translation>
+    </message>
+    <message>
+        <source>%1 (not %2)</source>
+        <translation>%1 (nicht %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Every word right!</source>
+        <translation>Alle Wörter richtig!</translation>
+    </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Wörter zum Üben:</translation>
     </message>
 </context>
 <context>

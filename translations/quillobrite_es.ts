@@ -250,6 +250,128 @@ entrada/salida.
     </message>
 </context>
 <context>
+    <name>SqliteStore</name>
+    <message>
+        <source>Progress is not being kept: the SQLite driver for Qt is not installed.</source>
+        <translation>El progreso no se está guardando: el controlador SQLite de Qt no está instalado.</translation>
+    </message>
+    <message>
+        <source>Progress is no longer being kept: the disk is full or cannot be written to.</source>
+        <translation>El progreso ya no se está guardando: el disco está lleno o no se puede escribir en él.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its folder cannot be written to.</source>
+        <translation>El progreso no se está guardando: no se puede escribir en su carpeta.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another game is using it.</source>
+        <translation>El progreso no se está guardando: otro juego lo está usando.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its file is damaged, and is left as it is.</source>
+        <translation>El progreso no se está guardando: su archivo está dañado y se deja como está.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another program&apos;s file is in its place, and is left as it is.</source>
+        <translation>El progreso no se está guardando: en su lugar hay un archivo de otro programa, y se deja como está.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: a newer version of the game keeps it.</source>
+        <translation>El progreso no se está guardando: lo guarda una versión más nueva del juego.</translation>
+    </message>
+    <message>
+        <source>when</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>escrito</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>dictado</translation>
+    </message>
+    <message>
+        <source>test, unfinished</source>
+        <translation>dictado, sin terminar</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>test answer</source>
+        <translation>respuesta de dictado</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>dlgWhoIsPlaying</name>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Borrar…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Who Is Playing?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <source>A child&apos;s name</source>
+        <translation>El nombre de un niño</translation>
+    </message>
+    <message>
+        <source>There is already a child called %1.</source>
+        <translation>Ya hay un niño que se llama %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be added: progress is not being kept.</source>
+        <translation>No se ha podido añadir a %1: el progreso no se está guardando.</translation>
+    </message>
+    <message>
+        <source>Delete %1, and everything kept of their play? This cannot be undone.</source>
+        <translation>¿Borrar a %1 y todo lo que se ha guardado de su juego? No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>frmContact</name>
     <message>
         <source>If you would like to comment on this program, make suggestions for improvement, or would like to let me know about a program either you or your family could use, write to me at:</source>
@@ -337,46 +459,6 @@ entrada/salida.
 </context>
 <context>
     <name>frmHelp</name>
-    <message>
-        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
-<byte value="xd"/>
-Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
-<byte value="xd"/>
-Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
-<byte value="xd"/>
-Every word spelled right four times earns one smiley face, up to ten faces for ten words. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
-<byte value="xd"/>
-Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
-<byte value="xd"/>
-Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list. Words added this way are forgotten when the program is shut off. Press All Done to hide the text box.<byte value="xd"/>
-<byte value="xd"/>
-Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
-Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
-<byte value="xd"/>
-Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
-</source>
-        <translation>¡Te damos la bienvenida a Quillobrite! Este programa ayuda a los niños de primaria a aprender ortografía de una forma que funciona de verdad, con colores vivos, sonidos alegres y mucha diversión por el camino.
-
-Para empezar: el teclado de la pantalla es solo un dibujo, así que no hace falta hacer clic en él. Su hijo escribe en el teclado de verdad. Elija primero el curso de su hijo en el menú Curso; Quillobrite carga entonces la lista de palabras de ese curso.
-
-Para jugar: haga clic en el botón de la flecha, arriba a la izquierda (o pulse Intro, o elija Archivo &gt; Siguiente palabra), y aparece una palabra en la pantalla, y el juego la dice en voz alta; haga clic en la palabra, o elija Archivo &gt; Decir la palabra (Ctrl+S), para oírla otra vez. Cada letra que escribe su hijo aparece arriba a la derecha, y cada letra tiene su propio sonido. Las demás teclas escriben lo que llevan marcado, como un guion o un apóstrofo, y la barra espaciadora escribe el espacio de una palabra como PEZ ESPADA. Retroceso borra la última letra escrita, y Supr borra todo el intento. Cuando la palabra está escrita entera, aparece arriba a la izquierda un botón con un signo de interrogación; haga clic en él para comprobar la ortografía. Una palabra bien escrita recibe un elogio, borra la palabra escrita y oculta una o más letras de la palabra de la pantalla, para que cada intento nuevo salga un poco más de memoria. La cuarta vez bien escrita trae aplausos y una cara sonriente, y el botón de la flecha vuelve para la siguiente palabra. Una letra equivocada recibe un puntito rojo debajo: pulse la tecla Supr para borrar el intento y los puntos, y vuelva a intentarlo. Después de cada una de las tres primeras veces bien escritas, el juego vuelve a decir la palabra, para que se pueda escribir de memoria; Sonidos &gt; Decir las palabras apaga la voz.%1
-
-Cada palabra bien escrita cuatro veces gana una cara sonriente, hasta diez caras por diez palabras. Cuando se acaban las palabras, la ventana lo dice: elija Nuestras palabras &gt; Siguiente lista para sacar diez palabras nuevas de la lista principal.
-
-Elegir las palabras a mano: Nuestras palabras &gt; Añadir muchas palabras muestra dos listas. La de la izquierda es la lista de práctica, normalmente de diez palabras, y Archivo &gt; Siguiente palabra toma de ahí sus palabras. La de la derecha es la lista principal. Seleccione palabras en la lista principal y pulse el botón de añadir para ponerlas en la lista de práctica; seleccione palabras en la lista de práctica y pulse el botón de quitar para sacarlas de nuevo. Pulse ¡Listo! cuando termine, y las dos listas se ocultan.
-
-Palabras de más: Tus palabras &gt; Añadir una palabra muestra una casilla de texto y dos botones. Escriba una palabra en la casilla y pulse Añadir palabra para añadirla a la lista de práctica. Las palabras añadidas así se olvidan al cerrar el programa. Pulse ¡Listo! para ocultar la casilla de texto.
-
-Sus propias listas: Tus palabras &gt; Lista propia abre otra ventana, con sus propias instrucciones, para hacer una lista de palabras suya. Póngale a su lista un nombre fácil de recordar, porque la única forma de cargarla después es Archivo &gt; Abrir una lista.
-
-
-Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
-
-¡Feliz ortografía! Espero que su hijo disfrute con Quillobrite y llegue a escribir con ganas y con seguridad.
-</translation>
-    </message>
     <message>
         <source>no</source>
         <extracomment>Counting sound lists (sets of key sounds).</extracomment>
@@ -515,6 +597,54 @@ Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
     <message>
         <source>Help!</source>
         <translation>¡Socorro!</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
+<byte value="xd"/>
+Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
+<byte value="xd"/>
+Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
+<byte value="xd"/>
+Every word spelled right four times earns one smiley face, up to ten faces for ten words; a new list starts a fresh board. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
+<byte value="xd"/>
+Spelling test: File &gt; Spelling Test (Ctrl+E) tests the words of the list in play, in a new order, the way a teacher does on a Friday. The game says each word with a sentence, but does not show it: your child types it and presses Return or the question-mark button. A right word gets a green tick; a wrong one is shown beside what was typed for a moment. Press Ctrl+S to hear a word again. At the end the game shows the score, a smiley face for each right word and the words that were missed; press Practise These to practise them.<byte value="xd"/>
+<byte value="xd"/>
+Who is playing: Your Words &gt; Who Is Playing? (Ctrl+I) keeps a name for each child, so that each one&apos;s answers, tests and list are kept apart; when there is more than one name, the game asks who is playing when it starts. The game remembers where each child left off and the faces earned. Our Words &gt; How Are We Doing? (Ctrl+R) shows a child&apos;s tests as a table and a chart, the words most often misspelled and the words mastered. Everything is kept on this computer only, and deleting a child deletes everything kept about them.<byte value="xd"/>
+<byte value="xd"/>
+Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
+<byte value="xd"/>
+Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list; they are kept with the list in play until a new list is chosen. Press All Done to hide the text box.<byte value="xd"/>
+<byte value="xd"/>
+Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
+<byte value="xd"/>
+Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
+</source>
+        <translation>¡Te damos la bienvenida a Quillobrite! Este programa ayuda a los niños de primaria a aprender ortografía de una forma que funciona de verdad, con colores vivos, sonidos alegres y mucha diversión por el camino.
+
+Para empezar: el teclado de la pantalla es solo un dibujo, así que no hace falta hacer clic en él. Su hijo escribe en el teclado de verdad. Elija primero el curso de su hijo en el menú Curso; Quillobrite carga entonces la lista de palabras de ese curso.
+
+Para jugar: haga clic en el botón de la flecha, arriba a la izquierda (o pulse Intro, o elija Archivo &gt; Siguiente palabra), y aparece una palabra en la pantalla, y el juego la dice en voz alta; haga clic en la palabra, o elija Archivo &gt; Decir la palabra (Ctrl+S), para oírla otra vez. Cada letra que escribe su hijo aparece arriba a la derecha, y cada letra tiene su propio sonido. Las demás teclas escriben lo que llevan marcado, como un guion o un apóstrofo, y la barra espaciadora escribe el espacio de una palabra como PEZ ESPADA. Retroceso borra la última letra escrita, y Supr borra todo el intento. Cuando la palabra está escrita entera, aparece arriba a la izquierda un botón con un signo de interrogación; haga clic en él para comprobar la ortografía. Una palabra bien escrita recibe un elogio, borra la palabra escrita y oculta una o más letras de la palabra de la pantalla, para que cada intento nuevo salga un poco más de memoria. La cuarta vez bien escrita trae aplausos y una cara sonriente, y el botón de la flecha vuelve para la siguiente palabra. Una letra equivocada recibe un puntito rojo debajo: pulse la tecla Supr para borrar el intento y los puntos, y vuelva a intentarlo. Después de cada una de las tres primeras veces bien escritas, el juego vuelve a decir la palabra, para que se pueda escribir de memoria; Sonidos &gt; Decir las palabras apaga la voz.%1
+
+Cada palabra bien escrita cuatro veces gana una cara sonriente, hasta diez caras por diez palabras; una lista nueva empieza con el tablero vacío. Cuando se acaban las palabras, la ventana lo dice: elija Nuestras palabras &gt; Siguiente lista para sacar diez palabras nuevas de la lista principal.
+
+Dictado: Archivo &gt; Dictado (Ctrl+E) hace un dictado con las palabras de la lista en juego, en un orden nuevo, como hace la maestra los viernes. El juego dice cada palabra con una frase, pero no la muestra: su hijo la escribe y pulsa Intro o el botón del signo de interrogación. Una palabra bien escrita recibe una marca verde; una mal escrita se muestra un momento junto a lo que se escribió. Pulse Ctrl+S para oír una palabra otra vez. Al final el juego muestra la puntuación, una cara sonriente por cada palabra bien escrita y las palabras falladas; pulse Practicar estas para practicarlas.
+
+Quién juega: Tus palabras &gt; ¿Quién juega? (Ctrl+I) guarda un nombre para cada niño, para que las respuestas, los dictados y la lista de cada uno queden aparte; cuando hay más de un nombre, el juego pregunta quién juega al empezar. El juego recuerda dónde lo dejó cada niño y las caras ganadas. Nuestras palabras &gt; ¿Cómo vamos? (Ctrl+R) muestra los dictados de un niño en una tabla y en un gráfico, las palabras que más se escriben mal y las palabras dominadas. Todo se guarda solo en este ordenador, y borrar a un niño borra todo lo que se ha guardado de él.
+
+Elegir las palabras a mano: Nuestras palabras &gt; Añadir muchas palabras muestra dos listas. La de la izquierda es la lista de práctica, normalmente de diez palabras, y Archivo &gt; Siguiente palabra toma de ahí sus palabras. La de la derecha es la lista principal. Seleccione palabras en la lista principal y pulse el botón de añadir para ponerlas en la lista de práctica; seleccione palabras en la lista de práctica y pulse el botón de quitar para sacarlas de nuevo. Pulse ¡Listo! cuando termine, y las dos listas se ocultan.
+
+Palabras de más: Tus palabras &gt; Añadir una palabra muestra una casilla de texto y dos botones. Escriba una palabra en la casilla y pulse Añadir palabra para añadirla a la lista de práctica. Se quedan con la lista en juego hasta que se elija una lista nueva. Pulse ¡Listo! para ocultar la casilla de texto.
+
+Sus propias listas: Tus palabras &gt; Lista propia abre otra ventana, con sus propias instrucciones, para hacer una lista de palabras suya. Póngale a su lista un nombre fácil de recordar, porque la única forma de cargarla después es Archivo &gt; Abrir una lista.
+
+
+Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
+
+¡Feliz ortografía! Espero que su hijo disfrute con Quillobrite y llegue a escribir con ganas y con seguridad.
+</translation>
     </message>
 </context>
 <context>
@@ -665,6 +795,50 @@ Para los mayores: Nuestras palabras &gt; Siguiente lista saca diez palabras nuev
     <message>
         <source>Automatic</source>
         <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Practise These</source>
+        <translation>Practicar estas</translation>
+    </message>
+    <message>
+        <source>Spelling T&amp;est</source>
+        <translation>Dic&amp;tado</translation>
+    </message>
+    <message>
+        <source>How Are We &amp;Doing?</source>
+        <translation>¿Cómo &amp;vamos?</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Playing?</source>
+        <translation>¿&amp;Quién juega?</translation>
+    </message>
+    <message>
+        <source>Welcome back!</source>
+        <translation>¡Hola otra vez!</translation>
+    </message>
+    <message>
+        <source>Welcome back, %1!</source>
+        <translation>¡Hola otra vez, %1!</translation>
+    </message>
+    <message>
+        <source>There are no words to test yet. Choose a Grade Level, or open a list, first.</source>
+        <translation>Todavía no hay palabras para un dictado. Elija primero un Curso, o abra una lista.</translation>
+    </message>
+    <message>
+        <source>%1 (not %2)</source>
+        <translation>%1 (no %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Every word right!</source>
+        <translation>¡Todas las palabras bien!</translation>
+    </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Palabras para practicar:</translation>
     </message>
 </context>
 <context>

@@ -249,6 +249,128 @@ ou d&apos;entrée/sortie.
     </message>
 </context>
 <context>
+    <name>SqliteStore</name>
+    <message>
+        <source>Progress is not being kept: the SQLite driver for Qt is not installed.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: le pilote SQLite de Qt n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <source>Progress is no longer being kept: the disk is full or cannot be written to.</source>
+        <translation>Les progrès ne sont plus gardés&#xa0;: le disque est plein ou protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its folder cannot be written to.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: impossible d&apos;écrire dans leur dossier.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another game is using it.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: un autre jeu les utilise.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: its file is damaged, and is left as it is.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: leur fichier est abîmé, et il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: another program&apos;s file is in its place, and is left as it is.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: le fichier d&apos;un autre programme est à leur place, et il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Progress is not being kept: a newer version of the game keeps it.</source>
+        <translation>Les progrès ne sont pas gardés&#xa0;: une version plus récente du jeu les garde.</translation>
+    </message>
+    <message>
+        <source>when</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>genre</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>liste</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>mot</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>tapé</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>dictée</translation>
+    </message>
+    <message>
+        <source>test, unfinished</source>
+        <translation>dictée, pas finie</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>test answer</source>
+        <translation>réponse de dictée</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>dlgWhoIsPlaying</name>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Who Is Playing?</source>
+        <translation>Qui joue&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A child&apos;s name</source>
+        <translation>Le prénom d&apos;un enfant</translation>
+    </message>
+    <message>
+        <source>There is already a child called %1.</source>
+        <translation>Il y a déjà un enfant qui s&apos;appelle %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be added: progress is not being kept.</source>
+        <translation>Impossible d&apos;ajouter %1&#xa0;: les progrès ne sont pas gardés.</translation>
+    </message>
+    <message>
+        <source>Delete %1, and everything kept of their play? This cannot be undone.</source>
+        <translation>Supprimer %1, et tout ce qui est gardé de ses parties&#xa0;? Impossible de revenir en arrière.</translation>
+    </message>
+</context>
+<context>
     <name>frmContact</name>
     <message>
         <source>If you would like to comment on this program, make suggestions for improvement, or would like to let me know about a program either you or your family could use, write to me at:</source>
@@ -336,46 +458,6 @@ ou d&apos;entrée/sortie.
 </context>
 <context>
     <name>frmHelp</name>
-    <message>
-        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
-<byte value="xd"/>
-Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
-<byte value="xd"/>
-Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
-<byte value="xd"/>
-Every word spelled right four times earns one smiley face, up to ten faces for ten words. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
-<byte value="xd"/>
-Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
-<byte value="xd"/>
-Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list. Words added this way are forgotten when the program is shut off. Press All Done to hide the text box.<byte value="xd"/>
-<byte value="xd"/>
-Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
-<byte value="xd"/>
-<byte value="xd"/>
-Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
-<byte value="xd"/>
-Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
-</source>
-        <translation>Bienvenue dans Quillobrite&#xa0;! Ce programme aide les enfants de l&apos;école primaire à apprendre l&apos;orthographe d&apos;une façon qui marche vraiment, avec des couleurs vives, des sons joyeux et beaucoup de plaisir en chemin.
-
-Pour commencer&#xa0;: le clavier à l&apos;écran n&apos;est qu&apos;une image, inutile de cliquer dessus. Votre enfant tape sur le vrai clavier. Choisissez d&apos;abord la classe de votre enfant dans le menu Classe&#xa0;; Quillobrite charge alors la liste de mots de cette classe.
-
-Pour jouer&#xa0;: cliquez sur le bouton flèche en haut à gauche (ou appuyez sur Entrée, ou choisissez Fichier &gt; Mot suivant)&#xa0;: un mot apparaît à l&apos;écran et le jeu le dit à voix haute&#xa0;; cliquez sur le mot, ou choisissez Fichier &gt; Dire le mot (Ctrl+S), pour l&apos;entendre encore. Chaque lettre que tape votre enfant s&apos;affiche en haut à droite, et chaque lettre a son propre son. Les autres touches tapent ce qui est écrit dessus, comme un trait d&apos;union ou une apostrophe, et la barre d&apos;espace tape l&apos;espace d&apos;un mot comme POMME DE TERRE. Retour arrière efface la dernière lettre tapée, et Suppr efface tout l&apos;essai. Quand le mot entier est tapé, un bouton avec un point d&apos;interrogation apparaît en haut à gauche&#xa0;; cliquez dessus pour vérifier l&apos;orthographe. Un mot bien écrit reçoit un compliment, efface le mot tapé et cache une ou plusieurs lettres du mot à l&apos;écran, pour que chaque nouvel essai vienne un peu plus de la mémoire. Le quatrième mot bien écrit apporte des applaudissements et un visage souriant, et le bouton flèche revient pour le mot suivant. Une lettre fausse reçoit un petit point rouge en dessous&#xa0;: appuyez sur la touche Suppr pour effacer l&apos;essai et les points, et réessayez. Après chacun des trois premiers mots bien écrits, le jeu redit le mot, pour qu&apos;il puisse être écrit de mémoire&#xa0;; Sons &gt; Dire les mots coupe la voix.%1
-
-Chaque mot bien écrit quatre fois gagne un visage souriant, jusqu&apos;à dix visages pour dix mots. Quand il n&apos;y a plus de mots, la fenêtre le dit&#xa0;: choisissez Nos mots &gt; Liste suivante pour tirer dix nouveaux mots de la liste principale.
-
-Choisir les mots à la main&#xa0;: Nos mots &gt; Ajouter plein de mots affiche deux listes. La liste de gauche est la liste d&apos;entraînement, en général de dix mots, et Fichier &gt; Mot suivant prend ses mots dedans. La liste de droite est la liste principale. Sélectionnez des mots dans la liste principale et appuyez sur le bouton d&apos;ajout pour les mettre dans la liste d&apos;entraînement&#xa0;; sélectionnez des mots dans la liste d&apos;entraînement et appuyez sur le bouton de retrait pour les enlever. Appuyez sur C&apos;est fini quand vous avez terminé, et les deux listes se cachent.
-
-Mots en plus&#xa0;: Vos mots &gt; Ajouter un mot affiche une case de texte et deux boutons. Tapez un mot dans la case et appuyez sur Ajouter un mot pour l&apos;ajouter à la liste d&apos;entraînement. Les mots ajoutés ainsi sont oubliés quand le programme est fermé. Appuyez sur C&apos;est fini pour cacher la case de texte.
-
-Vos propres listes&#xa0;: Vos mots &gt; Liste perso ouvre une autre fenêtre, avec ses propres explications, pour faire une liste de mots à vous. Donnez à votre liste un nom facile à retenir, car la seule façon de la charger plus tard est Fichier &gt; Ouvrir une liste.
-
-
-Pour s&apos;amuser&#xa0;: Quillobrite joue des sons pendant que votre enfant tape. %2
-
-Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et deviendra un as de l&apos;orthographe, sûr de lui et plein d&apos;entrain.
-</translation>
-    </message>
     <message>
         <source>no</source>
         <extracomment>Counting sound lists (sets of key sounds).</extracomment>
@@ -514,6 +596,54 @@ Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et d
     <message>
         <source>Help!</source>
         <translation>Au secours&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillobrite! This program helps grade-school children learn to spell in a way that really works, with bright colours, cheerful sounds and plenty of fun along the way.<byte value="xd"/>
+<byte value="xd"/>
+Getting started: the keyboard on the screen is only a picture, so there is no need to click on it. Your child types on the real keyboard instead. First choose your child&apos;s level from the Grade Level menu; Quillobrite then loads the word list for that grade.<byte value="xd"/>
+<byte value="xd"/>
+Playing: click the arrow button in the upper left corner (or press Return, or choose File &gt; Next Word) and a word appears on the screen, and the game says it aloud; click the word, or choose File &gt; Say The Word (Ctrl+S), to hear it again. Each letter your child types shows up in the upper right corner, and every letter makes a sound of its own. Other keys type what is printed on them, such as a hyphen or an apostrophe, and the space bar types the space of a word like ICE CREAM. Backspace takes back the last letter typed, and Delete clears the whole attempt. When the whole word has been typed, a button with a question mark appears in the upper left corner; click it to check the spelling. A correct spelling earns a word of praise, clears the typed word and hides one or more letters of the word on the screen, so that each new try comes a little more from memory. The fourth correct spelling brings applause and a smiley face, and the arrow button comes back for the next word. A wrong letter gets a small red dot beneath it: press the Delete key to clear the attempt and the dots, and try again. After each of the first three correct spellings the game says the word again, so it can be spelled from memory; Sounds &gt; Say The Words turns the voice off.%1<byte value="xd"/>
+<byte value="xd"/>
+Every word spelled right four times earns one smiley face, up to ten faces for ten words; a new list starts a fresh board. When the words run out, the window says so: choose Our Words &gt; Next List to draw ten new words from the main list.<byte value="xd"/>
+<byte value="xd"/>
+Spelling test: File &gt; Spelling Test (Ctrl+E) tests the words of the list in play, in a new order, the way a teacher does on a Friday. The game says each word with a sentence, but does not show it: your child types it and presses Return or the question-mark button. A right word gets a green tick; a wrong one is shown beside what was typed for a moment. Press Ctrl+S to hear a word again. At the end the game shows the score, a smiley face for each right word and the words that were missed; press Practise These to practise them.<byte value="xd"/>
+<byte value="xd"/>
+Who is playing: Your Words &gt; Who Is Playing? (Ctrl+I) keeps a name for each child, so that each one&apos;s answers, tests and list are kept apart; when there is more than one name, the game asks who is playing when it starts. The game remembers where each child left off and the faces earned. Our Words &gt; How Are We Doing? (Ctrl+R) shows a child&apos;s tests as a table and a chart, the words most often misspelled and the words mastered. Everything is kept on this computer only, and deleting a child deletes everything kept about them.<byte value="xd"/>
+<byte value="xd"/>
+Picking words by hand: Our Words &gt; Add Lots Of Words shows two lists. The list on the left is the practice list, usually ten words long, and File &gt; Next Word takes its words from there. The list on the right is the main list. Select words in the main list and press the add button to put them into the practice list; select words in the practice list and press the remove button to take them out again. Press All Done when you are finished and both lists are hidden.<byte value="xd"/>
+<byte value="xd"/>
+Extra words: Your Words &gt; Add A Word shows a text box and two buttons. Type a word into the box and press Add A Word to add it to the practice list; they are kept with the list in play until a new list is chosen. Press All Done to hide the text box.<byte value="xd"/>
+<byte value="xd"/>
+Your own lists: Your Words &gt; Custom List opens a separate window with its own instructions for making a word list of your own. Give your list a name that is easy to remember, because the only way to load it later is File &gt; Open A List.<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
+<byte value="xd"/>
+Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
+</source>
+        <translation>Bienvenue dans Quillobrite&#xa0;! Ce programme aide les enfants de l&apos;école primaire à apprendre l&apos;orthographe d&apos;une façon qui marche vraiment, avec des couleurs vives, des sons joyeux et beaucoup de plaisir en chemin.
+
+Pour commencer&#xa0;: le clavier à l&apos;écran n&apos;est qu&apos;une image, inutile de cliquer dessus. Votre enfant tape sur le vrai clavier. Choisissez d&apos;abord la classe de votre enfant dans le menu Classe&#xa0;; Quillobrite charge alors la liste de mots de cette classe.
+
+Pour jouer&#xa0;: cliquez sur le bouton flèche en haut à gauche (ou appuyez sur Entrée, ou choisissez Fichier &gt; Mot suivant)&#xa0;: un mot apparaît à l&apos;écran et le jeu le dit à voix haute&#xa0;; cliquez sur le mot, ou choisissez Fichier &gt; Dire le mot (Ctrl+S), pour l&apos;entendre encore. Chaque lettre que tape votre enfant s&apos;affiche en haut à droite, et chaque lettre a son propre son. Les autres touches tapent ce qui est écrit dessus, comme un trait d&apos;union ou une apostrophe, et la barre d&apos;espace tape l&apos;espace d&apos;un mot comme POMME DE TERRE. Retour arrière efface la dernière lettre tapée, et Suppr efface tout l&apos;essai. Quand le mot entier est tapé, un bouton avec un point d&apos;interrogation apparaît en haut à gauche&#xa0;; cliquez dessus pour vérifier l&apos;orthographe. Un mot bien écrit reçoit un compliment, efface le mot tapé et cache une ou plusieurs lettres du mot à l&apos;écran, pour que chaque nouvel essai vienne un peu plus de la mémoire. Le quatrième mot bien écrit apporte des applaudissements et un visage souriant, et le bouton flèche revient pour le mot suivant. Une lettre fausse reçoit un petit point rouge en dessous&#xa0;: appuyez sur la touche Suppr pour effacer l&apos;essai et les points, et réessayez. Après chacun des trois premiers mots bien écrits, le jeu redit le mot, pour qu&apos;il puisse être écrit de mémoire&#xa0;; Sons &gt; Dire les mots coupe la voix.%1
+
+Chaque mot bien écrit quatre fois gagne un visage souriant, jusqu&apos;à dix visages pour dix mots&#xa0;; une nouvelle liste commence avec un tableau vide. Quand il n&apos;y a plus de mots, la fenêtre le dit&#xa0;: choisissez Nos mots &gt; Liste suivante pour tirer dix nouveaux mots de la liste principale.
+
+Dictée&#xa0;: Fichier &gt; Dictée (Ctrl+E) fait une dictée des mots de la liste en jeu, dans un nouvel ordre, comme le fait la maîtresse le vendredi. Le jeu dit chaque mot avec une phrase, mais ne le montre pas&#xa0;: votre enfant le tape et appuie sur Entrée ou sur le bouton point d&apos;interrogation. Un mot juste reçoit une coche verte&#xa0;; un mot faux est montré un moment à côté de ce qui a été tapé. Appuyez sur Ctrl+S pour entendre un mot encore une fois. À la fin, le jeu montre le score, un visage souriant pour chaque mot juste et les mots manqués&#xa0;; appuyez sur Les réviser pour les travailler.
+
+Qui joue&#xa0;: Vos mots &gt; Qui joue&#xa0;? (Ctrl+I) garde un prénom pour chaque enfant, pour que les réponses, les dictées et la liste de chacun restent à part&#xa0;; quand il y a plus d&apos;un prénom, le jeu demande qui joue au démarrage. Le jeu se souvient où chaque enfant s&apos;est arrêté et des visages gagnés. Nos mots &gt; Où en sommes-nous&#xa0;? (Ctrl+R) montre les dictées d&apos;un enfant dans un tableau et un graphique, les mots le plus souvent mal écrits et les mots maîtrisés. Tout est gardé sur cet ordinateur seulement, et supprimer un enfant supprime tout ce qui est gardé sur lui.
+
+Choisir les mots à la main&#xa0;: Nos mots &gt; Ajouter plein de mots affiche deux listes. La liste de gauche est la liste d&apos;entraînement, en général de dix mots, et Fichier &gt; Mot suivant prend ses mots dedans. La liste de droite est la liste principale. Sélectionnez des mots dans la liste principale et appuyez sur le bouton d&apos;ajout pour les mettre dans la liste d&apos;entraînement&#xa0;; sélectionnez des mots dans la liste d&apos;entraînement et appuyez sur le bouton de retrait pour les enlever. Appuyez sur C&apos;est fini quand vous avez terminé, et les deux listes se cachent.
+
+Mots en plus&#xa0;: Vos mots &gt; Ajouter un mot affiche une case de texte et deux boutons. Tapez un mot dans la case et appuyez sur Ajouter un mot pour l&apos;ajouter à la liste d&apos;entraînement. Ils restent avec la liste en jeu jusqu&apos;à ce qu&apos;une nouvelle liste soit choisie. Appuyez sur C&apos;est fini pour cacher la case de texte.
+
+Vos propres listes&#xa0;: Vos mots &gt; Liste perso ouvre une autre fenêtre, avec ses propres explications, pour faire une liste de mots à vous. Donnez à votre liste un nom facile à retenir, car la seule façon de la charger plus tard est Fichier &gt; Ouvrir une liste.
+
+
+Pour s&apos;amuser&#xa0;: Quillobrite joue des sons pendant que votre enfant tape. %2
+
+Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et deviendra un as de l&apos;orthographe, sûr de lui et plein d&apos;entrain.
+</translation>
     </message>
 </context>
 <context>
@@ -664,6 +794,50 @@ Pour les grands&#xa0;: Nos mots &gt; Liste suivante tire dix nouveaux mots de la
     <message>
         <source>Automatic</source>
         <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Practise These</source>
+        <translation>Les réviser</translation>
+    </message>
+    <message>
+        <source>Spelling T&amp;est</source>
+        <translation>Dic&amp;tée</translation>
+    </message>
+    <message>
+        <source>How Are We &amp;Doing?</source>
+        <translation>Où en &amp;sommes-nous&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Playing?</source>
+        <translation>&amp;Qui joue&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Welcome back!</source>
+        <translation>Bon retour&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Welcome back, %1!</source>
+        <translation>Bon retour, %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>There are no words to test yet. Choose a Grade Level, or open a list, first.</source>
+        <translation>Il n&apos;y a pas encore de mots pour une dictée. Choisissez d&apos;abord une Classe, ou ouvrez une liste.</translation>
+    </message>
+    <message>
+        <source>%1 (not %2)</source>
+        <translation>%1 (pas %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Every word right!</source>
+        <translation>Tous les mots sont justes&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Mots à réviser&#xa0;:</translation>
     </message>
 </context>
 <context>
