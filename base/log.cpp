@@ -13,6 +13,7 @@
 Q_LOGGING_CATEGORY(lcLists, "quillobrite.lists", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSound, "quillobrite.sound", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSpelling, "quillobrite.spelling", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcProgress, "quillobrite.progress", QtWarningMsg)
 
 void noteOnce(const QLoggingCategory &category, const QString &path, const QString &what)
 {

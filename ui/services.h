@@ -3,12 +3,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 class RandomSource;
 class SpellCheck;
 class WavePlayer;
 class WordSpeaker;
+namespace progress {
+class Store;
+}
 namespace virtualkeys {
 class KeyboardLetters;
 }
@@ -59,6 +65,21 @@ public:
     virtual void endNow() = 0;
 };
 
+// "How Are We Doing?": what a child has done, for the parent to read. A
+// window of its own, drawn with a chart library the game does not link; it
+// comes from its plugin the first time it is shown.
+class ProgressReport
+{
+public:
+    virtual ~ProgressReport() = default;
+    // The words "Practise The Hard Words" hands the game, hardest first.
+    using Practise = std::function<void(const QStringList &hardWords)>;
+    // Opens the report of `child` over `over` and returns at once; the
+    // report closes itself. A report that cannot be shown is told with a
+    // message.
+    virtual void show(QWidget *over, progress::Store &store, qint64 child, Practise practise) = 0;
+};
+
 // Everything a window needs from outside that a test replaces.
 struct Services {
     WavePlayer &player;
@@ -72,4 +93,6 @@ struct Services {
     SpellCheck &spelling;
     QString programFolder;
     ListFolder listFolder{};
+    // Set by the game's start, once the report is made.
+    ProgressReport *report = nullptr;
 };

@@ -263,6 +263,24 @@ private:
     }
 };
 
+// Notes every report asked for, with the practice callback it was given, so
+// a test can press "Practise The Hard Words" for the parent.
+class FakeProgressReport final : public ProgressReport
+{
+public:
+    struct Asked {
+        QWidget *over = nullptr;
+        progress::Store *store = nullptr;
+        qint64 child = 0;
+        Practise practise;
+    };
+    void show(QWidget *over, progress::Store &store, qint64 child, Practise practise) override
+    {
+        asked.push_back({over, &store, child, std::move(practise)});
+    }
+    std::vector<Asked> asked;
+};
+
 // One set of fakes, ready to hand to a window. The draws come from the fake
 // source, or from the game's own clock-seeded one where a benchmark times
 // the real thing.
@@ -277,7 +295,9 @@ struct FakeServices {
                    ending,
                    keyboard,
                    spelling,
-                   programFolder}
+                   programFolder,
+                   {},
+                   &report}
     {}
     FakeWavePlayer player;
     FakeWordSpeaker speaker;
@@ -288,5 +308,6 @@ struct FakeServices {
     FakeProgramEnd ending;
     FakeKeyboard keyboard;
     FakeSpellCheck spelling;
+    FakeProgressReport report;
     Services services;
 };
