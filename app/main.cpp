@@ -9,9 +9,9 @@
 #include "keyboardlayout/keyboardlayout.h"
 #include "practice/frmvarbo.h"
 #include "sound/pulsewaveplayer.h"
+#include "speech/backgroundspeaker.h"
 #include "speech/enginelibrary.h"
 #include "speech/speechsynth.h"
-#include "speech/backgroundspeaker.h"
 #include "spelling/backgroundspelling.h"
 #include "spelling/dictionaries.h"
 #include "ui/qtservices.h"
@@ -44,7 +44,9 @@ int main(int argc, char *argv[])
     // not here: the game starts, and stays up, without them.
     PulseWavePlayer voicePlayer;
     BackgroundSpeaker speaker(
-        [] { return std::make_unique<SpeechSynth>(engineLibraries(engineFolder(executableFolder()))); },
+        [] {
+            return std::make_unique<SpeechSynth>(engineLibraries(engineFolder(executableFolder())));
+        },
         voicePlayer);
     QtFileDialogs dialogs;
     QtMessageBoxes messages;

@@ -5,13 +5,13 @@
 #include "keys/virtualkeys.h"
 #include "practice/playmodel.h"
 #include "speech/wordspeaker.h"
-#include "wordlist/sentencebank.h"
 #include "ui/services.h"
 #include "wordlist/listreader.h"
+#include "wordlist/sentencebank.h"
 #include "wordlist/vocabfile.h"
 
-#include <QMainWindow>
 #include <QHash>
+#include <QMainWindow>
 #include <QPointer>
 
 #include <array>

@@ -5,10 +5,10 @@
 
 #include "practice/frmvarbo.h"
 
+#include "base/translations.h"
 #include "keys/virtualkeys.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
-#include "base/translations.h"
 #include "ui/circleshape.h"
 
 #include <QAction>

@@ -65,7 +65,8 @@ void frmVarbo::fillVoiceMenu()
     auto *group = new QActionGroup(mnuVoice);
     const auto add = [&](const QString &caption, const QString &code) {
         QAction *voice = mnuVoice->addAction(caption);
-        voice->setObjectName(QStringLiteral("voice_") + (code.isEmpty() ? QStringLiteral("auto") : code));
+        voice->setObjectName(QStringLiteral("voice_")
+                             + (code.isEmpty() ? QStringLiteral("auto") : code));
         voice->setCheckable(true);
         voice->setChecked(code == m_voice);
         voice->setData(code);

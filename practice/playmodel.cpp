@@ -23,15 +23,25 @@ void PlayModel::tenWordDraw()
     for (int row : rows)
         m_practice.append(m_vocabulary.at(row));
     m_drawnRow = rows.empty() ? -1 : rows.back();
+    m_testList = m_practice;
+}
+
+void PlayModel::freshBoard()
+{
+    // A new list starts a new board: the count of faces goes back to 0, or
+    // a full board kept from run to run would never show a face again.
+    m_faces.reset();
+    m_intFaceCount = 0;
 }
 
 void PlayModel::loadGrade(const QStringList &entries)
 {
+    EndTest();
     m_practice.clear();
     m_entry.clear();
     m_vocabulary = entries;
     tenWordDraw();
-    m_faces.reset();
+    freshBoard();
     if (std::any_of(m_practice.cbegin(), m_practice.cend(),
                     [](const QString &entry) { return !VocabFile::isBlank(entry); }))
         setNextWordEnabled(true);
@@ -42,10 +52,13 @@ void PlayModel::loadGrade(const QStringList &entries)
 
 void PlayModel::openList(const QStringList &entries)
 {
+    EndTest();
     m_entry.clear();
     m_vocabulary = entries;
     m_practice = entries;
+    m_testList = entries;
     m_drawnRow = -1;
+    freshBoard();
     // A list opened is there to be played, even after the last one ran out.
     setNextWordEnabled(true);
     emit vocabularyChanged();
@@ -55,12 +68,13 @@ void PlayModel::openList(const QStringList &entries)
 
 void PlayModel::NextList()
 {
+    EndTest();
     m_practice.clear();
     tenWordDraw();
     setNextWordEnabled(true);
     m_entry.clear();
     clearRows();
-    m_faces.reset();
+    freshBoard();
     // The word has left the screen, so it can earn nothing more: its answer
     // button goes with it.
     m_answerOffered = false;
@@ -75,6 +89,7 @@ void PlayModel::addExtraWords(const QStringList &words)
     if (words.isEmpty())
         return;
     m_practice = words + m_practice;
+    m_testList = words + m_testList;
     setNextWordEnabled(true);
     emit practiceListChanged();
     emit changed();
@@ -85,8 +100,10 @@ void PlayModel::addFromVocabulary(const QList<int> &rows)
     QList<int> sorted = rows;
     std::sort(sorted.begin(), sorted.end());
     for (int row : sorted) {
-        if (row >= 0 && row < m_vocabulary.size())
+        if (row >= 0 && row < m_vocabulary.size()) {
             m_practice.append(m_vocabulary.at(row));
+            m_testList.append(m_vocabulary.at(row));
+        }
     }
     emit practiceListChanged();
 }
@@ -98,9 +115,40 @@ void PlayModel::removeFromPractice(const QList<int> &rows)
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     for (int row : sorted) {
         if (row >= 0 && row < m_practice.size())
-            m_practice.removeAt(row);
+            m_testList.removeOne(m_practice.takeAt(row));
     }
     emit practiceListChanged();
+}
+
+void PlayModel::resume(const QStringList &vocabulary, const QStringList &practice, int faces)
+{
+    EndTest();
+    m_vocabulary = vocabulary;
+    m_practice = practice;
+    m_testList = practice;
+    m_drawnRow = -1;
+    m_entry.clear();
+    freshBoard();
+    m_intFaceCount = std::int16_t(std::clamp(faces, 0, 32767));
+    for (int i = 0; i < std::min(faces, Faces); ++i)
+        m_faces.set(size_t(i));
+    setNextWordEnabled(
+        std::any_of(m_practice.cbegin(), m_practice.cend(),
+                    [](const QString &entry) { return !VocabFile::isBlank(entry); }));
+    emit vocabularyChanged();
+    emit practiceListChanged();
+    emit changed();
+}
+
+void PlayModel::practise(const QStringList &words)
+{
+    if (words.isEmpty())
+        return;
+    m_practice = words;
+    m_testList = words;
+    setNextWordEnabled(true);
+    emit practiceListChanged();
+    emit changed();
 }
 
 void PlayModel::setNextWordEnabled(bool enabled)
@@ -149,21 +197,87 @@ void PlayModel::NextWord()
         emit changed();
         return;
     }
-    m_entry = m_practice.takeFirst();
+    putInPlay(m_practice.takeFirst(), true);
     dropBlankEntriesOnTop();
     if (m_practice.isEmpty())
         setNextWordEnabled(false);
+    emit practiceListChanged();
+    emit changed();
+}
 
+void PlayModel::putInPlay(const QString &entry, bool shown)
+{
+    m_entry = entry;
     // Longer words never reach the list (the extra-word panel refuses them);
     // should one arrive, only its first fourteen letters have slots.
     const QString word = VocabFile::shownAs(m_entry).left(Slots);
     m_bytWordLen = std::uint8_t(word.size());
     for (int i = 0; i < m_bytWordLen; ++i) {
-        m_lettersShown.set(size_t(i));
+        m_lettersShown.set(size_t(i), shown);
         m_slotsShown.set(size_t(i));
         m_letters[size_t(i)] = word.at(i);
     }
-    emit practiceListChanged();
+}
+
+QString PlayModel::word() const
+{
+    QString out;
+    for (const QString &letter : m_letters)
+        out += letter;
+    return out;
+}
+
+QString PlayModel::attempt() const
+{
+    QString out;
+    for (const QString &typed : m_typed)
+        out += typed;
+    return out;
+}
+
+void PlayModel::StartTest(const QStringList &words)
+{
+    EndTest();
+    m_test = words;
+    m_testAnswers.clear();
+    m_lastTestSize = int(words.size());
+    NextTestWord();
+}
+
+bool PlayModel::NextTestWord()
+{
+    if (!m_test)
+        return false;
+    m_intTimesRight = 0;
+    m_answerOffered = false;
+    m_blnAllRight = true;
+    clearRows();
+    if (m_test->isEmpty()) {
+        // The last word answered: the test is over.
+        m_test.reset();
+        m_entry.clear();
+        m_bytWordLen = 0;
+        m_blnWordOpen = false;
+        emit changed();
+        return false;
+    }
+    // Asked, not shown: the child hears the word and writes it.
+    putInPlay(m_test->takeFirst(), false);
+    m_blnWordOpen = true;
+    emit changed();
+    return true;
+}
+
+void PlayModel::EndTest()
+{
+    if (!m_test)
+        return;
+    m_test.reset();
+    m_entry.clear();
+    clearRows();
+    m_bytWordLen = 0;
+    m_blnWordOpen = false;
+    m_answerOffered = false;
     emit changed();
 }
 
@@ -185,7 +299,9 @@ bool PlayModel::attemptFull() const
 
 bool PlayModel::KeyDown(int keyCode, const QString &typed)
 {
-    const int i = wordOnScreen() ? nextFreeSlot() : -1;
+    // The answer row takes letters while it stands: a test's word is not
+    // shown, and its slots take them all the same.
+    const int i = slotShown(0) ? nextFreeSlot() : -1;
     // The space bar places the space a word holds ("ice cream"), and only
     // there.
     const bool spaceDue = i >= 0 && keyCode == virtualkeys::Space
@@ -219,6 +335,22 @@ void PlayModel::KeyUp()
 
 PlayModel::Check PlayModel::CheckSpelling()
 {
+    if (m_test) {
+        // A test's word is checked once: right or wrong, no dots, no
+        // stages; a wrong one shows the word beside the attempt.
+        if (!m_blnWordOpen)
+            return Check::Closed;
+        const bool right = attempt() == word();
+        m_testAnswers.append({word(), attempt(), right});
+        m_blnWordOpen = false;
+        m_answerOffered = false;
+        if (!right) {
+            for (int i = 0; i < m_bytWordLen; ++i)
+                m_lettersShown.set(size_t(i));
+        }
+        emit changed();
+        return right ? Check::TestRight : Check::TestWrong;
+    }
     const bool wrongBefore = !m_blnAllRight;
     for (size_t i = 0; i < Slots; ++i) {
         if (m_typed[i] != m_letters[i]) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 
 class RandomSource;
 
@@ -40,18 +41,28 @@ public:
     int drawnRow() const { return m_drawnRow; }
     // The words waiting, the next one first.
     const QStringList &practiceList() const { return m_practice; }
+    // The list as last drawn, opened, picked or added to: what a spelling
+    // test asks. Next Word taking words off the practice list leaves it.
+    const QStringList &testList() const { return m_testList; }
     // Whether Next Word may be asked for.
     bool nextWordEnabled() const { return m_nextWordEnabled; }
 
     // A grade: its entries become the vocabulary, ten drawn from them the
-    // practice list, and the board is cleared; the word on screen stays.
-    // A grade with words is there to be played, even after the last list
-    // ran out.
+    // practice list, and a fresh board starts (no face, the count at 0);
+    // the word on screen stays. A grade with words is there to be played,
+    // even after the last list ran out.
     void loadGrade(const QStringList &entries);
-    // An opened list: the whole of it, in its order, is both lists.
+    // An opened list: the whole of it, in its order, is both lists, on a
+    // fresh board.
     void openList(const QStringList &entries);
-    // Ten new words drawn from the vocabulary; the word leaves the screen.
+    // Ten new words drawn from the vocabulary, on a fresh board; the word
+    // leaves the screen.
     void NextList();
+    // Where a child left off: the lists as they were and the faces earned.
+    void resume(const QStringList &vocabulary, const QStringList &practice, int faces);
+    // Words to practise, in place of the practice list: the vocabulary
+    // stays (Practise These after a test, the hard words of a report).
+    void practise(const QStringList &words);
     // Words in no list, at the top of the practice list in their order.
     void addExtraWords(const QStringList &words);
     // The vocabulary's rows given, appended to the practice list in
@@ -100,8 +111,35 @@ public:
     // praised and letters hide, three stages in all; the fourth earns a face
     // and closes the word. Refused: the attempt may be right now, but a
     // wrong letter found before keeps the word from moving on until Delete.
-    enum class Check { Wrong, Refused, Praised, Rewarded, Closed };
+    enum class Check { Wrong, Refused, Praised, Rewarded, Closed, TestRight, TestWrong };
     Check CheckSpelling();
+
+    // The spelling test
+    // -----------------
+    // The test list's words in the order given: each is asked with nothing
+    // in the word row (only the answer row's slots), checked once, right or
+    // wrong, with no stages and no dots. A test begun during another ends
+    // that one, unfinished. The practice list and the board stay as they
+    // were.
+    void StartTest(const QStringList &words);
+    // The next word of the test; false at the end (no word in play).
+    bool NextTestWord();
+    // Ends the test where it is (a new list, Escape): what was answered
+    // stays answered.
+    void EndTest();
+    bool inTest() const { return m_test.has_value(); }
+    struct TestAnswer {
+        QString word;  // as shown, in capitals
+        QString typed; // the attempt as checked
+        bool right = false;
+    };
+    // The answers of the test in play or, once it ended, of the last one.
+    const QList<TestAnswer> &testAnswers() const { return m_testAnswers; }
+    // How many words the test in play, or the last one, asks.
+    int testSize() const { return m_lastTestSize; }
+    // The word the attempt is checked against, shown or not.
+    QString word() const;
+    QString attempt() const;
 
     void chooseSoundTheme(int number);
 
@@ -131,6 +169,8 @@ private:
     void EraseLastLetter();
 
     void tenWordDraw();
+    void freshBoard();
+    void putInPlay(const QString &entry, bool shown);
     void clearRows();
     void closeWordOnScreen();
     int nextFreeSlot() const;
@@ -141,6 +181,10 @@ private:
     RandomSource &m_random;
     QStringList m_vocabulary;
     QStringList m_practice;
+    QStringList m_testList;
+    std::optional<QStringList> m_test; // the test's words still to ask
+    QList<TestAnswer> m_testAnswers;
+    int m_lastTestSize = 0;
     int m_drawnRow = -1;
     bool m_nextWordEnabled = true;
 

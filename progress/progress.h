@@ -64,9 +64,9 @@ struct Place {
     // path, or "words" for words given here.
     QString kind;
     QString source;
-    QString list;             // as Answer::list names it
-    QStringList vocabulary;   // the list's entries, padding kept
-    QStringList practice;     // the words still waiting, the next first
+    QString list;           // as Answer::list names it
+    QStringList vocabulary; // the list's entries, padding kept
+    QStringList practice;   // the words still waiting, the next first
     int faces = 0;
 };
 

@@ -23,7 +23,8 @@ public:
     // The synthesiser is made on the voice's thread, the first time
     // something is said, and used only there; the player plays there too,
     // and is woken from the game's thread to stop.
-    BackgroundSpeaker(std::function<std::unique_ptr<SpeechSynth>()> makeSynth, SamplePlayer &player);
+    BackgroundSpeaker(std::function<std::unique_ptr<SpeechSynth>()> makeSynth,
+                      SamplePlayer &player);
     ~BackgroundSpeaker() override;
     BackgroundSpeaker(const BackgroundSpeaker &) = delete;
     BackgroundSpeaker &operator=(const BackgroundSpeaker &) = delete;

@@ -568,7 +568,8 @@ private slots:
         f.nextWord();
         f.action("mnuFirst")->trigger(); // the fixture's grade: cat
         f.nextWord();
-        QCOMPARE(said, (QStringList{"cat", "two / I have two hands. / two", "reed / I like to read. / reed",
+        QCOMPARE(said, (QStringList{"cat", "two / I have two hands. / two",
+                                    "reed / I like to read. / reed",
                                     "reed / I like to read. / reed", "chat", "cat"}));
         QCOMPARE(f.fakes.speaker.saidIn, (QStringList{"en", "en", "en", "en", "fr", "en"}));
         const int stops = f.fakes.speaker.stops;

@@ -241,6 +241,9 @@ private slots:
         QCOMPARE(p.faces(), QList<int>{0}); // faces stay across words
     }
 
+    // Faces fill the board in order; a new list starts a fresh board, its
+    // count back at 0; a word closed on a full board is applauded with no
+    // face to add; where a child left off, the board comes back.
     void facesInOrder()
     {
         Play p;
@@ -253,14 +256,16 @@ private slots:
         closeWord();
         closeWord();
         QCOMPARE(p.faces(), (QList<int>{0, 1}));
-        p.practise(QStringList(12, QStringLiteral("a")));
-        QCOMPARE(p.faces(), (QList<int>{0, 1})); // an opened list leaves the faces
-        p.model.NextList();
-        QCOMPARE(p.faces(), QList<int>());
-        closeWord();
-        QCOMPARE(p.faces(), QList<int>{2});
-        QCOMPARE(p.model.intFaceCount(), 3);
-        for (int i = 0; i < 7; ++i)
+        for (const std::function<void()> &newList :
+             {std::function<void()>([&] { p.model.NextList(); }), std::function<void()>([&] {
+                  p.model.loadGrade(QStringList(3, QStringLiteral("a")));
+              }),
+              std::function<void()>([&] { p.practise(QStringList(12, QStringLiteral("a"))); })}) {
+            newList();
+            QCOMPARE(p.faces(), QList<int>());
+            QCOMPARE(p.model.intFaceCount(), 0);
+        }
+        for (int i = 0; i < 10; ++i)
             closeWord();
         QCOMPARE(p.model.intFaceCount(), 10);
         QSignalSpy applause(&p.model, &PlayModel::rewarded);
@@ -269,6 +274,55 @@ private slots:
         QVERIFY(!p.model.blnWordOpen());
         QCOMPARE(applause.size(), 1);
         QVERIFY(p.model.faceShown(9));
+        p.model.resume({QStringLiteral("a")}, {QStringLiteral("a"), QStringLiteral("b")}, 3);
+        QCOMPARE(p.faces(), (QList<int>{0, 1, 2}));
+        QVERIFY(p.model.nextWordOffered());
+        QCOMPARE(p.model.practiceList(), (QStringList{"a", "b"}));
+    }
+
+    // A spelling test asks the list as last drawn, opened or added to (Next
+    // Word does not shorten it): each word unseen, checked once, no dots,
+    // no stages; a wrong one shows the word; the board and the practice
+    // list stay as they were; a test begun during another ends that one.
+    void spellingTest()
+    {
+        Play p;
+        p.practise({QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("owl")});
+        p.model.NextWord();
+        p.model.addExtraWords({QStringLiteral("hen")});
+        QCOMPARE(p.model.testList(), (QStringList{"hen", "cat", "dog", "owl"}));
+        const QStringList waiting = p.model.practiceList();
+        p.model.StartTest({QStringLiteral("dog"), QStringLiteral("cat")});
+        QVERIFY(p.model.inTest() && p.model.blnWordOpen());
+        QCOMPARE(p.shown(), QString());
+        QCOMPARE(p.attempt(), QString());
+        QCOMPARE(p.model.bytWordLen(), 3);
+        p.type(QStringLiteral("dgo"));
+        QVERIFY(p.model.answerOffered());
+        QCOMPARE(p.model.CheckSpelling(), Check::TestWrong);
+        QCOMPARE(p.shown(), QStringLiteral("DOG")); // beside the attempt
+        QCOMPARE(p.dots(), QList<int>());
+        QCOMPARE(p.model.CheckSpelling(), Check::Closed);
+        QVERIFY(p.model.NextTestWord());
+        p.type(QStringLiteral("cat"));
+        QCOMPARE(p.model.CheckSpelling(), Check::TestRight);
+        QCOMPARE(p.random.draws, 0); // no letter hidden
+        QVERIFY(!p.model.NextTestWord());
+        QVERIFY(!p.model.inTest() && !p.model.blnWordOpen());
+        QCOMPARE(p.model.testAnswers().size(), 2);
+        QCOMPARE(p.model.testAnswers().at(0).typed, QStringLiteral("DGO"));
+        QVERIFY(!p.model.testAnswers().at(0).right && p.model.testAnswers().at(1).right);
+        QCOMPARE(p.model.practiceList(), waiting);
+        QCOMPARE(p.model.intFaceCount(), 0);
+
+        p.model.StartTest({QStringLiteral("owl"), QStringLiteral("hen")});
+        p.type(QStringLiteral("owl"));
+        p.model.CheckSpelling();
+        p.model.StartTest({QStringLiteral("hen")});
+        QCOMPARE(p.model.testAnswers().size(), 0);
+        QCOMPARE(p.model.testSize(), 1);
+        p.model.NextList(); // ends the test, no word left in play
+        QVERIFY(!p.model.inTest() && !p.model.slotShown(0));
     }
 
     void nextListClosesTheWord()

@@ -122,16 +122,21 @@ private slots:
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<int>("rate"); // 0: nothing played
         QTest::newRow("English, in small letters to flite")
-            << Both << "en" << QStringList{" Because "} << QStringList{"flite: because in en"} << 8000;
+            << Both << "en" << QStringList{" Because "} << QStringList{"flite: because in en"}
+            << 8000;
         QTest::newRow("a list in French, to espeak-ng")
-            << Both << "fr" << QStringList{"because"} << QStringList{"espeak-ng: because in fr"} << 22050;
+            << Both << "fr" << QStringList{"because"} << QStringList{"espeak-ng: because in fr"}
+            << 22050;
         QTest::newRow("a language no voice has: English")
-            << Both << "xx" << QStringList{"because"} << QStringList{"flite: because in en"} << 8000;
+            << Both << "xx" << QStringList{"because"} << QStringList{"flite: because in en"}
+            << 8000;
         QTest::newRow("a word no engine reads: nothing played")
-            << "flite" << "en" << QStringList{"café"} << QStringList() << 0;
+            << "flite"
+            << "en" << QStringList{"café"} << QStringList() << 0;
         QTest::newRow("the word, its sentence, the word")
             << Both << "en" << QStringList{"two", "I have two hands.", "two"}
-            << QStringList{"flite: two in en", "flite: i have two hands. in en", "flite: two in en"} << 8000;
+            << QStringList{"flite: two in en", "flite: i have two hands. in en", "flite: two in en"}
+            << 8000;
     }
     void speakerPlaysTheChosenVoice()
     {
@@ -153,9 +158,11 @@ private slots:
         for (size_t i = 0; i < player.played.size(); ++i) {
             const SpokenSound &played = player.played.at(i);
             QCOMPARE(played.rate, rate);
-            const int pause = i + 1 < player.played.size() ? rate * VoiceSpeaker::PauseMs / 1000 : 0;
+            const int pause = i + 1 < player.played.size() ? rate * VoiceSpeaker::PauseMs / 1000
+                                                           : 0;
             QCOMPARE(int(played.samples.size()), said + pause);
-            QCOMPARE(*std::min_element(played.samples.begin(), played.samples.end()), short(-23199));
+            QCOMPARE(*std::min_element(played.samples.begin(), played.samples.end()),
+                     short(-23199));
         }
     }
 
@@ -167,7 +174,8 @@ private slots:
         // A player that plays for a second unless stopped, and notes how
         // each sound ended.
         struct SlowPlayer final : SamplePlayer {
-            void playSamples(const std::vector<short> &, int, const std::atomic<bool> *stop) override
+            void playSamples(const std::vector<short> &, int,
+                             const std::atomic<bool> *stop) override
             {
                 playing = true;
                 QElapsedTimer clock;
@@ -201,7 +209,8 @@ private slots:
         speaker.say({{"cat"}, "en"});
         QTRY_VERIFY(player.playing);
         speaker.say({{"dog"}, "en"});
-        QTRY_COMPARE_WITH_TIMEOUT(player.endings(), (QStringList{"stopped", "stopped", "played"}), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(player.endings(), (QStringList{"stopped", "stopped", "played"}),
+                                  3000);
         QCOMPARE(speaker.languages(), (QStringList{"en", "en-gb", "en-us", "fr-fr", "de"}));
     }
 

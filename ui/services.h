@@ -95,4 +95,6 @@ struct Services {
     ListFolder listFolder{};
     // Set by the game's start, once the report is made.
     ProgressReport *report = nullptr;
+    // What is kept of each child's play; the game plays on without one.
+    progress::Store *store = nullptr;
 };

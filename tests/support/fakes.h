@@ -8,6 +8,7 @@
 #include "base/clockrandomsource.h"
 #include "base/randomsource.h"
 #include "keys/letterrows.h"
+#include "memorystore.h"
 #include "sound/sampleplayer.h"
 #include "sound/waveplayer.h"
 #include "speech/voiceengine.h"
@@ -297,7 +298,8 @@ struct FakeServices {
                    spelling,
                    programFolder,
                    {},
-                   &report}
+                   &report,
+                   &store}
     {}
     FakeWavePlayer player;
     FakeWordSpeaker speaker;
@@ -309,5 +311,6 @@ struct FakeServices {
     FakeKeyboard keyboard;
     FakeSpellCheck spelling;
     FakeProgressReport report;
+    MemoryStore store;
     Services services;
 };

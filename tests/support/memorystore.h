@@ -51,8 +51,8 @@ public:
     void record(const progress::Answer &answer) override { answers.append(answer); }
     qint64 startTest(const QString &list, const QStringList &words) override
     {
-        histories[current].tests.append({++lastTest, QDateTime::currentDateTime(), list, 0,
-                                         int(words.size()), false});
+        histories[current].tests.append(
+            {++lastTest, QDateTime::currentDateTime(), list, 0, int(words.size()), false});
         return lastTest;
     }
     void finishTest(qint64 test) override
