@@ -2,7 +2,7 @@
 
 // The plugin's door: the game asks it for the report window.
 
-#include "reportwindow.h"
+#include "frmreport.h"
 
 #include <QObject>
 
@@ -16,9 +16,7 @@ public:
     void open(QWidget *over, progress::Store &store, qint64 child,
               ProgressReport::Practise practise, const ReportTools &tools) override
     {
-        auto *window = new ReportWindow(store, child, std::move(practise), tools, over);
-        window->placeOver(over);
-        window->open();
+        (new frmReport(store, child, std::move(practise), tools, over))->open();
     }
 };
 

@@ -3,7 +3,7 @@
 // The chart of a child's scores over time: the one part of the game drawn
 // with Qt Charts.
 
-#include "reportwindow.h"
+#include "frmreport.h"
 
 #include <QChart>
 #include <QChartView>
@@ -19,7 +19,7 @@ namespace {
 // Up to this many tests, each point is labelled with its score.
 constexpr int LabelledTests = 12;
 // The date axis is labelled at up to this many days.
-constexpr int DateLabels = 7;
+constexpr int DateLabels = 5;
 
 // The dates the axis runs between, labelled at noon of a day every `step`
 // days from the day before the first test to the day after the last: each
@@ -36,7 +36,7 @@ void spanDays(QDateTimeAxis *axis, const QDate &first, const QDate &last)
 
 } // namespace
 
-QWidget *ReportWindow::scoreChart(const QList<progress::TestResult> &tests)
+QWidget *frmReport::scoreChart(const QList<progress::TestResult> &tests)
 {
     // The tests come newest first; time runs left to right.
     auto *series = new QLineSeries;
@@ -76,15 +76,12 @@ QWidget *ReportWindow::scoreChart(const QList<progress::TestResult> &tests)
     auto *percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTickCount(6);
-    percent->setLabelFormat(
-        tr("%.0f%%", "the percent axis' labels, as printf writes a number"));
+    percent->setLabelFormat(tr("%.0f%%", "the percent axis' labels, as printf writes a number"));
     percent->setTitleText(tr("Words right"));
     chart->addAxis(percent, Qt::AlignLeft);
     series->attachAxis(percent);
 
-    auto *view = new QChartView(chart);
-    view->setObjectName(QStringLiteral("chart"));
+    auto *view = new QChartView(chart, this);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(220);
     return view;
 }
