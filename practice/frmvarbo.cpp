@@ -66,6 +66,15 @@ constexpr int FaceSize = 480;
 constexpr QRect AnswerPlace(240, 720, 495, 615);
 constexpr QRect AnswerButton(0, 0, 451, 570);
 constexpr QRect NotePlace(1320, 1080, 4560, 1920);
+// A test's tick under the answer row, where practice shows its dots; the
+// result panel where the word-picking panel stands.
+constexpr QRect TickPlace(5760, 600, 480, 480);
+constexpr QRect ResultPlace(1320, 720, 4215, 2415);
+constexpr QRect ScorePlace(120, 120, 3975, 615);
+constexpr QRect MissedTitlePlace(120, 780, 3975, 300);
+constexpr QRect MissedPlace(120, 1140, 2640, 1155);
+constexpr QRect PractisePlace(2880, 1140, 1215, 495);
+constexpr QRect ResultDonePlace(2880, 1800, 1215, 495);
 // The pictures on the answer buttons and the faces, in pixels as written.
 constexpr QSize IconSize(32, 32);
 
@@ -173,6 +182,28 @@ void frmVarbo::createControls()
     paintText(notePlace, QColor(0, 0, 192));
     notePlace->hide();
 
+    imgTick = named(new QLabel(m_ground), QStringLiteral("imgTick"));
+    layout.place(imgTick, TickPlace);
+    layout.setPicture(imgTick, QStringLiteral("tick"), IconSize);
+    imgTick->setAlignment(Qt::AlignCenter);
+    imgTick->hide();
+
+    fraResult = makeFrame(layout, m_ground, QStringLiteral("fraResult"), ResultPlace,
+                          {255, 255, 192});
+    lblScore = named(new QLabel(fraResult), QStringLiteral("lblScore"));
+    layout.place(lblScore, ScorePlace);
+    layout.setFont(lblScore, plainFont(24, true));
+    paintText(lblScore, QColor(0, 0, 192));
+    lblMissedTitle = named(new QLabel(fraResult), QStringLiteral("lblMissedTitle"));
+    layout.place(lblMissedTitle, MissedTitlePlace);
+    layout.setFont(lblMissedTitle, plainFont(9.75, true));
+    lstMissed = makeList(layout, fraResult, QStringLiteral("lstMissed"), MissedPlace);
+    lstMissed->setSelectionMode(QAbstractItemView::NoSelection);
+    cmdPractiseThese = makeButton(layout, fraResult, QStringLiteral("cmdPractiseThese"),
+                                  tr("Practise These"), PractisePlace, {0, 255, 0});
+    cmdResultDone = makeButton(layout, fraResult, QStringLiteral("cmdResultDone"), tr("All Done!"),
+                               ResultDonePlace, {128, 128, 255});
+
     fraList = makeFrame(layout, m_ground, QStringLiteral("fraList"), QRect(1320, 720, 4215, 2415),
                         Cyan);
     cmdOuttaHere = makeButton(layout, fraList, QStringLiteral("cmdOuttaHere"), tr("All Done!"),
@@ -253,7 +284,7 @@ void frmVarbo::createControls()
     // Pictures lie on the window's ground and the panels stand above them:
     // a full board of faces must not cover the extra-word panel.
     for (QWidget *panel :
-         std::initializer_list<QWidget *>{fraCom, nextWordButton, fraList, fraWord})
+         std::initializer_list<QWidget *>{fraCom, nextWordButton, fraResult, fraList, fraWord})
         panel->raise();
 }
 
@@ -278,16 +309,22 @@ void frmVarbo::createMenus()
                            QKeySequence(Qt::CTRL | Qt::Key_N));
     sayWordAction = item(mnuFile, QStringLiteral("sayWordAction"), tr("&Say The Word"),
                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSpellingTest = item(mnuFile, QStringLiteral("mnuFileSpellingTest"), tr("Spelling T&est"),
+                               QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuOurs = menu(QStringLiteral("mnuOurs"), tr("&Our Words"));
     mnuOursNextList = item(mnuOurs, QStringLiteral("mnuOursNextList"), tr("Next &List"),
                            QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuOursAddLots = item(mnuOurs, QStringLiteral("mnuOursAddLots"), tr("Add Lots Of Words"),
                           QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuOursHowAreWeDoing = item(mnuOurs, QStringLiteral("mnuOursHowAreWeDoing"),
+                                tr("How Are We &Doing?"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuYours = menu(QStringLiteral("mnuYours"), tr("&Your Words"));
     mnuYoursCustomList = item(mnuYours, QStringLiteral("mnuYoursCustomList"), tr("Custom Lis&t"),
                               QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuYoursAddAWord = item(mnuYours, QStringLiteral("mnuYoursAddAWord"), tr("Ad&d A Word"),
                             QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuYoursWhoIsPlaying = item(mnuYours, QStringLiteral("mnuYoursWhoIsPlaying"),
+                                tr("&Who Is Playing?"), QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuGrade = menu(QStringLiteral("mnuGrade"), tr("Grade Level"));
     // Its items, one for each grade, come from the grades.
     for (int index = 0; const grades::Grade &grade : grades::all())
@@ -324,6 +361,11 @@ void frmVarbo::connectHandlers()
         connect(grade, &QAction::triggered, this,
                 [this, grade] { loadGrade(grades::all()[size_t(grade->data().toInt())]); });
     connect(mnuHelpHelp, &QAction::triggered, this, &frmVarbo::mnuHelpHelp_Click);
+    connect(mnuFileSpellingTest, &QAction::triggered, this, &frmVarbo::mnuFileSpellingTest_Click);
+    connect(mnuYoursWhoIsPlaying, &QAction::triggered, this, &frmVarbo::mnuYoursWhoIsPlaying_Click);
+    connect(mnuOursHowAreWeDoing, &QAction::triggered, this, &frmVarbo::mnuOursHowAreWeDoing_Click);
+    connect(cmdPractiseThese, &QPushButton::clicked, this, &frmVarbo::cmdPractiseThese_Click);
+    connect(cmdResultDone, &QPushButton::clicked, this, &frmVarbo::cmdResultDone_Click);
     // Each theme's item chooses the theme its number names.
     for (QAction *theme : mnuSounds->actions()) {
         if (theme->data().isValid())
@@ -350,6 +392,11 @@ void frmVarbo::connectHandlers()
             [this] { playProgramWave(QString::fromLatin1(keysounds::Praise)); });
     connect(&m_play, &PlayModel::rewarded, this,
             [this] { playProgramWave(QString::fromLatin1(keysounds::Applause)); });
+    // Where the child is, kept as it changes: the list, the words waiting,
+    // the faces.
+    connect(&m_play, &PlayModel::vocabularyChanged, this, &frmVarbo::keepPlace);
+    connect(&m_play, &PlayModel::practiceListChanged, this, &frmVarbo::keepPlace);
+    connect(&m_play, &PlayModel::rewarded, this, &frmVarbo::keepPlace);
     m_services.keyboard.watch(this, [this](const virtualkeys::LetterRows &rows) {
         placeKeyTiles(keytiles::places(rows));
     });

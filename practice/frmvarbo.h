@@ -33,6 +33,9 @@ class frmHelp;
 namespace grades {
 struct Grade;
 }
+namespace progress {
+struct Answer;
+}
 
 // The game's one working window: the letter slots of the word and of the
 // attempt, the on-screen keyboard, the reward faces, the two list panels,
@@ -54,6 +57,11 @@ public:
 
     // The main window's list file, open from one list load to the next.
     bool listFileOpen() const { return m_listFile.isOpen(); }
+
+    // Opens what is kept of the children's play, once the window is on
+    // screen: asks who is playing where several children are named, and
+    // brings back where that child left off.
+    void takeUpProgress();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,6 +85,12 @@ private slots:
     void mnuYoursAddAWord_Click();
     void cmdAddWord_Click();
     void cmdAllDone_Click();
+    // Spelling test and progress
+    void mnuFileSpellingTest_Click();
+    void mnuYoursWhoIsPlaying_Click();
+    void mnuOursHowAreWeDoing_Click();
+    void cmdPractiseThese_Click();
+    void cmdResultDone_Click();
     // Other windows
     void mnuYoursCustomList_Click();
     void mnuHelpHelp_Click();
@@ -125,6 +139,22 @@ private:
     void drawVocabulary();
     void drawPracticeList();
 
+    // Who is playing, the spelling test, and what is kept of it.
+    void askWhoIsPlaying();
+    void childChosen();
+    void listInPlay(const QString &kind, const QString &source, const QString &name);
+    void gradeInPlay(const grades::Grade &grade);
+    void keepPlace();
+    void recordAnswer(const progress::Answer &answer);
+    void tellTroubleOnce();
+    void practiseWords(const QStringList &words);
+    void askTestWord();
+    void testWordAnswered(bool right);
+    void nextTestWord();
+    void showResult();
+    void hideResult();
+    void drawNote();
+
     bool menusHaveTheKey(const virtualkeys::Press &press);
     bool isDoubleClickLeftover(const QMouseEvent *mouse);
     bool isReturnEcho(const QKeyEvent *key, bool isReturn);
@@ -159,6 +189,22 @@ private:
     std::optional<std::uint32_t> m_lastReturn;
     bool m_returnEcho = false;
     Note m_note = Note::None;
+    QString m_noteText;
+    // Who is playing ("" for the unnamed player), and the list in play as
+    // it is kept: how it came, from where, and its name for the parent.
+    QString m_childName;
+    QString m_listKind;
+    QString m_listSource;
+    QString m_listName;
+    bool m_troubleTold = false;
+    // The test in play as kept; counts the test's steps, so that a moment
+    // that ends after the test moved on (or ended) does nothing.
+    qint64 m_testId = 0;
+    int m_testStep = 0;
+    QStringList m_testMissed;
+    // While a test's result stands, the board shows a face for each right
+    // word.
+    int m_resultFaces = 0;
     // Counts the blinks begun, so that a blink's end that finds another
     // begun, or the dots cleared, leaves them alone.
     int m_blinks = 0;
@@ -190,6 +236,14 @@ private:
     // The note place beside the faces: that the practice list is used up
     // and where the next comes from, or a hint for the child.
     QLabel *notePlace = nullptr;
+    // A right word in a test, and the test's result.
+    QLabel *imgTick = nullptr;
+    QFrame *fraResult = nullptr;
+    QLabel *lblScore = nullptr;
+    QLabel *lblMissedTitle = nullptr;
+    QListWidget *lstMissed = nullptr;
+    QPushButton *cmdPractiseThese = nullptr;
+    QPushButton *cmdResultDone = nullptr;
     std::array<QLabel *, Slots> lblPrompt{};
     std::array<QLabel *, Slots> lblWord{};
     std::array<CircleShape *, Slots> shaZam{};
@@ -200,12 +254,15 @@ private:
     QMenu *mnuFile = nullptr;
     QAction *mnuFileOpenList = nullptr;
     QAction *mnuFileNextWord = nullptr;
+    QAction *mnuFileSpellingTest = nullptr;
     QMenu *mnuOurs = nullptr;
     QAction *mnuOursNextList = nullptr;
     QAction *mnuOursAddLots = nullptr;
+    QAction *mnuOursHowAreWeDoing = nullptr;
     QMenu *mnuYours = nullptr;
     QAction *mnuYoursCustomList = nullptr;
     QAction *mnuYoursAddAWord = nullptr;
+    QAction *mnuYoursWhoIsPlaying = nullptr;
     QMenu *mnuGrade = nullptr;
     // Its items, one for each theme the menu lists, come from the themes.
     QMenu *mnuSounds = nullptr;

@@ -104,6 +104,8 @@ void frmVarbo::loadGrade(const grades::Grade &grade)
 {
     // The grade lists are English, whatever the desktop's language.
     listIsEnglish();
+    hideResult();
+    gradeInPlay(grade);
     // A grade list that cannot be opened leaves the vocabulary empty.
     m_play.loadGrade(openList(programFile(m_services.programFolder, grades::fileName(grade)))
                          .value_or(ListContents())
@@ -112,6 +114,7 @@ void frmVarbo::loadGrade(const grades::Grade &grade)
 
 void frmVarbo::mnuOursNextList_Click()
 {
+    hideResult();
     m_play.NextList();
     hideNote(Note::Hint);
 }
@@ -139,6 +142,8 @@ void frmVarbo::mnuFileOpenList_Click()
     }
     // The whole file becomes the practice list, in file order, and the
     // vocabulary too.
+    hideResult();
+    listInPlay(QStringLiteral("file"), path, name);
     m_play.openList(list.entries);
     findListLanguage(list.entries);
     if (list.format->readAs)

@@ -7,6 +7,7 @@
 
 #include "base/translations.h"
 #include "keys/virtualkeys.h"
+#include "progress/progress.h"
 #include "sound/keysounds.h"
 #include "speech/wordspeaker.h"
 #include "ui/circleshape.h"
@@ -150,6 +151,7 @@ bool frmVarbo::isReturnEcho(const QKeyEvent *key, bool isReturn)
 void frmVarbo::mnuFileNextWord_Click()
 {
     hideNote(m_note);
+    hideResult();
     m_play.NextWord();
     sayTheWord();
 }
@@ -163,11 +165,18 @@ void frmVarbo::drawPlay()
         lblWord[i]->setVisible(m_play.slotShown(int(i)));
         shaZam[i]->setVisible(m_play.dotShown(int(i)));
     }
+    // While a test's result stands, the board has a face for each word
+    // spelled right in it.
     for (size_t i = 0; i < imgHappy.size(); ++i)
-        imgHappy[i]->setVisible(m_play.faceShown(int(i)));
+        imgHappy[i]->setVisible(m_resultFaces > 0 ? int(i) < m_resultFaces
+                                                  : m_play.faceShown(int(i)));
+    if (!m_play.inTest())
+        imgTick->hide();
     txtPrompt->setText(m_play.entry());
     fraCom->setVisible(m_play.answerOffered());
-    mnuFileNextWord->setEnabled(m_play.nextWordEnabled());
+    mnuFileNextWord->setEnabled(m_play.nextWordEnabled() && !m_play.inTest());
+    // A test says its words whether or not the words are said in practice.
+    sayWordAction->setEnabled(sayWordsAction->isChecked() || m_play.inTest());
     // While no word is in play, the next one is a click away; once the
     // list is used up, the window says where the next list comes from,
     // until a new list is there to be played.
@@ -180,17 +189,18 @@ void frmVarbo::drawPlay()
 
 void frmVarbo::showNote(Note kind, const QString &text)
 {
-    notePlace->setText(text);
-    notePlace->show();
+    m_noteText = text;
     m_note = kind;
+    drawNote();
 }
 
 void frmVarbo::hideNote(Note kind)
 {
     if (kind == Note::None || m_note != kind)
         return;
-    notePlace->hide();
+    m_noteText.clear();
     m_note = Note::None;
+    drawNote();
 }
 
 void frmVarbo::blinkDots()
@@ -226,7 +236,10 @@ void frmVarbo::Form_KeyDown(int keyCode, const QString &typed)
         return;
     }
 
-    if (m_play.KeyDown(keyCode, typed))
+    // Between a test's answer and its next word, the answer stands as it
+    // was checked.
+    const bool answered = m_play.inTest() && !m_play.blnWordOpen();
+    if (!answered && m_play.KeyDown(keyCode, typed))
         lblLetterCount->setText(QString::number(m_play.intLetterPos()));
     if (keyCode == virtualkeys::Delete)
         hideNote(Note::Hint);
@@ -253,17 +266,36 @@ void frmVarbo::Form_KeyUp()
 
 void frmVarbo::cmdSpelledCorrect_Click()
 {
-    switch (m_play.CheckSpelling()) {
+    // What is checked, kept as it was before the check changes it.
+    progress::Answer answer{m_listName, m_play.word(),          m_play.attempt(),
+                            false,      m_play.intTimesRight(), 0};
+    const PlayModel::Check check = m_play.CheckSpelling();
+    switch (check) {
     case PlayModel::Check::Refused:
         sayWhyNotChecked();
-        break;
+        return;
+    case PlayModel::Check::Closed:
+        return;
+    case PlayModel::Check::TestRight:
+    case PlayModel::Check::TestWrong:
+        answer.right = check == PlayModel::Check::TestRight;
+        answer.stage = -1;
+        answer.test = m_testId;
+        recordAnswer(answer);
+        testWordAnswered(answer.right);
+        return;
     case PlayModel::Check::Praised:
-        // Spelled more from memory now: the child hears what to spell.
-        sayTheWord();
+    case PlayModel::Check::Rewarded:
+        answer.right = true;
+        recordAnswer(answer);
         break;
-    default:
+    case PlayModel::Check::Wrong:
+        recordAnswer(answer);
         break;
     }
+    // Spelled more from memory now: the child hears what to spell.
+    if (check == PlayModel::Check::Praised)
+        sayTheWord();
 }
 
 void frmVarbo::sayWhyNotChecked()

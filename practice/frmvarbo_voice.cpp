@@ -97,16 +97,17 @@ void frmVarbo::chooseVoice(const QString &code)
 
 void frmVarbo::sayTheWordsToggled(bool on)
 {
-    sayWordAction->setEnabled(on);
+    sayWordAction->setEnabled(on || m_play.inTest());
     QSettings().setValue(SayTheWordsKey, on);
 }
 
 void frmVarbo::sayTheWord(bool withSentence)
 {
     // Only a word on screen is said, and only while the parent lets the
-    // game speak.
+    // game speak; a test's word, unseen, is always said.
     const QString word = m_play.entry().trimmed();
-    if (!sayWordsAction->isChecked() || !m_play.wordOnScreen() || word.isEmpty())
+    const bool asked = m_play.inTest() && m_play.blnWordOpen();
+    if (word.isEmpty() || (!asked && (!sayWordsAction->isChecked() || !m_play.wordOnScreen())))
         return;
     paintNow();
     m_services.speaker.say(speechFor(word, withSentence));

@@ -180,6 +180,8 @@ void PlayModel::dropBlankEntriesOnTop()
 
 void PlayModel::NextWord()
 {
+    // Practice takes over from a test left half-way.
+    EndTest();
     m_intTimesRight = 0;
     m_answerOffered = false;
     m_blnAllRight = true;
@@ -268,6 +270,15 @@ bool PlayModel::NextTestWord()
     return true;
 }
 
+void PlayModel::showTestWord(bool shown)
+{
+    if (!m_test || !m_blnWordOpen)
+        return;
+    for (int i = 0; i < m_bytWordLen; ++i)
+        m_lettersShown.set(size_t(i), shown);
+    emit changed();
+}
+
 void PlayModel::EndTest()
 {
     if (!m_test)
@@ -341,7 +352,7 @@ PlayModel::Check PlayModel::CheckSpelling()
         if (!m_blnWordOpen)
             return Check::Closed;
         const bool right = attempt() == word();
-        m_testAnswers.append({word(), attempt(), right});
+        m_testAnswers.append({m_entry, word(), attempt(), right});
         m_blnWordOpen = false;
         m_answerOffered = false;
         if (!right) {

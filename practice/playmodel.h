@@ -92,10 +92,11 @@ public:
     // The answer button stands: beside a full attempt of a word in play,
     // from the release of the key that filled it.
     bool answerOffered() const { return m_answerOffered; }
-    // The next-word button stands: no word is in play and words are left.
-    bool nextWordOffered() const { return !m_blnWordOpen && m_nextWordEnabled; }
+    // The next-word button stands: no word is in play and words are left;
+    // a test asks its own words.
+    bool nextWordOffered() const { return !m_test && !m_blnWordOpen && m_nextWordEnabled; }
     // The practice list is used up and no word is in play.
-    bool usedUp() const { return !m_blnWordOpen && !m_nextWordEnabled; }
+    bool usedUp() const { return !m_test && !m_blnWordOpen && !m_nextWordEnabled; }
 
     // A key pressed: its key code and the character it places (empty for
     // none). The character goes into the first free slot of a word on
@@ -127,8 +128,12 @@ public:
     // Ends the test where it is (a new list, Escape): what was answered
     // stays answered.
     void EndTest();
+    // Where no voice can say the test's word, it is shown for a moment and
+    // then covered, and written from memory.
+    void showTestWord(bool shown);
     bool inTest() const { return m_test.has_value(); }
     struct TestAnswer {
+        QString entry; // as the list has it
         QString word;  // as shown, in capitals
         QString typed; // the attempt as checked
         bool right = false;

@@ -44,7 +44,10 @@ struct TestResult {
     qint64 id = 0;
     QDateTime when;
     QString list;
+    // Right answers, the answers given, and the words the test asked for
+    // when it began.
     int right = 0;
+    int answered = 0;
     int total = 0;
     // A test ended before its last word (a new list, the game's end)
     // is kept as unfinished, with what was answered.
@@ -76,7 +79,8 @@ public:
     virtual ~Store() = default;
 
     // Opens the store if it is not yet open (the first call does; later
-    // ones return at once). Called once the main window is on screen.
+    // ones return at once). Called once the main window is on screen;
+    // until then the store answers as an empty one and keeps nothing.
     virtual void open() = 0;
     // Why nothing is being kept, in words for the parent; empty while all
     // is kept.
@@ -96,21 +100,24 @@ public:
     // Each kept at once, in a transaction of its own: a game ended at any
     // key loses nothing answered.
     virtual void record(const Answer &answer) = 0;
-    // A test begun with its words (in the order they will be asked); its id.
+    // A test begun with its words (in the order they will be asked); its
+    // id, 0 while nothing is kept.
     virtual qint64 startTest(const QString &list, const QStringList &words) = 0;
     virtual void finishTest(qint64 test) = 0;
     // Where the chosen child is; kept at every change that matters.
     virtual void keepPlace(const Place &place) = 0;
     virtual std::optional<Place> place() = 0;
 
-    // What a parent reads of a child, for "How Are We Doing?".
+    // What a parent reads of a child, for "How Are We Doing?". The tests
+    // oldest first.
     virtual QList<TestResult> tests(qint64 child) = 0;
     virtual QList<Missed> oftenMissed(qint64 child, int most) = 0;
     // Right in each of the child's last two tests that asked it.
     virtual QStringList mastered(qint64 child) = 0;
     // The words the child gets wrong most, by how often and how lately.
     virtual QStringList hardest(qint64 child, int most) = 0;
-    // The child's answers and tests as CSV, for a teacher.
+    // The child's answers and tests as CSV, for a teacher; false, and
+    // nothing written, when the file could not be made or nothing is kept.
     virtual bool saveCsv(qint64 child, const QString &path) = 0;
 };
 

@@ -7,6 +7,7 @@
 #include "playfixture.h"
 #include "ui/twipslayout.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -486,6 +487,111 @@ private slots:
         f.action("sayWordsAction")->trigger();
         f.action("sayWordAction")->trigger();
         QCOMPARE(said.last(), QStringLiteral("ice cream"));
+    }
+
+    // A spelling test at the window: each word said with its sentence and
+    // unseen, even with the words not said in practice; a right word's
+    // tick, a wrong one shown beside the attempt, then the next; the
+    // result with a face for each right word and the missed words to
+    // practise; every answer kept, the test finished. Without any voice a
+    // word is shown, then covered; a new list mid-test ends it unfinished.
+    void spellingTest()
+    {
+        PlayFixture f;
+        f.practise({QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("owl")});
+        f.action("sayWordsAction")->trigger();
+        const QStringList &said = f.fakes.speaker.said;
+        const auto answerWith = [&](bool right) {
+            const QString word = f.play().word();
+            QVERIFY(f.shownWord().isEmpty());
+            QVERIFY(said.last().startsWith(word.toLower()));
+            f.type(right ? word : QStringLiteral("zzz"));
+            f.key(Qt::Key_Return);
+            QCOMPARE(f.find(QStringLiteral("imgTick"))->isHidden(), !right);
+            QCOMPARE(f.shownWord(), right ? QString() : word);
+            const qsizetype before = said.size();
+            f.key(Qt::Key_B); // the answer stands as checked
+            QCOMPARE(f.attempt(), right ? word : QStringLiteral("ZZZ"));
+            QTRY_VERIFY_WITH_TIMEOUT(said.size() > before || !f.play().inTest(), 3000);
+        };
+        f.key(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(f.play().inTest() && !f.action("mnuFileNextWord")->isEnabled());
+        f.key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(said.size(), 2); // said again
+        answerWith(true);
+        answerWith(false);
+        answerWith(true);
+        QVERIFY(!f.find(QStringLiteral("fraResult"))->isHidden());
+        QCOMPARE(f.find<QLabel>(QStringLiteral("lblScore"))->text(), QStringLiteral("2 of 3"));
+        QCOMPARE(f.list("lstMissed")->count(), 1);
+        QVERIFY(!f.face(1)->isHidden() && f.face(2)->isHidden());
+        const MemoryStore &store = f.fakes.store;
+        QCOMPARE(store.answers.size(), 3);
+        QVERIFY(std::all_of(store.answers.cbegin(), store.answers.cend(), [](const auto &a) {
+            return a.stage == -1 && a.test == 1 && a.list == QStringLiteral("practice.dat");
+        }));
+        QVERIFY(store.histories.value(0).tests.at(0).finished);
+        f.find<QPushButton>(QStringLiteral("cmdPractiseThese"))->click();
+        QCOMPARE(f.play().practiceList().size(), 1);
+        QVERIFY(f.find(QStringLiteral("fraResult"))->isHidden() && f.face(0)->isHidden());
+
+        f.fakes.speaker.voices.clear();
+        f.action("mnuFileSpellingTest")->trigger();
+        QCOMPARE(f.shownWord(), f.play().word()); // look, then cover
+        QTRY_VERIFY_WITH_TIMEOUT(f.shownWord().isEmpty(), 4000);
+        f.action("mnuOursNextList")->trigger();
+        QVERIFY(!f.play().inTest() && f.find(QStringLiteral("fraResult"))->isHidden());
+        QVERIFY(!store.histories.value(0).tests.at(1).finished);
+    }
+
+    // Each child's play is kept apart: several named children are asked
+    // for at start (Return takes the first), the name heads the note place,
+    // the list and faces come back with a welcome; practice answers are
+    // kept with their stage; a store that cannot keep says so once.
+    void progressForEachChild()
+    {
+        PlayFixture f;
+        MemoryStore &store = f.fakes.store;
+        store.addChild(QStringLiteral("Sam"));
+        store.addChild(QStringLiteral("Ana"));
+        store.where = progress::Place{
+            QStringLiteral("file"),     QString(),
+            QStringLiteral("week.dat"), {QStringLiteral("ox"), QStringLiteral("hen")},
+            {QStringLiteral("hen")},    2};
+        f.window->takeUpProgress();
+        auto *who = f.window->findChild<QDialog *>(QStringLiteral("dlgWhoIsPlaying"));
+        QVERIFY(who && who->isVisible());
+        auto *name = child<QLineEdit>(who, QStringLiteral("txtName"));
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("ana"));
+        QTest::keyClick(name, Qt::Key_Return); // a name taken is refused
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+        QVERIFY(who->isVisible() && store.named.size() == 2);
+        child<QPushButton>(who, QStringLiteral("cmdDelete"))->click(); // asked, and kept
+        QCOMPARE(store.named.size(), 2);
+        auto *names = child<QListWidget>(who, QStringLiteral("lstChildren"));
+        names->setFocus();
+        QTest::keyClick(names, Qt::Key_Return);
+        QCOMPARE(store.chosen(), 1);
+        const QString note = f.find<QLabel>(QStringLiteral("notePlace"))->text();
+        QCOMPARE(note, QStringLiteral("Sam\nWelcome back, Sam!"));
+        QCOMPARE(f.play().practiceList(), QStringList{QStringLiteral("hen")});
+        QVERIFY(!f.face(1)->isHidden() && f.face(2)->isHidden());
+
+        store.troubleText = QStringLiteral("Progress is not being kept.");
+        f.nextWord();
+        f.type(QStringLiteral("hex"));
+        f.answer();
+        QCOMPARE(f.find<QLabel>(QStringLiteral("notePlace"))->text(),
+                 QStringLiteral("Sam\nProgress is not being kept."));
+        QCOMPARE(store.answers.size(), 1);
+        QCOMPARE(store.answers.at(0).typed, QStringLiteral("HEX"));
+        QVERIFY(!store.answers.at(0).right && store.answers.at(0).stage == 0);
+        f.key(Qt::Key_Delete);
+        f.spellRight(QStringLiteral("hen"));
+        QVERIFY(store.answers.at(1).right
+                && store.answers.at(1).list == QStringLiteral("week.dat"));
+        QCOMPARE(store.where->practice, QStringList());
     }
 
     // Escape ends the game at once under Animals and the hidden theme only.

@@ -37,9 +37,9 @@ QString on(int day)
 // The store answers tests oldest first; the middle one was left unfinished.
 MemoryStore::History annsHistory()
 {
-    return {{{1, march(3, 17), QStringLiteral("Third"), 8, 10, true},
-             {2, march(10, 16), QStringLiteral("week12.dat"), 3, 6, false},
-             {3, march(11, 9), QStringLiteral("Third"), 10, 10, true}},
+    return {{{1, march(3, 17), QStringLiteral("Third"), 8, 10, 10, true},
+             {2, march(10, 16), QStringLiteral("week12.dat"), 3, 4, 6, false},
+             {3, march(11, 9), QStringLiteral("Third"), 10, 10, 10, true}},
             {{QStringLiteral("BECAUSE"), 3, {QStringLiteral("BECUASE"), QStringLiteral("BECOS")}},
              {QStringLiteral("FRIEND"), 1, {QStringLiteral("FREIND")}}},
             {QStringLiteral("CAT"), QStringLiteral("DOG")},

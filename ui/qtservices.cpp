@@ -73,6 +73,13 @@ void QtMessageBoxes::exclamation(QWidget *parent, const QString &title, const QS
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
+bool QtMessageBoxes::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 MessageBoxes::Unsaved QtMessageBoxes::askToSave(QWidget *parent, const QString &title,
                                                 const QString &text)
 {

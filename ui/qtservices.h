@@ -17,6 +17,7 @@ class QtMessageBoxes final : public MessageBoxes
 public:
     void exclamation(QWidget *parent, const QString &title, const QString &text) override;
     Unsaved askToSave(QWidget *parent, const QString &title, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
 };
 
 class QtProgramEnd final : public ProgramEnd

@@ -55,6 +55,8 @@ public:
     // The desktop's question before closing on work not yet saved.
     enum class Unsaved { Save, Discard, Cancel };
     virtual Unsaved askToSave(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A yes-or-no question whose "no" is the safe answer; true for yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 class ProgramEnd

@@ -7,6 +7,8 @@
     observe.py close WINDOW_ID                  the close box: WM_DELETE_WINDOW
     observe.py words FILE WORD...               the records of a word-list file
     observe.py origin --window X,Y,W,H --ground COLOUR   the client area's corner
+    observe.py count --window X,Y,W,H [--ground COLOUR] EXPECTATION...
+                                                how many are met, in order
     observe.py wave RAW WAV                     a recording as a wave file
     observe.py seconds WAV                      how long a wave file plays
 
@@ -192,6 +194,22 @@ def look(args):
         if args.save:
             print("    screenshot:", args.save)
         return 1
+    return 0
+
+
+def count(args):
+    """How many of the expectations, in order, are met before the first that
+    is not, in one screenshot: the letter slots a word has, say."""
+    shot = Shot(args.display)
+    origin = client_origin(shot, args.window, args.ground)
+    if origin is None:
+        return 1
+    met = 0
+    for expectation in args.expect:
+        if expectation.check(shot, *origin):
+            break
+        met += 1
+    print(met)
     return 0
 
 
@@ -573,6 +591,13 @@ def main():
     p.add_argument("--what", default="screen")
     p.add_argument("expect", nargs="+", type=Expectation)
     p.set_defaults(run=look)
+
+    p = sub.add_parser("count")
+    p.add_argument("--window", required=True,
+                   type=lambda s: tuple(int(v) for v in s.split(",")))
+    p.add_argument("--ground", choices=sorted(COLOURS))
+    p.add_argument("expect", nargs="+", type=Expectation)
+    p.set_defaults(run=count)
 
     p = sub.add_parser("hear")
     p.add_argument("recording")

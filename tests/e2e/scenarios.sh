@@ -689,3 +689,163 @@ scenario_teacher() {
     xdotool type --delay 40 recieve
     look "recieve underlined in the editor" 3 --ground blue "red line=144,8,161,25:some:red:4" || return 1
 }
+
+# What the game keeps, read from its database as a parent's tool would.
+kept() { # DATABASE SQL: the rows, one a line, fields joined by |
+    "$python" - "$1" "$2" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(f"file:{sys.argv[1]}?mode=ro", uri=True, timeout=5)
+for row in db.execute(sys.argv[2]):
+    print("|".join(str(v) for v in row))
+PY
+}
+
+# The words of a test, told apart by their lengths: a test shows no word,
+# only the answer row's slots, as many as the word has letters.
+test_words=(an cat frog apple garden blanket elephant butterfly strawberry grasshopper)
+slots_shown() {
+    local boxes=() i
+    for i in {0..13}; do boxes+=("slot$i=$(word_slot "$i"):all:white"); done
+    "${observe[@]}" count --window "$wx,$wy,$ww,$wh" --ground cyan "${boxes[@]}"
+}
+
+# answer_test_word right|wrong: waits for the next word's slots, spells it
+# right or wrong, checks it with Return, and waits for the tick or for the
+# word shown beside the attempt
+answer_test_word() {
+    local n=0 word tries=0
+    while ((n < 2 && tries < 30)); do
+        n=$(slots_shown) || return 1
+        tries=$((tries + 1))
+        ((n < 2)) && sleep 0.1
+    done
+    ((n >= 2)) || fail "no test word's slots shown" || return 1
+    word=${test_words[n - 2]}
+    if [[ $1 == right ]]; then
+        xdotool type --delay 30 "$word"
+        xdotool key Return
+        look "a tick under $word" 2 --ground cyan "tick=384,40,32,32:some:green:40" || return 1
+        sleep 1.1
+    else
+        xdotool type --delay 30 "$(printf 'z%.0s' $(seq "$n"))"
+        xdotool key Return
+        look "${word^^} shown beside the wrong attempt" 2 --ground cyan \
+            "letter 1=$(prompt_slot 0):some:dark:15" "no tick=384,40,32,32:none:green" || return 1
+        sleep 2.1
+    fi
+}
+
+# A spelling test of ten words with three wrong: seven faces, the result
+# kept, "How Are We Doing?" opens; a second test killed half-way keeps each
+# answer given, unfinished.
+scenario_test() {
+    local dir db answers
+    local -x LANGUAGE='' LC_ALL=C.UTF-8 XDG_DATA_HOME=$work/test-data
+    db=$XDG_DATA_HOME/Quillobrite/progress.sqlite
+    dir=$(program_folder test cat -- goodJob manyClapping) || return 1
+    printf '%s\n' "${test_words[@]}" >"$work/ten.txt"
+    play_in "$dir" || return 1
+    voice_off || return 1
+    xdotool key ctrl+o
+    wait_other_window 5 "$main" || return 1
+    xdotool type --delay 20 "$work/ten.txt"
+    xdotool key Return
+    wait_gone "$win" 5 || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+    xdotool key ctrl+e
+    local i
+    for i in {1..10}; do
+        case $i in 3 | 6 | 9) answer_test_word wrong || return 1 ;; *) answer_test_word right || return 1 ;; esac
+    done
+    look "the result: seven faces for seven right" 3 --ground cyan \
+        "face=$face0:some:yellow:50" "seventh face=506,136,32,32:some:yellow:50" \
+        "no eighth=446,104,32,32:none:yellow" || return 1
+    answers=$(kept "$db" "select count(*), sum(right) from answers where stage = -1") || return 1
+    [[ $answers == '10|7' ]] || fail "kept answers (count|right) $answers, not 10|7" || return 1
+    [[ $(kept "$db" "select count(*) from tests where finished = 1") == 1 ]] ||
+        fail "the test was not kept as finished" || return 1
+
+    xdotool key ctrl+r
+    wait_window 'How Are We Doing?' 5 || return 1
+    sleep 0.5
+    import -window "$win" "$art/how-are-we-doing.png" 2>/dev/null
+    "${observe[@]}" close "$win" || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+
+    xdotool key ctrl+e
+    for i in {1..4}; do answer_test_word wrong || return 1; done
+    kill -9 "$game_pid"
+    sleep 0.3
+    game_ended
+    answers=$(kept "$db" "select count(*) from answers where stage = -1") || return 1
+    [[ $answers == 14 ]] || fail "after kill -9, $answers test answers kept, not 14" || return 1
+    [[ $(kept "$db" "select count(*) from tests where finished = 0") == 1 ]] ||
+        fail "the killed test was not kept as unfinished" || return 1
+}
+
+# A second child's answers stay apart; a locked and a corrupt database
+# each leave the game playing, with one note, the corrupt file untouched.
+scenario_keeping() {
+    local dir db note_place='88,72,304,128'
+    local -x LANGUAGE='' LC_ALL=C.UTF-8 XDG_DATA_HOME=$work/keeping-data
+    db=$XDG_DATA_HOME/Quillobrite/progress.sqlite
+    dir=$(program_folder keeping cat -- goodJob manyClapping) || return 1
+    play_in "$dir" || return 1
+    voice_off || return 1
+    xdotool key ctrl+i
+    wait_other_window 5 "$main" || return 1
+    xdotool type --delay 30 Ana
+    xdotool key Return
+    sleep 0.3
+    xdotool key Tab Return
+    wait_gone "$win" 5 || return 1
+    win=$main
+    geometry "$win"
+    focus || return 1
+    look "Ana at the head of the note place" 3 --ground cyan "name=$note_place:some:dark:40" || return 1
+    xdotool key Return
+    sleep 0.5
+    xdotool type --delay 30 cot
+    xdotool key Return
+    sleep 0.5
+    [[ $(kept "$db" "select c.name, a.typed from answers a join children c on c.id = a.child") == 'Ana|COT' ]] ||
+        fail "Ana's answer was not kept as hers" || return 1
+    stop_game
+
+    # Another game holds the database: this one plays on, and says so once.
+    "$python" - "$db" "$work/locked" <<'PY' &
+import os, sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], timeout=1, isolation_level=None)
+db.execute("begin exclusive")
+open(sys.argv[2], "w").close()
+time.sleep(20)
+PY
+    local holder=$!
+    started "$holder"
+    while [[ ! -e $work/locked ]]; do sleep 0.05; done
+    play_in "$dir" || return 1
+    look "a note that nothing is kept" 5 --ground cyan "note=$note_place:some:dark:200" || return 1
+    xdotool key Return
+    look "the game plays on" 3 --ground cyan "letter 1=$(prompt_slot 0):some:dark:15" || return 1
+    stop_game
+    kill "$holder" 2>/dev/null
+    wait "$holder" 2>/dev/null
+
+    # A database that is not one any more: read, never written over.
+    head -c 8192 /dev/urandom >"$db"
+    rm -f "$db-wal" "$db-shm"
+    cp "$db" "$work/corrupt.copy"
+    play_in "$dir" || return 1
+    look "a note that nothing is kept" 5 --ground cyan "note=$note_place:some:dark:200" || return 1
+    xdotool key Return
+    sleep 0.5
+    xdotool type --delay 30 cat
+    xdotool key Return
+    look "the game plays on" 3 --ground cyan "letter 1=$(prompt_slot 0):some:dark:15" || return 1
+    stop_game
+    cmp -s "$db" "$work/corrupt.copy" || fail "the corrupt database was written over" || return 1
+}

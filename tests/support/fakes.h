@@ -166,9 +166,15 @@ public:
         asked.push_back({title, text});
         return answer;
     }
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        asked.push_back({title, text});
+        return yes;
+    }
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     Unsaved answer = Unsaved::Discard;
+    bool yes = false;
 };
 
 // Replays chosen values; once they run out it answers 0.

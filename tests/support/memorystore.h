@@ -24,7 +24,7 @@ public:
     };
 
     void open() override {}
-    QString trouble() const override { return {}; }
+    QString trouble() const override { return troubleText; }
 
     QList<progress::Child> children() override { return named; }
     std::optional<qint64> addChild(const QString &name) override
@@ -52,7 +52,7 @@ public:
     qint64 startTest(const QString &list, const QStringList &words) override
     {
         histories[current].tests.append(
-            {++lastTest, QDateTime::currentDateTime(), list, 0, int(words.size()), false});
+            {++lastTest, QDateTime::currentDateTime(), list, 0, 0, int(words.size()), false});
         return lastTest;
     }
     void finishTest(qint64 test) override
@@ -93,6 +93,8 @@ public:
     // Each CSV asked for, as "CHILD to PATH"; whether the files are made.
     QStringList saved;
     bool savesWork = true;
+    // Why nothing is kept, as the store would say it.
+    QString troubleText;
 
 private:
     qint64 lastTest = 0;
