@@ -8,6 +8,7 @@
 #include "base/translations.h"
 #include "keyboardlayout/keyboardlayout.h"
 #include "practice/frmvarbo.h"
+#include "progress/sqlitestore.h"
 #include "sound/pulsewaveplayer.h"
 #include "speech/backgroundspeaker.h"
 #include "speech/enginelibrary.h"
@@ -17,6 +18,8 @@
 #include "ui/qtservices.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <memory>
 
@@ -54,8 +57,12 @@ int main(int argc, char *argv[])
     QtProgramEnd ending;
     KeyboardLayout keyboard;
     BackgroundSpelling spelling(Dictionaries::standardFolders(), desktopLocale());
+    // Each child's play is kept in the desktop's data folder; the database
+    // is opened once the game's window is on screen.
+    progress::SqliteStore store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     Services services{player, speaker,  dialogs,  messages, random,
                       ending, keyboard, spelling, folder};
+    services.store = &store;
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a
@@ -63,6 +70,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<frmVarbo> game;
     auto *splash = new frmSplash([&services, &game]() -> QWidget * {
         game = std::make_unique<frmVarbo>(services);
+        QTimer::singleShot(0, game.get(), &frmVarbo::takeUpProgress);
         return game.get();
     });
     splash->show();

@@ -20,25 +20,28 @@
 #      of the spoken word at -38 dBFS or louder leaving the null sink.
 #
 #   bench/process-figures.sh [BUILD_DIR] [--runs N] [--presses N] [--record-msec MS]
-#                            [--compare OTHER_BUILD_DIR]...
+#                            [--compare OTHER_BUILD_DIR]... [--progress FILE]
 #
 # BUILD_DIR defaults to build-bench (configured as a Release build when it
 # does not exist yet); what the figures need is built there first. Each
 # --compare adds the game of another build tree, built already (another
 # version of the game, checked out apart), started in the same turns for 1
 # and 2 and named compared1, compared2... in the output.
+# --progress starts every game with FILE as what it has kept of the children's
+# play (a year's, as QB_BENCH_KEEP_YEAR=FILE qb_bench makes it).
 # See docs/performance.md for the method and its error bars.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$here/../build-bench
-runs=15 presses=24 record_msec=10 others=()
+runs=15 presses=24 record_msec=10 others=() progress=''
 while (($#)); do
     case $1 in
     --runs) runs=$2; shift 2 ;;
     --presses) presses=$2; shift 2 ;;
     --record-msec) record_msec=$2; shift 2 ;;
     --compare) others+=("$(cd "$2/bin" && pwd)") || exit 2; shift 2 ;;
+    --progress) progress=$(realpath "$2") || exit 2; shift 2 ;;
     -*) echo "process-figures.sh: unknown option $1" >&2; exit 2 ;;
     *) build=$1; shift ;;
     esac
@@ -112,6 +115,12 @@ for other in "${others[@]}"; do
     echo "$g: the game of $other"
     games+=("$g")
 done
+
+if [[ -n $progress ]]; then
+    mkdir -p "$HOME/.local/share/Quillobrite" &&
+        cp "$progress" "$HOME/.local/share/Quillobrite/progress.sqlite" || exit 1
+    echo "the games start with $(du -h "$progress" | cut -f1) kept in $progress"
+fi
 
 # --- 1. start time -----------------------------------------------------------
 

@@ -142,6 +142,7 @@ private:
     // Who is playing, the spelling test, and what is kept of it.
     void askWhoIsPlaying();
     void childChosen();
+    void takeUpPlace();
     void listInPlay(const QString &kind, const QString &source, const QString &name);
     void gradeInPlay(const grades::Grade &grade);
     void keepPlace();

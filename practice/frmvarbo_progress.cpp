@@ -42,7 +42,6 @@ void frmVarbo::takeUpProgress()
     if (!store)
         return;
     store->open();
-    tellTroubleOnce();
     // More than one child named: the game asks who is playing, the one who
     // played last offered first.
     const QList<progress::Child> children = store->children();
@@ -77,6 +76,13 @@ void frmVarbo::mnuYoursWhoIsPlaying_Click()
 
 void frmVarbo::childChosen()
 {
+    takeUpPlace();
+    // Told after the welcome, so that it is what the parent sees.
+    tellTroubleOnce();
+}
+
+void frmVarbo::takeUpPlace()
+{
     progress::Store &store = *m_services.store;
     m_childName.clear();
     for (const progress::Child &child : store.children()) {
@@ -87,6 +93,7 @@ void frmVarbo::childChosen()
     const std::optional<progress::Place> place = store.place();
     if (!place) {
         hideNote(m_note);
+        drawNote();
         keepPlace();
         return;
     }

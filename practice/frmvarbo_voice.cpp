@@ -124,16 +124,8 @@ Speech frmVarbo::speechFor(const QString &word, bool withSentence)
     // The sentences are English, as the grade words are: a word of an
     // English list that the bank holds is said in the sense its sentence
     // gives, and with it where the word alone could be heard as another.
-    if (speech.language != English)
-        return speech;
-    const SentenceBank &bank = sentences();
-    const SentenceBank::Entry *entry = bank.find(word);
-    if (!entry)
-        return speech;
-    const QString alone = entry->spokenAs.isEmpty() ? word : entry->spokenAs;
-    speech.parts = withSentence || bank.needsSentence(word)
-                       ? QStringList{alone, entry->sentence, alone}
-                       : QStringList{alone};
+    if (speech.language == English)
+        speech.parts = sentences().speechFor(word, withSentence);
     return speech;
 }
 

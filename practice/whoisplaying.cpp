@@ -104,7 +104,11 @@ void dlgWhoIsPlaying::fillNames(qint64 current)
         lstChildren->setCurrentRow(0);
     cmdRename->setEnabled(lstChildren->currentRow() >= 0);
     cmdDelete->setEnabled(lstChildren->currentRow() >= 0);
-    lstChildren->setFocus();
+    // With nobody named yet, the name box is where to begin.
+    if (lstChildren->count() > 0)
+        lstChildren->setFocus();
+    else
+        txtName->setFocus();
 }
 
 qint64 dlgWhoIsPlaying::selectedChild() const

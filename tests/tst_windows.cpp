@@ -220,7 +220,7 @@ void TstWindows::manualShape()
         emptyBefore.append(empties);
         empties = 0;
     }
-    QCOMPARE(emptyBefore, QList<int>({0, 1, 1, 1, 1, 1, 1, 2, 1}));
+    QCOMPARE(emptyBefore, QList<int>({0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1}));
     QVERIFY(text.contains("Quillobrite"));
     QVERIFY2(!text.contains('@'), "the manual names no address");
 }

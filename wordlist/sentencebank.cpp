@@ -67,3 +67,13 @@ bool SentenceBank::needsSentence(const QString &word) const
     const Entry *entry = find(word);
     return entry && (m_alike.contains(key(word)) || !entry->spokenAs.isEmpty());
 }
+
+QStringList SentenceBank::speechFor(const QString &word, bool withSentence) const
+{
+    const Entry *entry = find(word);
+    if (!entry)
+        return {word};
+    const QString alone = entry->spokenAs.isEmpty() ? word : entry->spokenAs;
+    return withSentence || needsSentence(word) ? QStringList{alone, entry->sentence, alone}
+                                               : QStringList{alone};
+}

@@ -35,6 +35,11 @@ public:
     // A word said with its sentence at once: alone, it could be heard as
     // another word, or be said in another sense.
     bool needsSentence(const QString &word) const;
+    // What the voice is given for a word, as a teacher says it: the word
+    // alone (as its spoken form has it: "reed" for read); or, with its
+    // sentence and whenever the word needs it, the word, the sentence and
+    // the word again. The word as it is when the bank has no sentence for it.
+    QStringList speechFor(const QString &word, bool withSentence) const;
     // Every word with a sentence, in small letters, in the bank's order.
     const QStringList &words() const { return m_words; }
 
