@@ -25,6 +25,7 @@ mapfile -t fonts < <(awk '!/^#/ && NF { print $1 }' data/font-packages.txt)
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+    qt6-charts-dev libqt6opengl6-dev libqt6charts6
     libqt6sql6-sqlite
     qt6-translations-l10n
     libsndfile1-dev libpulse-dev libicu-dev

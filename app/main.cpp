@@ -15,6 +15,7 @@
 #include "speech/speechsynth.h"
 #include "spelling/backgroundspelling.h"
 #include "spelling/dictionaries.h"
+#include "ui/progressreport.h"
 #include "ui/qtservices.h"
 
 #include <QApplication>
@@ -63,6 +64,10 @@ int main(int argc, char *argv[])
     Services services{player, speaker,  dialogs,  messages, random,
                       ending, keyboard, spelling, folder};
     services.store = &store;
+    // "How Are We Doing?" draws its chart with a library the game loads only
+    // when a parent asks for it.
+    PluginProgressReport report(engineFolder(executableFolder()), dialogs, messages);
+    services.report = &report;
 
     // The splash builds the game window when it hands over. The game window
     // is kept here, after the services it uses, so it goes before them; a

@@ -18,7 +18,7 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build}
 jobs=${QB_TIDY_JOBS:-$(nproc)}
-folders=(app base editor help keyboardlayout keys listtool practice progress sound speech spelling ui voices wordlist)
+folders=(app base editor help keyboardlayout keys listtool practice progress reports sound speech spelling ui voices wordlist)
 
 for tool in clang-tidy run-clang-tidy; do
     command -v "$tool" >/dev/null || {

@@ -254,7 +254,8 @@ bool TwipsLayout::eventFilter(QObject *watched, QEvent *event)
         && window->windowHandle()->isExposed()) {
         const QRect room = *std::exchange(m_room, std::nullopt);
         window->windowHandle()->removeEventFilter(this);
-        if (!room.contains(window->frameGeometry()))
+        // A window centred over another is centred again, frame and all.
+        if (!room.contains(window->frameGeometry()) || m_centre)
             fitInto(room);
     }
     return QObject::eventFilter(watched, event);
@@ -315,10 +316,12 @@ void TwipsLayout::rescale()
         widenToCaption(*p, factor);
 }
 
-void TwipsLayout::fitOnScreen()
+void TwipsLayout::fitOnScreen(const QWidget *over)
 {
     QWidget *window = m_ground->window();
-    const QWidget *owner = window->parentWidget();
+    const QWidget *owner = over ? over : window->parentWidget();
+    if (over)
+        m_centre = over->frameGeometry().center();
     if (const QScreen *screen = owner ? owner->screen() : window->screen()) {
         fitInto(screen->availableGeometry());
         m_room = screen->availableGeometry();
@@ -336,7 +339,19 @@ void TwipsLayout::fitInto(const QRect &room)
     const QSize written = m_written - chrome;
     window->resize(scaledSize(written, fittingFactor(written, chrome + frame, room.size()))
                    + chrome);
-    window->move(room.center() - QRect(QPoint(), window->frameGeometry().size()).center());
+    QRect outer(QPoint(), window->frameGeometry().size());
+    outer.moveCenter(m_centre.value_or(room.center()));
+    // Over a window near the screen's edge, moved in until whole on it.
+    if (m_centre) {
+        outer.moveLeft(
+            std::max(room.left(), std::min(outer.left(), room.right() + 1 - outer.width())));
+        outer.moveTop(
+            std::max(room.top(), std::min(outer.top(), room.bottom() + 1 - outer.height())));
+    }
+    window->move(outer.topLeft());
 }
 
 #include "twipslayout.moc"
+// The class's own meta-object here, not among the library's others: the
+// report's plugin links this file alone of the windows' code.
+#include "moc_twipslayout.cpp" // NOLINT(bugprone-suspicious-include): moc output

@@ -56,8 +56,9 @@ public:
     void setWrittenSize(QSize written) { m_written = written; }
     // Gives the window its written size or, where that does not fit its
     // screen's free area whole (frame included), the largest that does, in
-    // proportion; and centres it there.
-    void fitOnScreen();
+    // proportion; and centres it there, or over the window `over` as far as
+    // it stays whole on the screen.
+    void fitOnScreen(const QWidget *over = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,4 +76,6 @@ private:
     // The screen's free area the window was fitted to, until it is on
     // screen with its frame.
     std::optional<QRect> m_room;
+    // Where the window's centre goes, when not at the screen's.
+    std::optional<QPoint> m_centre;
 };

@@ -153,7 +153,10 @@ program_folder() {
     shift
     mkdir -p "$dir"
     cp "$program" "$dir/quillobrite"
-    cp "$(dirname "$program")"/quillobrite-voice-*.so "$dir/" || return 1
+    # The voice engines and the progress report, which the game loads from
+    # beside itself.
+    cp "$(dirname "$program")"/quillobrite-voice-*.so "$(dirname "$program")"/quillobrite-report.so \
+        "$dir/" || return 1
     # The sentences said with the grade words lie beside the lists, and the
     # catalogues of the game's texts in their folder.
     cp "$sounds/sentences.txt" "$dir/" || return 1
@@ -201,7 +204,10 @@ stop_game() {
 
 # visible_window TITLE: the id of the game's visible window of that title
 visible_window() {
-    xdotool search --all --onlyvisible --pid "$game_pid" --name "^$1\$" 2>/dev/null | head -n 1
+    # The title as written, whatever it holds ("How Are We Doing?").
+    local title
+    title=$(printf '%s' "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g')
+    xdotool search --all --onlyvisible --pid "$game_pid" --name "^$title\$" 2>/dev/null | head -n 1
 }
 
 # wait_window TITLE SECONDS: waits for the game's window of that title to be

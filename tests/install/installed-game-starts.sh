@@ -42,6 +42,8 @@ done
 for engine in "$@"; do
     [ -f "$prefix/$engines/quillobrite-voice-$engine.so" ] || fail "not installed: $engines/quillobrite-voice-$engine.so"
 done
+# The progress report beside them.
+[ -f "$prefix/$engines/quillobrite-report.so" ] || fail "not installed: $engines/quillobrite-report.so"
 # Nothing lies outside share/ but the program, its list tool and its
 # engines.
 extra=$(find "$prefix" -path "$prefix/share" -prune -o -path "$prefix/$engines" -prune -o -type f \
