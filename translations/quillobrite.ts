@@ -193,6 +193,17 @@ Exit status: 0 all well, 1 problems found, 2 usage or input/output error.
     </message>
 </context>
 <context>
+    <name>PluginProgressReport</name>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report cannot be shown: a part of the game is missing or damaged (%1). Installing the game again brings it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SpellingMarks</name>
     <message>
         <source>No spellings to suggest</source>
@@ -566,6 +577,119 @@ Fun stuff: Quillobrite plays sounds while your child types. %2<byte value="xd"/>
 <byte value="xd"/>
 Happy spelling! I hope your child enjoys Quillobrite and grows into a keen and confident speller.<byte value="xd"/>
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Scores over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling tests, the newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spelling test has been taken yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words most often misspelt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word has been misspelt yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words mastered (right in the last two tests)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No word has been mastered yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise The Hard Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 (unfinished)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How your child is doing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How %1 is doing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typed as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv) | *.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. Try another folder, or make room on the disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>@yPoint%</source>
+        <comment>a point&apos;s label: @yPoint is its percent of words right</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%.0f%%</source>
+        <comment>the percent axis&apos; labels, as printf writes a number</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words right</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

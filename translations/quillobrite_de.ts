@@ -242,6 +242,17 @@ Ein-/Ausgabefehler.
     </message>
 </context>
 <context>
+    <name>PluginProgressReport</name>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>Wie läuft es?</translation>
+    </message>
+    <message>
+        <source>The report cannot be shown: a part of the game is missing or damaged (%1). Installing the game again brings it back.</source>
+        <translation>Der Bericht kann nicht gezeigt werden: Ein Teil des Spiels fehlt oder ist beschädigt (%1). Wenn Sie das Spiel neu installieren, ist er wieder da.</translation>
+    </message>
+</context>
+<context>
     <name>SpellingMarks</name>
     <message>
         <source>No spellings to suggest</source>
@@ -644,6 +655,119 @@ Zum Spaß: Quillobrite spielt Klänge, während Ihr Kind tippt. %2
 
 Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wird ein begeisterter und sicherer Rechtschreiber.
 </translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Scores over time</source>
+        <translation>Ergebnisse im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Spelling tests, the newest first</source>
+        <translation>Diktate, das neueste zuerst</translation>
+    </message>
+    <message>
+        <source>No spelling test has been taken yet.</source>
+        <translation>Es wurde noch kein Diktat geschrieben.</translation>
+    </message>
+    <message>
+        <source>Words most often misspelt</source>
+        <translation>Die am häufigsten falsch geschriebenen Wörter</translation>
+    </message>
+    <message>
+        <source>No word has been misspelt yet.</source>
+        <translation>Noch kein Wort wurde falsch geschrieben.</translation>
+    </message>
+    <message>
+        <source>Words mastered (right in the last two tests)</source>
+        <translation>Sichere Wörter (in den letzten zwei Diktaten richtig)</translation>
+    </message>
+    <message>
+        <source>No word has been mastered yet.</source>
+        <translation>Noch kein Wort sitzt sicher.</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Practise The Hard Words</source>
+        <translation>Schwierige Wörter üben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (unfinished)</source>
+        <translation>%1 von %2 (nicht beendet)</translation>
+    </message>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>Wie läuft es?</translation>
+    </message>
+    <message>
+        <source>How your child is doing</source>
+        <translation>Wie es Ihrem Kind geht</translation>
+    </message>
+    <message>
+        <source>How %1 is doing</source>
+        <translation>Wie es %1 geht</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Typed as</source>
+        <translation>Getippt als</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv) | *.csv</source>
+        <translation>CSV (*.csv) | *.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. Try another folder, or make room on the disk.</source>
+        <translation>„%1“ konnte nicht gespeichert werden. Versuchen Sie einen anderen Ordner, oder schaffen Sie Platz auf der Festplatte.</translation>
+    </message>
+    <message>
+        <source>@yPoint%</source>
+        <comment>a point&apos;s label: @yPoint is its percent of words right</comment>
+        <translation>@yPoint&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%.0f%%</source>
+        <comment>the percent axis&apos; labels, as printf writes a number</comment>
+        <translation>%.0f&#xa0;%%</translation>
+    </message>
+    <message>
+        <source>Words right</source>
+        <translation>Richtige Wörter</translation>
     </message>
 </context>
 <context>

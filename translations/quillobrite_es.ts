@@ -243,6 +243,17 @@ entrada/salida.
     </message>
 </context>
 <context>
+    <name>PluginProgressReport</name>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>¿Cómo vamos?</translation>
+    </message>
+    <message>
+        <source>The report cannot be shown: a part of the game is missing or damaged (%1). Installing the game again brings it back.</source>
+        <translation>El informe no se puede mostrar: falta una parte del juego o está dañada (%1). Instalar el juego de nuevo la recupera.</translation>
+    </message>
+</context>
+<context>
     <name>SpellingMarks</name>
     <message>
         <source>No spellings to suggest</source>
@@ -645,6 +656,119 @@ Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
 
 ¡Feliz ortografía! Espero que su hijo disfrute con Quillobrite y llegue a escribir con ganas y con seguridad.
 </translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Scores over time</source>
+        <translation>Puntuaciones a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>Spelling tests, the newest first</source>
+        <translation>Dictados, el más reciente primero</translation>
+    </message>
+    <message>
+        <source>No spelling test has been taken yet.</source>
+        <translation>Todavía no se ha hecho ningún dictado.</translation>
+    </message>
+    <message>
+        <source>Words most often misspelt</source>
+        <translation>Las palabras que más se escriben mal</translation>
+    </message>
+    <message>
+        <source>No word has been misspelt yet.</source>
+        <translation>Todavía no se ha escrito mal ninguna palabra.</translation>
+    </message>
+    <message>
+        <source>Words mastered (right in the last two tests)</source>
+        <translation>Palabras dominadas (bien en los dos últimos dictados)</translation>
+    </message>
+    <message>
+        <source>No word has been mastered yet.</source>
+        <translation>Todavía no se domina ninguna palabra.</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Practise The Hard Words</source>
+        <translation>Practicar las palabras difíciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (unfinished)</source>
+        <translation>%1 de %2 (sin terminar)</translation>
+    </message>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>¿Cómo vamos?</translation>
+    </message>
+    <message>
+        <source>How your child is doing</source>
+        <translation>Cómo va su hijo</translation>
+    </message>
+    <message>
+        <source>How %1 is doing</source>
+        <translation>Cómo va %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Typed as</source>
+        <translation>Escrita como</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv) | *.csv</source>
+        <translation>CSV (*.csv) | *.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. Try another folder, or make room on the disk.</source>
+        <translation>No se ha podido guardar «%1». Pruebe con otra carpeta o deje espacio libre en el disco.</translation>
+    </message>
+    <message>
+        <source>@yPoint%</source>
+        <comment>a point&apos;s label: @yPoint is its percent of words right</comment>
+        <translation>@yPoint&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%.0f%%</source>
+        <comment>the percent axis&apos; labels, as printf writes a number</comment>
+        <translation>%.0f&#xa0;%%</translation>
+    </message>
+    <message>
+        <source>Words right</source>
+        <translation>Palabras bien escritas</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,17 @@ ou d&apos;entrée/sortie.
     </message>
 </context>
 <context>
+    <name>PluginProgressReport</name>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>Où en sommes-nous&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The report cannot be shown: a part of the game is missing or damaged (%1). Installing the game again brings it back.</source>
+        <translation>Le bilan ne peut pas s&apos;afficher&#xa0;: une partie du jeu manque ou est abîmée (%1). Réinstaller le jeu la remet en place.</translation>
+    </message>
+</context>
+<context>
     <name>SpellingMarks</name>
     <message>
         <source>No spellings to suggest</source>
@@ -644,6 +655,119 @@ Pour s&apos;amuser&#xa0;: Quillobrite joue des sons pendant que votre enfant tap
 
 Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et deviendra un as de l&apos;orthographe, sûr de lui et plein d&apos;entrain.
 </translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Scores over time</source>
+        <translation>Les scores au fil du temps</translation>
+    </message>
+    <message>
+        <source>Spelling tests, the newest first</source>
+        <translation>Dictées, la plus récente d&apos;abord</translation>
+    </message>
+    <message>
+        <source>No spelling test has been taken yet.</source>
+        <translation>Aucune dictée n&apos;a encore été faite.</translation>
+    </message>
+    <message>
+        <source>Words most often misspelt</source>
+        <translation>Les mots le plus souvent mal écrits</translation>
+    </message>
+    <message>
+        <source>No word has been misspelt yet.</source>
+        <translation>Aucun mot n&apos;a encore été mal écrit.</translation>
+    </message>
+    <message>
+        <source>Words mastered (right in the last two tests)</source>
+        <translation>Mots maîtrisés (justes aux deux dernières dictées)</translation>
+    </message>
+    <message>
+        <source>No word has been mastered yet.</source>
+        <translation>Aucun mot n&apos;est encore maîtrisé.</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Practise The Hard Words</source>
+        <translation>Réviser les mots difficiles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (unfinished)</source>
+        <translation>%1 sur %2 (pas finie)</translation>
+    </message>
+    <message>
+        <source>How Are We Doing?</source>
+        <translation>Où en sommes-nous&#xa0;?</translation>
+    </message>
+    <message>
+        <source>How your child is doing</source>
+        <translation>Où en est votre enfant</translation>
+    </message>
+    <message>
+        <source>How %1 is doing</source>
+        <translation>Où en est %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Typed as</source>
+        <translation>Tapé</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv) | *.csv</source>
+        <translation>CSV (*.csv) | *.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. Try another folder, or make room on the disk.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré. Essayez un autre dossier, ou faites de la place sur le disque.</translation>
+    </message>
+    <message>
+        <source>@yPoint%</source>
+        <comment>a point&apos;s label: @yPoint is its percent of words right</comment>
+        <translation>@yPoint&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%.0f%%</source>
+        <comment>the percent axis&apos; labels, as printf writes a number</comment>
+        <translation>%.0f&#xa0;%%</translation>
+    </message>
+    <message>
+        <source>Words right</source>
+        <translation>Mots justes</translation>
     </message>
 </context>
 <context>
