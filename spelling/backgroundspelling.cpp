@@ -6,11 +6,12 @@
 
 #include <QPointer>
 
-BackgroundSpelling::BackgroundSpelling(const QStringList &folders, const QString &desktopLocale,
-                                       QObject *parent)
+#include <utility>
+
+BackgroundSpelling::BackgroundSpelling(QStringList folders, QString desktopLocale, QObject *parent)
     : QObject(parent)
-    , m_folders(folders)
-    , m_desktopLocale(desktopLocale)
+    , m_folders(std::move(folders))
+    , m_desktopLocale(std::move(desktopLocale))
 {
     m_thread.setObjectName(QStringLiteral("spelling"));
     m_worker = new QObject;

@@ -21,8 +21,7 @@ class BackgroundSpelling final : public QObject, public SpellCheck
 public:
     // The dictionaries are found and read on the thread, when first asked
     // for (see Dictionaries for the arguments).
-    BackgroundSpelling(const QStringList &folders, const QString &desktopLocale,
-                       QObject *parent = nullptr);
+    BackgroundSpelling(QStringList folders, QString desktopLocale, QObject *parent = nullptr);
     // Waits for a question being answered to end; those not yet begun are
     // dropped.
     ~BackgroundSpelling() override;

@@ -83,7 +83,8 @@ HunspellDictionary::HunspellDictionary(const QString &affPath, const QString &di
             noteOnce(lcSpelling(), affPath,
                      QStringLiteral("is in an encoding this system cannot convert (%1)")
                          .arg(QString::fromLatin1(encoding)));
-            calls.destroy(m_handle);
+            if (calls.destroy)
+                calls.destroy(m_handle);
             m_handle = nullptr;
         }
     }
@@ -91,7 +92,7 @@ HunspellDictionary::HunspellDictionary(const QString &affPath, const QString &di
 
 HunspellDictionary::~HunspellDictionary()
 {
-    if (m_handle)
+    if (m_handle && hunspell().destroy)
         hunspell().destroy(m_handle);
 }
 
@@ -108,8 +109,12 @@ bool HunspellDictionary::encode(const QString &word, QByteArray &bytes)
 
 bool HunspellDictionary::spell(const QString &word)
 {
+    // A handle is only ever made with every call found; each is checked all
+    // the same, as the analyser cannot follow that.
+    const HunspellCalls &calls = hunspell();
     QByteArray bytes;
-    return m_handle && encode(word, bytes) && hunspell().spell(m_handle, bytes.constData()) != 0;
+    return m_handle && calls.spell && encode(word, bytes)
+           && calls.spell(m_handle, bytes.constData()) != 0;
 }
 
 bool HunspellDictionary::knows(const QString &word)
@@ -122,10 +127,10 @@ bool HunspellDictionary::knows(const QString &word)
 
 QStringList HunspellDictionary::suggestions(const QString &word, int most)
 {
-    QByteArray bytes;
-    if (!m_handle || !encode(word, bytes))
-        return {};
     const HunspellCalls &calls = hunspell();
+    QByteArray bytes;
+    if (!m_handle || !calls.suggest || !calls.freeList || !encode(word, bytes))
+        return {};
     char **list = nullptr;
     const int count = calls.suggest(m_handle, &list, bytes.constData());
     QStringList offered;
