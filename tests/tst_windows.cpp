@@ -8,6 +8,7 @@
 #include "help/frmcontact.h"
 #include "help/frmhelp.h"
 #include "playfixture.h"
+#include "practice/whoisplaying.h"
 #include "ui/pictures.h"
 #include "ui/twipslayout.h"
 
@@ -383,8 +384,8 @@ void TstWindows::translatedWindows_data()
 }
 
 // In every language the menus keep their access letters, each distinct
-// within its menu, and every button of the game, the list editor and the
-// farewell window shows its whole caption.
+// within its menu, and every button of the game, the list editor, the
+// farewell window and "Who Is Playing?" shows its whole caption.
 void TstWindows::translatedWindows()
 {
     QFETCH(QString, language);
@@ -412,7 +413,9 @@ void TstWindows::translatedWindows()
     }
     frmCreateList editor(s.fakes.services, s.window.get());
     frmContact farewell;
-    for (QWidget *window : std::initializer_list<QWidget *>{s.window.get(), &editor, &farewell}) {
+    dlgWhoIsPlaying who(s.fakes.store, s.fakes.messages, s.window.get());
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{s.window.get(), &editor, &farewell, &who}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         // paintButton draws a 2-pixel border inside a button.

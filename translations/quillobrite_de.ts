@@ -681,7 +681,7 @@ Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wir
     </message>
     <message>
         <source>Words mastered (right in the last two tests)</source>
-        <translation>Sichere Wörter (in den letzten zwei Diktaten richtig)</translation>
+        <translation>Sichere Wörter (2 letzte Diktate)</translation>
     </message>
     <message>
         <source>No word has been mastered yet.</source>
@@ -763,7 +763,7 @@ Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wir
     <message>
         <source>%.0f%%</source>
         <comment>the percent axis&apos; labels, as printf writes a number</comment>
-        <translation>%.0f&#xa0;%%</translation>
+        <translation>%.0f %%</translation>
     </message>
     <message>
         <source>Words right</source>

@@ -682,7 +682,7 @@ Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
     </message>
     <message>
         <source>Words mastered (right in the last two tests)</source>
-        <translation>Palabras dominadas (bien en los dos últimos dictados)</translation>
+        <translation>Palabras dominadas (2 últimos)</translation>
     </message>
     <message>
         <source>No word has been mastered yet.</source>
@@ -764,7 +764,7 @@ Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
     <message>
         <source>%.0f%%</source>
         <comment>the percent axis&apos; labels, as printf writes a number</comment>
-        <translation>%.0f&#xa0;%%</translation>
+        <translation>%.0f %%</translation>
     </message>
     <message>
         <source>Words right</source>

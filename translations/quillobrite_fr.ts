@@ -681,7 +681,7 @@ Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et d
     </message>
     <message>
         <source>Words mastered (right in the last two tests)</source>
-        <translation>Mots maîtrisés (justes aux deux dernières dictées)</translation>
+        <translation>Mots maîtrisés (2 dernières dictées)</translation>
     </message>
     <message>
         <source>No word has been mastered yet.</source>
@@ -763,7 +763,7 @@ Bonne orthographe&#xa0;! J&apos;espère que votre enfant aimera Quillobrite et d
     <message>
         <source>%.0f%%</source>
         <comment>the percent axis&apos; labels, as printf writes a number</comment>
-        <translation>%.0f&#xa0;%%</translation>
+        <translation>%.0f %%</translation>
     </message>
     <message>
         <source>Words right</source>

@@ -142,7 +142,8 @@ void drawPicture(const Placement &p, Pictures &pictures)
 }
 
 // A caption longer than its control was written for (a translation, most
-// often) widens the control about its middle, as far as its parent allows,
+// often) widens the control about its middle (a label that reads from its
+// left edge, to its right), as far as its parent allows,
 // so that no text is cut; the control keeps its written height and place.
 // Whether it is longer is told as written, at factor 1, so that a caption
 // that fits as written is never widened at another factor.
@@ -152,6 +153,7 @@ void widenToCaption(const Placement &p, qreal factor)
     if (!p.twips || !p.font || !control->parentWidget())
         return;
     QString text;
+    bool fromLeft = false;
     // The room inside the control as written: paintButton draws a 2-pixel
     // border inside a button; a label has its own margins.
     int room = scaledTwips(p.twips->width(), 1.0);
@@ -161,6 +163,8 @@ void widenToCaption(const Placement &p, qreal factor)
     } else if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap()) {
         text = label->text();
         room -= label->width() - label->contentsRect().width();
+        fromLeft = (label->alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute)
+                   == Qt::AlignLeft;
     }
     if (text.isEmpty())
         return;
@@ -179,7 +183,8 @@ void widenToCaption(const Placement &p, qreal factor)
     const int across = control->parentWidget()->width();
     const int width = std::min(across,
                                control->width() + int(std::ceil((needed - room + 2) * factor)));
-    const int left = std::clamp(control->geometry().center().x() - width / 2, 0, across - width);
+    const int wanted = fromLeft ? control->x() : control->geometry().center().x() - width / 2;
+    const int left = std::clamp(wanted, 0, across - width);
     control->setGeometry(left, control->y(), width, control->height());
 }
 
