@@ -673,7 +673,7 @@ Viel Spaß beim Schreiben! Ich hoffe, Ihr Kind hat Freude an Quillobrite und wir
     </message>
     <message>
         <source>Words most often misspelt</source>
-        <translation>Die am häufigsten falsch geschriebenen Wörter</translation>
+        <translation>Oft falsch geschriebene Wörter</translation>
     </message>
     <message>
         <source>No word has been misspelt yet.</source>
