@@ -768,7 +768,7 @@ Para divertirse: Quillobrite toca sonidos mientras su hijo escribe. %2
     </message>
     <message>
         <source>Words right</source>
-        <translation>Palabras bien escritas</translation>
+        <translation>Aciertos</translation>
     </message>
 </context>
 <context>
